@@ -1,0 +1,37 @@
+// The program's command line: `mirelo DATAFILE` for the preview window, and
+// the headless modes kept for host programs, scripts and tests.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace mirelo {
+
+enum class RunMode { Window, Help, DumpLayout, PrintPdf, PreviewPng, DrawLog };
+
+struct CommandLine {
+  RunMode mode = RunMode::Window;
+  std::string dataPath;  // the data file's path exactly as given; empty when none
+  std::optional<std::string> iniPath;
+  std::optional<int> screenDpi;
+  std::string outputPath;  // --print-pdf, --preview-png, --draw-log
+  int page = 1;
+  char16_t target = u'D';
+  int printerDpi = 600;
+  int printerMarginX = 0, printerMarginY = 0;
+};
+
+struct CommandLineResult {
+  CommandLine line;
+  std::string error;  // set when the arguments cannot be used
+};
+
+// args excludes the program name. Options count only before the data path;
+// "--" ends them. With no options at all the first argument is the data path
+// unchanged, whatever it looks like.
+CommandLineResult ParseCommandLine(const std::vector<std::string>& args);
+
+std::string UsageText();
+
+}  // namespace mirelo

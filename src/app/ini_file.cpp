@@ -1,0 +1,167 @@
+#include "app/ini_file.h"
+
+#include <unicode/uchar.h>
+#include <unicode/ustring.h>
+
+#include <fstream>
+#include <iterator>
+#include <system_error>
+#include <vector>
+
+#include "data/text_encoding.h"
+
+namespace mirelo {
+namespace {
+
+// One line of the file as its raw bytes, without the line end. Lines are
+// split on bytes: CR and LF never occur inside a double-byte character of
+// code page 932, so lines this code does not touch keep their exact bytes.
+std::vector<std::string> ReadLines(const std::filesystem::path& path, bool* exists) {
+  std::ifstream in(path, std::ios::binary);
+  *exists = static_cast<bool>(in);
+  std::vector<std::string> lines;
+  if (!in) return lines;
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    if (bytes[i] != '\r' && bytes[i] != '\n') continue;
+    lines.push_back(bytes.substr(start, i - start));
+    if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  if (start < bytes.size()) lines.push_back(bytes.substr(start));
+  return lines;
+}
+
+std::u16string Trim(std::u16string_view s) {
+  std::size_t b = 0, e = s.size();
+  while (b < e && (s[b] == u' ' || s[b] == u'\t')) ++b;
+  while (e > b && (s[e - 1] == u' ' || s[e - 1] == u'\t')) --e;
+  return std::u16string(s.substr(b, e - b));
+}
+
+bool SameName(std::u16string_view a, std::u16string_view b) {
+  return u_strCaseCompare(reinterpret_cast<const UChar*>(a.data()), static_cast<int32_t>(a.size()),
+                          reinterpret_cast<const UChar*>(b.data()), static_cast<int32_t>(b.size()),
+                          U_FOLD_CASE_DEFAULT, nullptr) == 0;
+}
+
+// A parsed line: a section header, a key line or anything else.
+struct Parsed {
+  enum Kind { Other, Section, Key } kind = Other;
+  std::u16string name;   // section or key name
+  std::u16string value;  // key lines only
+};
+
+Parsed Parse(const std::string& raw) {
+  std::u16string line = Trim(DecodeCp932(raw));
+  Parsed p;
+  if (!line.empty() && line[0] == u'[') {
+    std::size_t close = line.find(u']');
+    p.kind = Parsed::Section;
+    p.name = Trim(line.substr(1, close == std::u16string::npos ? std::u16string::npos : close - 1));
+    return p;
+  }
+  std::size_t eq = line.find(u'=');
+  if (eq == std::u16string::npos || eq == 0) return p;
+  p.kind = Parsed::Key;
+  p.name = Trim(line.substr(0, eq));
+  p.value = Trim(line.substr(eq + 1));
+  return p;
+}
+
+// Control characters would let a value open lines or sections of its own.
+std::u16string WithoutControls(std::u16string_view s) {
+  std::u16string out;
+  for (char16_t c : s)
+    if (c >= 0x20 && c != 0x7F) out += c;
+  return out;
+}
+
+bool WriteAtomically(const std::filesystem::path& path, const std::string& bytes) {
+  std::filesystem::path temp = path;
+  temp += ".tmp";
+  {
+    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+    if (!out) return false;
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    if (!out) {
+      out.close();
+      std::error_code ec;
+      std::filesystem::remove(temp, ec);
+      return false;
+    }
+  }
+  std::error_code ec;
+  std::filesystem::rename(temp, path, ec);
+  if (ec) {
+    std::filesystem::remove(temp, ec);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::optional<std::u16string> IniFile::ReadString(std::u16string_view section,
+                                                  std::u16string_view key) {
+  bool exists = false;
+  bool inSection = false;
+  for (const std::string& raw : ReadLines(path_, &exists)) {
+    Parsed p = Parse(raw);
+    if (p.kind == Parsed::Section) {
+      inSection = SameName(p.name, section);
+    } else if (inSection && p.kind == Parsed::Key && SameName(p.name, key)) {
+      return p.value;
+    }
+  }
+  return std::nullopt;
+}
+
+bool IniFile::WriteString(std::u16string_view section, std::u16string_view key,
+                          std::u16string_view value) {
+  bool exists = false;
+  std::vector<std::string> lines = ReadLines(path_, &exists);
+  const std::string keyLine = EncodeCp932(WithoutControls(key) + u"=" + WithoutControls(value));
+
+  // Find the section, the key in it, and the last non-blank line of it.
+  bool inSection = false;
+  std::optional<std::size_t> sectionLine, keyAt, lastInSection;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    Parsed p = Parse(lines[i]);
+    if (p.kind == Parsed::Section) {
+      if (inSection) break;  // the section ended; a repeated header later is not looked at
+      inSection = SameName(p.name, section);
+      if (inSection) {
+        sectionLine = i;
+        lastInSection = i;
+      }
+      continue;
+    }
+    if (!inSection) continue;
+    if (p.kind == Parsed::Key && SameName(p.name, key)) {
+      keyAt = i;
+      break;
+    }
+    if (!Trim(DecodeCp932(lines[i])).empty()) lastInSection = i;
+  }
+
+  if (keyAt) {
+    lines[*keyAt] = keyLine;
+  } else if (sectionLine) {
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(*lastInSection + 1), keyLine);
+  } else {
+    lines.push_back(EncodeCp932(u"[" + WithoutControls(section) + u"]"));
+    lines.push_back(keyLine);
+  }
+
+  std::string bytes;
+  for (const std::string& line : lines) {
+    bytes += line;
+    bytes += "\r\n";
+  }
+  return WriteAtomically(path_, bytes);
+}
+
+}  // namespace mirelo

@@ -1,0 +1,28 @@
+// control.ini: an INI file in code page 932 with CR LF line ends, read and
+// written one key at a time. Each write replaces the whole file atomically
+// (a temporary file beside it, then a rename), so a failed write leaves the
+// file as it was.
+#pragma once
+
+#include <filesystem>
+
+#include "platform/profile_store.h"
+
+namespace mirelo {
+
+class IniFile : public ProfileStore {
+ public:
+  explicit IniFile(std::filesystem::path path) : path_(std::move(path)) {}
+
+  std::optional<std::u16string> ReadString(std::u16string_view section,
+                                           std::u16string_view key) override;
+  bool WriteString(std::u16string_view section, std::u16string_view key,
+                   std::u16string_view value) override;
+
+  const std::filesystem::path& Path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+}  // namespace mirelo

@@ -1,0 +1,178 @@
+#include "app/settings.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+#include "app/format_message.h"
+#include "app/messages.h"
+#include "data/text_encoding.h"
+
+namespace mirelo {
+namespace {
+
+std::string Ascii(std::u16string_view text) {
+  std::string out;
+  for (char16_t c : text) {
+    if (c > 0x7F) return {};
+    out += static_cast<char>(c);
+  }
+  return out;
+}
+
+std::string_view TrimAscii(std::string_view s) {
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+  return s;
+}
+
+class Reader {
+ public:
+  Reader(ProfileStore& p, const LocaleInfo& l) : profile_(p), sep_(l.DecimalSeparator()) {}
+  std::optional<std::u16string> Raw(std::u16string_view s, std::u16string_view k) {
+    return profile_.ReadString(s, k);
+  }
+  std::optional<int> Int(std::u16string_view s, std::u16string_view k) {
+    auto v = Raw(s, k);
+    return v ? ParseSettingsInt(*v) : std::nullopt;
+  }
+  int Int(std::u16string_view s, std::u16string_view k, int def) { return Int(s, k).value_or(def); }
+  bool Bool(std::u16string_view s, std::u16string_view k, bool def) {
+    auto v = Int(s, k);
+    return v ? *v != 0 : def;
+  }
+  double Float(std::u16string_view s, std::u16string_view k, double def) {
+    auto v = Raw(s, k);
+    if (!v) return def;
+    return ParseSettingsFloat(*v, sep_).value_or(def);
+  }
+
+ private:
+  ProfileStore& profile_;
+  char16_t sep_;
+};
+
+}  // namespace
+
+std::optional<int> ParseSettingsInt(std::u16string_view text) {
+  std::string s(TrimAscii(Ascii(text)));
+  if (s.empty()) return std::nullopt;
+  bool negative = false;
+  std::size_t at = 0;
+  if (s[0] == '-' || s[0] == '+') {
+    negative = s[0] == '-';
+    at = 1;
+  }
+  int base = 10;
+  if (s.size() > at + 1 && s[at] == '0' && (s[at + 1] == 'x' || s[at + 1] == 'X')) {
+    base = 16;
+    at += 2;
+  }
+  if (at >= s.size()) return std::nullopt;
+  long long magnitude = 0;
+  auto [end, ec] = std::from_chars(s.data() + at, s.data() + s.size(), magnitude, base);
+  if (ec != std::errc() || end != s.data() + s.size() || magnitude < 0) return std::nullopt;
+  long long value = negative ? -magnitude : magnitude;
+  if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
+    return std::nullopt;
+  return static_cast<int>(value);
+}
+
+std::optional<double> ParseSettingsFloat(std::u16string_view text, char16_t decimalSeparator) {
+  std::string s(TrimAscii(Ascii(text)));
+  // Only the locale's separator counts; a "." under a "," locale (or the
+  // reverse) makes the value unreadable.
+  std::string plain;
+  bool digits = false;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    char c = s[i];
+    if (c >= '0' && c <= '9') {
+      digits = true;
+      plain += c;
+    } else if (static_cast<char16_t>(c) == decimalSeparator) {
+      plain += '.';
+    } else if (c == '+' || c == '-' || c == 'e' || c == 'E') {
+      plain += c;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (!digits) return std::nullopt;
+  if (!plain.empty() && plain[0] == '+') plain.erase(0, 1);
+  double value = 0;
+  auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+  if (ec != std::errc() || end != plain.data() + plain.size() || !std::isfinite(value))
+    return std::nullopt;
+  return value;
+}
+
+std::u16string FormatSettingsFloat(double value, char16_t decimalSeparator) {
+  if (value == 0) value = 0;  // no "-0"
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.15g", value);
+  std::u16string out;
+  for (const char* p = buf; *p; ++p) out += (*p == '.') ? decimalSeparator : static_cast<char16_t>(*p);
+  return out;
+}
+
+std::u16string FormatSettingsInt(int value) {
+  std::string s = std::to_string(value);
+  return std::u16string(s.begin(), s.end());
+}
+
+void LoadSettings(ProfileStore& profile, const LocaleInfo& locale, BoxTable& boxes,
+                  PrintSettings& settings, std::optional<int> defaultLeft,
+                  std::optional<int> defaultTop) {
+  Reader r(profile, locale);
+  LayoutBox& overview = boxes[2];
+  LayoutBox& notes = boxes[3];
+
+  settings.Top = r.Int(u"PrintForm", u"Top");
+  if (!settings.Top) settings.Top = defaultTop;
+  settings.Left = r.Int(u"PrintForm", u"Left");
+  if (!settings.Left) settings.Left = defaultLeft;
+  overview.FontSize = r.Int(u"Gaikyou", u"Size", 10);
+  SetFontName(overview, r.Raw(u"Gaikyou", u"Font").value_or(kFaceProportional));
+  overview.LinesPerPage = r.Int(u"Gaikyou", u"Line", 6);
+  notes.FontSize = r.Int(u"Bikou", u"Size", 9);
+  SetFontName(notes, r.Raw(u"Bikou", u"Font").value_or(kFaceProportional));
+  settings.SaveOverview = r.Bool(u"Hozon", u"option", true);
+  settings.FramePenWidth = r.Int(u"Waku", u"Width", 10);
+  settings.x_Bai = r.Float(u"Print", u"x_Bai", 1.0);
+  settings.y_Bai = r.Float(u"Print", u"y_Bai", 1.0);
+  settings.x_offset = r.Float(u"Print", u"x_offset", 0.0);
+  settings.y_offset = r.Float(u"Print", u"y_offset", 0.0);
+  settings.sw5 = r.Bool(u"Print", u"sw5", false);
+  notes.TabPos = r.Float(u"Bikou", u"TabLen", 15.0);
+}
+
+void SaveSettings(ProfileStore& profile, const LocaleInfo& locale, const BoxTable& boxes,
+                  const PrintSettings& settings, const std::string& settingsPath) {
+  const char16_t sep = locale.DecimalSeparator();
+  auto write = [&](std::u16string_view section, std::u16string_view key, std::u16string_view value) {
+    if (!profile.WriteString(section, key, value))
+      throw SettingsWriteError(FormatMessage(msg::kCannotWrite, settingsPath));
+  };
+  auto flag = [](bool b) { return std::u16string(b ? u"1" : u"0"); };
+  const LayoutBox& overview = boxes[2];
+  const LayoutBox& notes = boxes[3];
+
+  write(u"PrintForm", u"Top", FormatSettingsInt(settings.Top.value_or(0)));
+  write(u"PrintForm", u"Left", FormatSettingsInt(settings.Left.value_or(0)));
+  write(u"Gaikyou", u"Size", FormatSettingsInt(overview.FontSize));
+  write(u"Gaikyou", u"Font", FontNameText(overview));
+  write(u"Gaikyou", u"Line", FormatSettingsInt(overview.LinesPerPage));
+  write(u"Bikou", u"Size", FormatSettingsInt(notes.FontSize));
+  write(u"Bikou", u"Font", FontNameText(notes));
+  write(u"Hozon", u"option", flag(settings.SaveOverview));
+  write(u"Waku", u"Width", FormatSettingsInt(settings.FramePenWidth));
+  write(u"Print", u"x_Bai", FormatSettingsFloat(settings.x_Bai, sep));
+  write(u"Print", u"y_Bai", FormatSettingsFloat(settings.y_Bai, sep));
+  write(u"Print", u"x_offset", FormatSettingsFloat(settings.x_offset, sep));
+  write(u"Print", u"y_offset", FormatSettingsFloat(settings.y_offset, sep));
+  write(u"Print", u"sw5", flag(settings.sw5));
+  write(u"Bikou", u"TabLen", FormatSettingsFloat(notes.TabPos, sep));
+}
+
+}  // namespace mirelo

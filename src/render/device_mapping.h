@@ -1,0 +1,49 @@
+// Millimetres on the sheet to integer device dots, with the user's scale and
+// offset corrections.
+#pragma once
+
+namespace mirelo {
+
+struct PixelsPerMm {
+  double x = 0, y = 0;
+};
+
+PixelsPerMm ScreenPixelsPerMm(int dotsPerInch);
+PixelsPerMm PrinterPixelsPerMm(int logPixelsX, int logPixelsY);
+
+struct DevicePt {
+  int x = 0, y = 0;
+  friend bool operator==(const DevicePt&, const DevicePt&) = default;
+};
+struct DeviceRectangle {
+  int Left = 0, Top = 0, Right = 0, Bottom = 0;
+  friend bool operator==(const DeviceRectangle&, const DeviceRectangle&) = default;
+};
+
+// The nearest integer, halves to the even one, whatever the FPU's mode.
+int RoundHalfEven(double v);
+
+// The mapping state of one page drawing: the active PixelsPerMm pair, the
+// scales and the effective offsets (mm).
+struct DeviceMapping {
+  PixelsPerMm ppm;
+  double x_Bai = 1.0, y_Bai = 1.0;
+  double OffsetX = 0.0, OffsetY = 0.0;
+
+  int DeviceX(double x) const { return RoundHalfEven((x * x_Bai + OffsetX) * ppm.x); }
+  int DeviceY(double y) const { return RoundHalfEven((y * y_Bai + OffsetY) * ppm.y); }
+  DevicePt DevicePoint(double x, double y) const { return {DeviceX(x), DeviceY(y)}; }
+  DeviceRectangle DeviceRect(double x1, double y1, double x2, double y2) const {
+    return {DeviceX(x1), DeviceY(y1), DeviceX(x2), DeviceY(y2)};
+  }
+};
+
+// Offset rule. The screen preview shows the user's offsets as they are; the
+// printer's canvas starts at its printable area, so its unprintable margin
+// (dots) is taken off to count from the paper's edge.
+DeviceMapping ScreenMapping(PixelsPerMm screen, double x_Bai, double y_Bai, double x_offset,
+                            double y_offset);
+DeviceMapping PrinterMapping(PixelsPerMm printer, double x_Bai, double y_Bai, double x_offset,
+                             double y_offset, int physicalOffsetX, int physicalOffsetY);
+
+}  // namespace mirelo
