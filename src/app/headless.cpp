@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "app/dump_layout.h"
+#include "app/first_showing.h"
 #include "app/ini_file.h"
 #include "app/messages.h"
 #include "app/startup.h"
@@ -27,18 +28,22 @@ std::string ConsoleLine(std::string_view message) {
 int RunHeadless(const CommandLine& line, HeadlessPlatform& platform, std::ostream& out,
                 std::ostream& err) {
   std::filesystem::path iniPath =
-      line.iniPath ? std::filesystem::path(*line.iniPath) : platform.appDir / kSettingsFileName;
+      line.iniPath ? std::filesystem::path(*line.iniPath) : platform.AppDir() / kSettingsFileName;
   IniFile profile(iniPath);
 
   MainState state;
-  CreateMainState(state, platform.appDir, line.dataPath, profile, platform.locale, std::nullopt,
-                  std::nullopt);
+  CreateMainState(state, platform.AppDir(), line.dataPath, profile, platform.Locale(),
+                  std::nullopt, std::nullopt);
   if (!DataFileExists(state.DataFilePath)) {
     err << ConsoleLine(msg::kDataFileMissing) << '\n';
     return kExitError;
   }
+  const int screenDpi = line.screenDpi.value_or(platform.ScreenDpi());
+  state.ScreenPpm = ScreenPixelsPerMm(screenDpi);
+  state.PrinterPpm = PrinterPixelsPerMm(line.printerDpi, line.printerDpi);
+  std::unique_ptr<TextMeasurer> preview = platform.CreatePreviewMeasurer(screenDpi);
   try {
-    LoadSurveyData(state.DataFilePath, state.Settings.sw5, state.Survey);
+    PrepareFirstShowing(state, *preview);
   } catch (const DataFileError& e) {
     err << e.what() << '\n';
     return kExitError;

@@ -4,16 +4,25 @@
 
 #include <filesystem>
 #include <iosfwd>
+#include <memory>
+#include <string>
 
 #include "app/command_line.h"
 #include "platform/locale_info.h"
+#include "platform/text_measurer.h"
 
 namespace mirelo {
 
-// What the adapter supplies to the headless modes.
-struct HeadlessPlatform {
-  const LocaleInfo& locale;
-  std::filesystem::path appDir;  // the executable's folder
+// What an adapter supplies to the headless modes.
+class HeadlessPlatform {
+ public:
+  virtual ~HeadlessPlatform() = default;
+  virtual const LocaleInfo& Locale() = 0;
+  virtual std::filesystem::path AppDir() = 0;
+  // The screen's logical dots per inch, or 96 without a screen.
+  virtual int ScreenDpi() = 0;
+  // The preview canvas's text measurement at dpi.
+  virtual std::unique_ptr<TextMeasurer> CreatePreviewMeasurer(int dpi) = 0;
 };
 
 inline constexpr int kExitOk = 0;

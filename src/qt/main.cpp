@@ -14,7 +14,7 @@
 #include "app/headless.h"
 #include "app/messages.h"
 #include "app/startup.h"
-#include "qt/qt_locale.h"
+#include "qt/qt_headless_platform.h"
 
 namespace {
 
@@ -38,8 +38,7 @@ int RunHeadlessMode(const mirelo::CommandLine& line, const char* argv0) {
   char* qtArgv[] = {arg0, platformOpt, offscreen, nullptr};
   int qtArgc = 3;
   QGuiApplication app(qtArgc, qtArgv);
-  mirelo::qt::QtLocaleInfo locale;
-  mirelo::HeadlessPlatform platform{locale, ExecutableDir(argv0)};
+  mirelo::qt::QtHeadlessPlatform platform(ExecutableDir(argv0));
   return mirelo::RunHeadless(line, platform, std::cout, std::cerr);
 }
 

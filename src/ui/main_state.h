@@ -3,10 +3,12 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "app/settings.h"
 #include "data/survey_data.h"
+#include "data/text_encoding.h"
 #include "layout/box_table.h"
 #include "render/device_mapping.h"
 
@@ -22,6 +24,10 @@ struct MainState {
   int PageCount = 1;
   PixelsPerMm ScreenPpm;
   PixelsPerMm PrinterPpm;
+  // The overview input's text (CR LF line breaks), and the encoding its file
+  // was read in during this run, if it was read.
+  std::u16string OverviewText;
+  std::optional<TextEncoding> OverviewEncoding;
 };
 
 }  // namespace mirelo

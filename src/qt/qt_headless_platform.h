@@ -1,0 +1,25 @@
+// The Qt adapter's supply for the headless modes.
+#pragma once
+
+#include <filesystem>
+
+#include "app/headless.h"
+#include "qt/qt_locale.h"
+
+namespace mirelo::qt {
+
+class QtHeadlessPlatform : public HeadlessPlatform {
+ public:
+  explicit QtHeadlessPlatform(std::filesystem::path appDir) : appDir_(std::move(appDir)) {}
+
+  const LocaleInfo& Locale() override { return locale_; }
+  std::filesystem::path AppDir() override { return appDir_; }
+  int ScreenDpi() override;
+  std::unique_ptr<TextMeasurer> CreatePreviewMeasurer(int dpi) override;
+
+ private:
+  QtLocaleInfo locale_;
+  std::filesystem::path appDir_;
+};
+
+}  // namespace mirelo::qt
