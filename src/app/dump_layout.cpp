@@ -8,6 +8,20 @@ namespace {
 std::string OptionalInt(const std::optional<int>& v) { return v ? std::to_string(*v) : "null"; }
 std::string Bool(bool b) { return b ? "true" : "false"; }
 
+// One box per row; a box with lines lists them one per row below it.
+std::string BoxLines(const BoxTable& boxes) {
+  std::string j = "[\n";
+  for (int box = 1; box <= kBoxCount; ++box) {
+    const std::vector<std::u16string>& lines = boxes[box].LineList;
+    j += "    {\"box\": " + std::to_string(box) + ", \"lines\": [";
+    for (std::size_t i = 0; i < lines.size(); ++i)
+      j += std::string(i ? ",\n      " : "\n      ") + JsonString(lines[i]);
+    j += lines.empty() ? "]}" : "\n    ]}";
+    j += box < kBoxCount ? ",\n" : "\n";
+  }
+  return j + "  ]";
+}
+
 }  // namespace
 
 std::string DumpLayoutJson(const MainState& state) {
@@ -39,7 +53,9 @@ std::string DumpLayoutJson(const MainState& state) {
   j += "    \"Print.x_offset\": " + JsonNumber(s.x_offset) + ",\n";
   j += "    \"Print.y_offset\": " + JsonNumber(s.y_offset) + ",\n";
   j += "    \"Print.sw5\": " + Bool(s.sw5) + "\n";
-  j += "  }\n";
+  j += "  },\n";
+  j += "  \"PageCount\": " + std::to_string(state.PageCount) + ",\n";
+  j += "  \"boxes\": " + BoxLines(state.Boxes) + "\n";
   j += "}\n";
   return j;
 }

@@ -1,9 +1,26 @@
 #include "app/first_showing.h"
 
+#include "app/messages.h"
+#include "data/box_contents.h"
+#include "data/overview_file.h"
+#include "layout/char_placement.h"
+
 namespace mirelo {
 
-void PrepareFirstShowing(MainState& state, TextMeasurer& /*preview*/) {
+void PrepareFirstShowing(MainState& state, TextMeasurer& preview) {
+  const double ppmX = state.ScreenPpm.x;
+  state.OverviewText = FromUtf8(msg::kOverviewPlaceholder);
+  state.OverviewEncoding.reset();
+
+  ComposeFixedBoxes(state.Boxes, preview, ppmX);
   LoadSurveyData(state.DataFilePath, state.Settings.sw5, state.Survey);
+  ComposeDateBox(state.Boxes, state.Survey.SurveyDate, kDateFormatAtShow, preview, ppmX);
+  if (state.Survey.Items.size() > 1) ComposeItemBox(state.Boxes, state.Survey.Items, preview, ppmX);
+  // The window makes sure the overview folder exists before this point; the
+  // headless modes create nothing.
+  if (state.Settings.SaveOverview) LoadOverviewText(state, preview);
+
+  state.PageCount = CountPages(state.Boxes);
 }
 
 }  // namespace mirelo

@@ -8,7 +8,8 @@
 
 namespace mirelo {
 
-// Throws DataFileError when the data file cannot be read or breaks the format.
+// Throws DataFileError when the data file cannot be read or breaks the format,
+// and std::runtime_error when a kept overview file cannot be read.
 void PrepareFirstShowing(MainState& state, TextMeasurer& preview);
 
 }  // namespace mirelo

@@ -1,14 +1,51 @@
 #include "app/headless.h"
 
+#include <fstream>
 #include <ostream>
+#include <stdexcept>
 
+#include "app/atomic_file.h"
 #include "app/dump_layout.h"
 #include "app/first_showing.h"
 #include "app/ini_file.h"
 #include "app/messages.h"
+#include "app/format_message.h"
 #include "app/startup.h"
+#include "render/digit_glyphs.h"
+#include "render/page_renderer.h"
+#include "render/printing.h"
+#include "render/recording_canvas.h"
 
 namespace mirelo {
+namespace {
+
+void WritePreviewPng(const CommandLine& line, const MainState& state, HeadlessPlatform& platform,
+                     TextMeasurer& preview, int screenDpi) {
+  auto image = platform.CreatePreviewImage(RoundHalfEven(210 * state.ScreenPpm.x),
+                                           RoundHalfEven(297 * state.ScreenPpm.y), screenDpi);
+  RenderPage(u'D', line.page, state, image->ImageCanvas(), preview);
+  try {
+    image->SavePng(line.outputPath);
+  } catch (const std::runtime_error&) {
+    throw std::runtime_error(FormatMessage(msg::kCannotWrite, line.outputPath));
+  }
+}
+
+void WriteDrawLog(const CommandLine& line, const MainState& state, TextMeasurer& preview,
+                  int screenDpi) {
+  const bool printer = line.target != u'D';
+  DeviceFacts facts = printer ? DeviceFacts{line.printerDpi, line.printerDpi, line.printerMarginX,
+                                            line.printerMarginY}
+                              : DeviceFacts{screenDpi, screenDpi, 0, 0};
+  RecordingCanvas canvas(facts);
+  RenderPage(line.target, line.page, state, canvas, preview);
+  std::string text;
+  for (const std::string& l : canvas.Lines()) text += l + "\n";
+  if (!ReplaceFileAtomically(line.outputPath, text))
+    throw std::runtime_error(FormatMessage(msg::kCannotWrite, line.outputPath));
+}
+
+}  // namespace
 
 std::string ConsoleLine(std::string_view message) {
   std::string out;
@@ -44,7 +81,34 @@ int RunHeadless(const CommandLine& line, HeadlessPlatform& platform, std::ostrea
   std::unique_ptr<TextMeasurer> preview = platform.CreatePreviewMeasurer(screenDpi);
   try {
     PrepareFirstShowing(state, *preview);
-  } catch (const DataFileError& e) {
+  } catch (const std::runtime_error& e) {
+    // The data file, a kept overview file that cannot be read, or ICU
+    // without its Japanese calendar.
+    err << e.what() << '\n';
+    return kExitError;
+  }
+
+  if (!IsTenAsciiDigits(state.Survey.InsuredPersonNumber))
+    err << FormatMessage(msg::kInsuredNumberNotTenDigits, state.DataFilePath) << '\n';
+
+  try {
+    switch (line.mode) {
+      case RunMode::PrintPdf: {
+        auto job = platform.CreatePdfJob(line.outputPath, line.printerDpi, line.printerMarginX,
+                                         line.printerMarginY);
+        PrintAllPages(state, *job, *preview);
+        return kExitOk;
+      }
+      case RunMode::PreviewPng:
+        WritePreviewPng(line, state, platform, *preview, screenDpi);
+        return kExitOk;
+      case RunMode::DrawLog:
+        WriteDrawLog(line, state, *preview, screenDpi);
+        return kExitOk;
+      default:
+        break;
+    }
+  } catch (const std::runtime_error& e) {
     err << e.what() << '\n';
     return kExitError;
   }

@@ -9,6 +9,8 @@
 
 #include "app/command_line.h"
 #include "platform/locale_info.h"
+#include "platform/preview_image.h"
+#include "platform/print_job.h"
 #include "platform/text_measurer.h"
 
 namespace mirelo {
@@ -23,6 +25,13 @@ class HeadlessPlatform {
   virtual int ScreenDpi() = 0;
   // The preview canvas's text measurement at dpi.
   virtual std::unique_ptr<TextMeasurer> CreatePreviewMeasurer(int dpi) = 0;
+  // A blank white preview bitmap of the given size in dots.
+  virtual std::unique_ptr<PreviewImage> CreatePreviewImage(int widthDots, int heightDots,
+                                                           int dpi) = 0;
+  // A PDF file of A4 pages standing in for a printer of dpi dots per inch
+  // whose printable area starts marginX, marginY dots into the paper.
+  virtual std::unique_ptr<PrintJob> CreatePdfJob(const std::filesystem::path& path, int dpi,
+                                                 int marginX, int marginY) = 0;
 };
 
 inline constexpr int kExitOk = 0;

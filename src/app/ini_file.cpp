@@ -8,29 +8,40 @@
 #include <system_error>
 #include <vector>
 
+#include "app/atomic_file.h"
 #include "data/text_encoding.h"
 
 namespace mirelo {
 namespace {
 
-// One line of the file as its raw bytes, without the line end. Lines are
+// The file's lines as their raw bytes, without the line ends. Lines are
 // split on bytes: CR and LF never occur inside a double-byte character of
 // code page 932, so lines this code does not touch keep their exact bytes.
-std::vector<std::string> ReadLines(const std::filesystem::path& path, bool* exists) {
-  std::ifstream in(path, std::ios::binary);
-  *exists = static_cast<bool>(in);
-  std::vector<std::string> lines;
-  if (!in) return lines;
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+// A missing file has no lines; a file that is there but cannot be read (a
+// folder, a read error) gives false, so that no write replaces what could
+// not be read.
+bool ReadLines(const std::filesystem::path& path, std::vector<std::string>* lines) {
+  lines->clear();
+  std::error_code ec;
+  if (!std::filesystem::exists(path, ec)) return !ec;
+  std::string bytes;
+  try {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (in.bad()) return false;
+  } catch (const std::ios_base::failure&) {
+    return false;
+  }
   std::size_t start = 0;
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     if (bytes[i] != '\r' && bytes[i] != '\n') continue;
-    lines.push_back(bytes.substr(start, i - start));
+    lines->push_back(bytes.substr(start, i - start));
     if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
     start = i + 1;
   }
-  if (start < bytes.size()) lines.push_back(bytes.substr(start));
-  return lines;
+  if (start < bytes.size()) lines->push_back(bytes.substr(start));
+  return true;
 }
 
 std::u16string Trim(std::u16string_view s) {
@@ -40,10 +51,15 @@ std::u16string Trim(std::u16string_view s) {
   return std::u16string(s.substr(b, e - b));
 }
 
+// ICU returns 0, "equal", when it is given no error code to report into, so
+// the error code is not optional here.
 bool SameName(std::u16string_view a, std::u16string_view b) {
-  return u_strCaseCompare(reinterpret_cast<const UChar*>(a.data()), static_cast<int32_t>(a.size()),
-                          reinterpret_cast<const UChar*>(b.data()), static_cast<int32_t>(b.size()),
-                          U_FOLD_CASE_DEFAULT, nullptr) == 0;
+  UErrorCode err = U_ZERO_ERROR;
+  int32_t order =
+      u_strCaseCompare(reinterpret_cast<const UChar*>(a.data()), static_cast<int32_t>(a.size()),
+                       reinterpret_cast<const UChar*>(b.data()), static_cast<int32_t>(b.size()),
+                       U_FOLD_CASE_DEFAULT, &err);
+  return U_SUCCESS(err) && order == 0;
 }
 
 // A parsed line: a section header, a key line or anything else.
@@ -78,37 +94,14 @@ std::u16string WithoutControls(std::u16string_view s) {
   return out;
 }
 
-bool WriteAtomically(const std::filesystem::path& path, const std::string& bytes) {
-  std::filesystem::path temp = path;
-  temp += ".tmp";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) {
-      out.close();
-      std::error_code ec;
-      std::filesystem::remove(temp, ec);
-      return false;
-    }
-  }
-  std::error_code ec;
-  std::filesystem::rename(temp, path, ec);
-  if (ec) {
-    std::filesystem::remove(temp, ec);
-    return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 std::optional<std::u16string> IniFile::ReadString(std::u16string_view section,
                                                   std::u16string_view key) {
-  bool exists = false;
+  std::vector<std::string> lines;
+  if (!ReadLines(path_, &lines)) return std::nullopt;
   bool inSection = false;
-  for (const std::string& raw : ReadLines(path_, &exists)) {
+  for (const std::string& raw : lines) {
     Parsed p = Parse(raw);
     if (p.kind == Parsed::Section) {
       inSection = SameName(p.name, section);
@@ -121,8 +114,8 @@ std::optional<std::u16string> IniFile::ReadString(std::u16string_view section,
 
 bool IniFile::WriteString(std::u16string_view section, std::u16string_view key,
                           std::u16string_view value) {
-  bool exists = false;
-  std::vector<std::string> lines = ReadLines(path_, &exists);
+  std::vector<std::string> lines;
+  if (!ReadLines(path_, &lines)) return false;
   const std::string keyLine = EncodeCp932(WithoutControls(key) + u"=" + WithoutControls(value));
 
   // Find the section, the key in it, and the last non-blank line of it.
@@ -161,7 +154,7 @@ bool IniFile::WriteString(std::u16string_view section, std::u16string_view key,
     bytes += line;
     bytes += "\r\n";
   }
-  return WriteAtomically(path_, bytes);
+  return ReplaceFileAtomically(path_, bytes);
 }
 
 }  // namespace mirelo

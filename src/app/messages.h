@@ -14,4 +14,16 @@ inline constexpr char kDataEmpty[] = "データファイルが空です: %s";
 inline constexpr char kHeaderTooShort[] = "データファイルの見出し行が34文字に足りません: %s";
 inline constexpr char kBadSurveyDate[] = "データファイルの調査日が正しい日付ではありません: %s";
 
+// The overview input's text until a kept overview is loaded or the user types.
+inline constexpr char kOverviewPlaceholder[] = "概況をここに入力";
+// A kept overview file that exists but cannot be read (%s: its path).
+inline constexpr char kOverviewUnreadable[] = "概況ファイルを読み込めません: %s";
+
+// Printing.
+inline constexpr char kPrinted[] = "認定調査票（特記事項）が印刷されました。";
+inline constexpr char kPrintStartFailed[] = "印刷できません: %s";
+// The data file's insured-person number (%s: the data file's path).
+inline constexpr char kInsuredNumberNotTenDigits[] =
+    "被保険者番号が10桁の数字ではありません。番号の欄は空けて描きます: %s";
+
 }  // namespace mirelo::msg

@@ -109,10 +109,13 @@ std::optional<double> ParseSettingsFloat(std::u16string_view text, char16_t deci
 
 std::u16string FormatSettingsFloat(double value, char16_t decimalSeparator) {
   if (value == 0) value = 0;  // no "-0"
+  // to_chars, unlike printf, does not follow the C locale that the toolkit
+  // may have set; the separator is the user's, put in below.
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.15g", value);
+  auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
   std::u16string out;
-  for (const char* p = buf; *p; ++p) out += (*p == '.') ? decimalSeparator : static_cast<char16_t>(*p);
+  for (const char* p = buf; p != end; ++p)
+    out += (*p == '.') ? decimalSeparator : static_cast<char16_t>(*p);
   return out;
 }
 

@@ -54,10 +54,18 @@ std::u16string ColumnsFrom(std::u16string_view line, std::size_t first) {
 }
 
 void LoadSurveyData(const std::filesystem::path& path, bool sw5, SurveyData& data) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw DataFileError(FormatMessage(msg::kDataUnreadable, path.string()));
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) throw DataFileError(FormatMessage(msg::kDataUnreadable, path.string()));
+  const DataFileError unreadable(FormatMessage(msg::kDataUnreadable, path.string()));
+  std::string bytes;
+  // A read error (a folder in the file's place, a failing disk) surfaces
+  // from the stream buffer as an exception of its own.
+  try {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw unreadable;
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (in.bad()) throw unreadable;
+  } catch (const std::ios_base::failure&) {
+    throw unreadable;
+  }
   ParseSurveyData(bytes, path.string(), sw5, data);
 }
 

@@ -37,7 +37,7 @@ void InitBoxTable(BoxTable& table) {
   for (int i = 1; i <= kBoxCount; ++i) {
     LayoutBox& b = table[i];
     b = LayoutBox{};
-    SetFontName(b, u"ＭＳ　Ｐゴシック");  // the reset face, with an ideographic space
+    SetFontName(b, kFaceReset);
   }
 }
 

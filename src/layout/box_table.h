@@ -51,5 +51,7 @@ void SetFontName(LayoutBox& box, std::u16string_view name);
 // The two faces of the form.
 inline constexpr char16_t kFaceProportional[] = u"ＭＳ Ｐゴシック";
 inline constexpr char16_t kFaceFixed[] = u"ＭＳ ゴシック";
+// The face a reset box holds, written with an ideographic space.
+inline constexpr char16_t kFaceReset[] = u"ＭＳ　Ｐゴシック";
 
 }  // namespace mirelo

@@ -12,9 +12,18 @@ namespace mirelo {
 inline constexpr char16_t kLineBreakMark = u'\u03BA';  // κ: a forced break
 inline constexpr char16_t kTabMark = u'\u03C4';        // τ: continue at TabPos
 inline constexpr std::size_t kMaxLineLength = 127;     // UTF-16 code units
+// Written in box texts for a forced break; becomes kLineBreakMark.
+inline constexpr char16_t kLineBreakText[] = u"[改行]";
 
 // Wraps text into the box's LineList, after the lines already there. Sets the
 // measurer's font to the box's font and leaves it so.
+//
+// Every character of the text reaches a line, apart from the trimmed ends and
+// the forced breaks: the lines with their TabMarks taken out are the text. A
+// line that reaches 127 code units with more text left ends there, and a
+// character wider than the box goes on a line of its own; both continue
+// behind a TabMark as after a break by width. No break falls inside a
+// surrogate pair or before a variation selector (see layout/text_clusters.h).
 void FillBox(BoxTable& boxes, int box, std::u16string_view text, TextMeasurer& preview,
              double screenPixelsPerMmX);
 

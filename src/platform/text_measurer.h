@@ -31,6 +31,11 @@ class TextMeasurer {
     widths.resize(text.size());
     for (std::size_t k = 1; k <= text.size(); ++k) widths[k - 1] = TextWidth(text.substr(0, k));
   }
+
+  // True when PrefixWidths of a whole line costs about as much as measuring
+  // the line once. Line breaking then asks for all prefixes up front, where it
+  // would otherwise measure one prefix at a time and stop at the break.
+  virtual bool HasFastPrefixWidths() const { return false; }
 };
 
 }  // namespace mirelo

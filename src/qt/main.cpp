@@ -33,7 +33,14 @@ bool HasDisplay() {
 
 // The headless modes run on Qt's offscreen platform: fonts and painting
 // work, no display server is needed, and no environment variable is read.
+// Host programs read standard error line by line; Qt's own chatter about
+// the environment has no place there.
+void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
+  if (type == QtFatalMsg) std::cerr << text.toStdString() << '\n';
+}
+
 int RunHeadlessMode(const mirelo::CommandLine& line, const char* argv0) {
+  qInstallMessageHandler(QuietQtMessages);
   static char arg0[] = "mirelo", platformOpt[] = "-platform", offscreen[] = "offscreen";
   char* qtArgv[] = {arg0, platformOpt, offscreen, nullptr};
   int qtArgc = 3;

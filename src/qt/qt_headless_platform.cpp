@@ -1,5 +1,7 @@
 #include "qt/qt_headless_platform.h"
 
+#include "qt/qt_preview_image.h"
+#include "qt/qt_printer_job.h"
 #include "qt/qt_text_measurer.h"
 
 namespace mirelo::qt {
@@ -10,6 +12,16 @@ int QtHeadlessPlatform::ScreenDpi() { return 96; }
 
 std::unique_ptr<TextMeasurer> QtHeadlessPlatform::CreatePreviewMeasurer(int dpi) {
   return std::make_unique<QtTextMeasurer>(dpi);
+}
+
+std::unique_ptr<PreviewImage> QtHeadlessPlatform::CreatePreviewImage(int widthDots, int heightDots,
+                                                                     int dpi) {
+  return std::make_unique<QtPreviewImage>(widthDots, heightDots, dpi);
+}
+
+std::unique_ptr<PrintJob> QtHeadlessPlatform::CreatePdfJob(const std::filesystem::path& path,
+                                                           int dpi, int marginX, int marginY) {
+  return QtPrinterJob::ForPdf(path, dpi, marginX, marginY);
 }
 
 }  // namespace mirelo::qt

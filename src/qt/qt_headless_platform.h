@@ -16,6 +16,10 @@ class QtHeadlessPlatform : public HeadlessPlatform {
   std::filesystem::path AppDir() override { return appDir_; }
   int ScreenDpi() override;
   std::unique_ptr<TextMeasurer> CreatePreviewMeasurer(int dpi) override;
+  std::unique_ptr<PreviewImage> CreatePreviewImage(int widthDots, int heightDots,
+                                                   int dpi) override;
+  std::unique_ptr<PrintJob> CreatePdfJob(const std::filesystem::path& path, int dpi, int marginX,
+                                         int marginY) override;
 
  private:
   QtLocaleInfo locale_;

@@ -3,15 +3,25 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
+#include <QRawFont>
+#include <QTextLayout>
+
+#include <optional>
+#include <utility>
+#include <vector>
 
 #include "platform/text_measurer.h"
+#include "qt/context_free_font.h"
 
 namespace mirelo::qt {
 
 class QtTextMeasurer : public TextMeasurer {
  public:
-  explicit QtTextMeasurer(int dotsPerInch);
+  // With fastPrefixWidths off, PrefixWidths measures every prefix on its own
+  // (the reference the fast way is held to).
+  explicit QtTextMeasurer(int dotsPerInch, bool fastPrefixWidths = true);
 
   void SetFont(std::u16string_view faceName, int pointSize) override;
   int FontPointSize() const override { return pointSize_; }
@@ -19,13 +29,27 @@ class QtTextMeasurer : public TextMeasurer {
   int DotsPerInch() const override { return dpi_; }
   int TextWidth(std::u16string_view text) override;
 
+  // One shaped layout of the whole text gives the width at every prefix end
+  // where that is provably the width of the prefix measured alone; the other
+  // prefixes are measured alone. See the .cpp for when a layout width counts.
+  void PrefixWidths(std::u16string_view text, std::vector<int>& widths) override;
+  bool HasFastPrefixWidths() const override { return fast_; }
+
   const QFont& Font() const { return font_; }
 
  private:
+  // The shaping of the font of a glyph run, read once per font engine.
+  const FontShaping& ShapingOf(const QRawFont& font);
+
   int dpi_;
+  bool fast_;
   QImage device_;
   QFont font_;
+  std::optional<QFontMetrics> metrics_;
   int pointSize_ = 0;
+  // Per font engine in use (a QRawFont keeps its engine alive, so a kept
+  // entry never stands for another font).
+  std::vector<std::pair<QRawFont, FontShaping>> fontShapings_;
 };
 
 }  // namespace mirelo::qt

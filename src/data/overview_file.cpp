@@ -1,0 +1,57 @@
+#include "data/overview_file.h"
+
+#include <fstream>
+#include <iterator>
+
+#include "app/format_message.h"
+#include "app/messages.h"
+#include "data/box_contents.h"
+
+namespace mirelo {
+
+std::filesystem::path OverviewFolder(const std::string& dataFilePath) {
+  return std::filesystem::path(dataFilePath).parent_path() / kOverviewFolderName;
+}
+
+std::filesystem::path OverviewFilePath(const std::string& dataFilePath) {
+  return OverviewFolder(dataFilePath) / std::filesystem::path(dataFilePath).filename();
+}
+
+std::u16string ToCrLf(std::u16string_view text) {
+  std::u16string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char16_t c = text[i];
+    if (c != u'\r' && c != u'\n') {
+      out += c;
+      continue;
+    }
+    out += u"\r\n";
+    if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+  }
+  return out;
+}
+
+std::optional<DecodedText> ReadOverviewFile(const std::filesystem::path& path) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
+  std::ifstream in(path, std::ios::binary);
+  std::string bytes;
+  if (in) bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  // An unreadable file is not taken for a missing one: the placeholder would
+  // then be saved over the user's text at closing.
+  if (!in || in.bad()) throw OverviewFileError(FormatMessage(msg::kOverviewUnreadable, path.string()));
+  DecodedText decoded = DecodeTextFile(bytes);
+  decoded.text = ToCrLf(decoded.text);
+  return decoded;
+}
+
+void LoadOverviewText(MainState& state, TextMeasurer& preview) {
+  std::optional<DecodedText> file = ReadOverviewFile(OverviewFilePath(state.DataFilePath));
+  if (!file) return;
+  state.OverviewText = std::move(file->text);
+  state.OverviewEncoding = file->encoding;
+  ComposeOverviewBox(state.Boxes, state.OverviewText, preview, state.ScreenPpm.x);
+}
+
+}  // namespace mirelo

@@ -1,0 +1,42 @@
+// The overview text kept beside the data file: <data folder>/Gaikyo/<data
+// file name>, and loading it at the first showing.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "data/text_encoding.h"
+#include "platform/text_measurer.h"
+#include "ui/main_state.h"
+
+namespace mirelo {
+
+inline constexpr char kOverviewFolderName[] = "Gaikyo";
+
+std::filesystem::path OverviewFolder(const std::string& dataFilePath);
+std::filesystem::path OverviewFilePath(const std::string& dataFilePath);
+
+// An overview file exists but cannot be read; what() is the user's message.
+class OverviewFileError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Every line break (CR LF, lone LF, lone CR) as CR LF, as the input field
+// holds it.
+std::u16string ToCrLf(std::u16string_view text);
+
+// The overview file decoded by its byte-order mark (code page 932 without
+// one), with CR LF line breaks; nothing when there is no such file. Throws
+// OverviewFileError when the file exists but cannot be read.
+std::optional<DecodedText> ReadOverviewFile(const std::filesystem::path& path);
+
+// When the data file's overview file exists: its text becomes the input
+// field's (OverviewText, with the encoding it was read in) and is wrapped
+// into box 2. Without the file nothing changes. Creates no folder.
+void LoadOverviewText(MainState& state, TextMeasurer& preview);
+
+}  // namespace mirelo

@@ -1,0 +1,20 @@
+// The preview bitmap: the A4 page at the screen's resolution, blank white
+// when made. Making a new one is how the preview is cleared.
+#pragma once
+
+#include <filesystem>
+
+#include "platform/canvas.h"
+
+namespace mirelo {
+
+class PreviewImage {
+ public:
+  virtual ~PreviewImage() = default;
+  virtual Canvas& ImageCanvas() = 0;
+  // Writes the picture as PNG; the file appears whole or not at all.
+  // Throws std::runtime_error on failure.
+  virtual void SavePng(const std::filesystem::path& path) = 0;
+};
+
+}  // namespace mirelo

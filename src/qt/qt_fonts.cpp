@@ -1,0 +1,30 @@
+#include "qt/qt_fonts.h"
+
+#include <QString>
+
+#include <mutex>
+
+#include "layout/box_table.h"
+
+namespace mirelo::qt {
+
+void InstallFontSubstitutions() {
+  static std::once_flag once;
+  std::call_once(once, [] {
+    // IPAPGothic is proportional like the form's proportional face, IPAGothic
+    // fixed like its fixed face; both come with Debian's fonts-ipafont-gothic.
+    const QString proportional = QStringLiteral("IPAPGothic");
+    QFont::insertSubstitution(QString::fromUtf16(kFaceProportional), proportional);
+    QFont::insertSubstitution(QString::fromUtf16(kFaceReset), proportional);
+    QFont::insertSubstitution(QString::fromUtf16(kFaceFixed), QStringLiteral("IPAGothic"));
+  });
+}
+
+QFont FormFont(std::u16string_view faceName, int pointSize) {
+  InstallFontSubstitutions();
+  QFont font(QString::fromUtf16(faceName.data(), static_cast<qsizetype>(faceName.size())));
+  font.setPointSize(pointSize > 0 ? pointSize : 1);
+  return font;
+}
+
+}  // namespace mirelo::qt

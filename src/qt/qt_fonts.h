@@ -1,0 +1,19 @@
+// The fonts of the form. The form names two Windows faces; the program maps
+// them to their closest free equivalents itself, so every machine measures
+// and draws alike with no system configuration.
+#pragma once
+
+#include <QFont>
+
+#include <string_view>
+
+namespace mirelo::qt {
+
+// Registers the face substitutions once per process; idempotent.
+void InstallFontSubstitutions();
+
+// The font for a face name and point size as measuring and drawing use it:
+// only name and size are set. A point size below 1 counts as 1.
+QFont FormFont(std::u16string_view faceName, int pointSize);
+
+}  // namespace mirelo::qt

@@ -1,0 +1,43 @@
+// Drawing one page of the form on a canvas: the text of the 14 boxes, the
+// two bitmaps, the rules and frames, the number row and the corner marks.
+// The same drawing serves the preview and the printer; they differ only in
+// the device mapping, the canvas's font metrics and two pen widths.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "layout/box_table.h"
+#include "platform/canvas.h"
+#include "platform/text_measurer.h"
+#include "render/device_mapping.h"
+#include "ui/main_state.h"
+
+namespace mirelo {
+
+// What a page is drawn from, besides the mapping.
+struct PageSource {
+  const BoxTable& boxes;
+  std::u16string_view insuredPersonNumber;
+  int framePenWidth;
+  // Text is always measured here, in screen dots, also while printing, so
+  // printed lines break and place exactly as on screen.
+  TextMeasurer& preview;
+  double screenPixelsPerMmX;
+};
+
+// Draws page (from 1) on canvas. onPrinter selects the printer's pen widths.
+void DrawPage(int page, Canvas& canvas, bool onPrinter, const DeviceMapping& mapping,
+              const PageSource& source);
+
+// Applies the offset rule for target ("D" the preview, anything else the
+// printer) and draws the page on the canvas of that output.
+void RenderPage(char16_t target, int page, const MainState& state, Canvas& canvas,
+                TextMeasurer& preview);
+
+// The character at 1-based position k of line as drawn: a TabMark is a
+// space. The first unit of a surrogate pair gives the whole pair and the
+// second nothing; a lone surrogate is drawn as U+FFFD.
+std::u16string CharForDrawing(std::u16string_view line, std::size_t k);
+
+}  // namespace mirelo
