@@ -49,6 +49,24 @@ Lines Fill(std::u16string_view text, double width, double tabPos,
 
 std::u16string Units(std::size_t n, char16_t c = u'z') { return std::u16string(n, c); }
 
+TEST(TextClustersTest, PairsAndSelectorsAreOneCharacter) {
+  const struct {
+    std::u16string text;
+    std::size_t start, end;  // the character that holds each unit in [start, end)
+  } cases[] = {
+      {u"A𠮷B", 0, 1}, {u"A𠮷B", 1, 3}, {u"A𠮷B", 3, 4},
+      {u"葛󠄀︀x", 0, 4}, {u"葛󠄀︀x", 4, 5},
+      {u"τ︀", 0, 1}, {u"τ︀", 1, 2},  // the line's marks take no selector
+      {u"AØ42" u"B", 1, 2},                  // a lone half stays one unit
+      {u"Ü00" u"A", 0, 1},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ClusterEnd(c.text, c.start), c.end) << c.start;
+    for (std::size_t unit = c.start; unit < c.end; ++unit)
+      EXPECT_EQ(ClusterStart(c.text, unit), c.start) << unit;
+  }
+}
+
 TEST(FillBoxTest, BreaksAsTheTableSays) {
   const std::u16string z126 = Units(126);
   const struct {

@@ -165,12 +165,10 @@ TEST(QtTextMeasurerTest, FastPrefixWidthsEqualThePrefixesMeasuredAlone) {
 TEST(QtTextMeasurerTest, KerningAcrossAPrefixEndIsNotTakenFromTheLine) {
   QtTextMeasurer m(96);
   m.SetFont(u"DejaVu Sans", 40);
-  QTextLayout layout(QStringLiteral("AV"), m.Font());
-  const QFont& font = m.Font();
   QImage device(1, 1, QImage::Format_RGB32);
-  device.setDotsPerMeterX(3780);
+  device.setDotsPerMeterX(3780);  // 96 dpi
   device.setDotsPerMeterY(3780);
-  QTextLayout onDevice(QStringLiteral("AV"), font, &device);
+  QTextLayout onDevice(QStringLiteral("AV"), m.Font(), &device);
   onDevice.beginLayout();
   QTextLine line = onDevice.createLine();
   line.setNumColumns(2);

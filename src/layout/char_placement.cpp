@@ -6,6 +6,7 @@
 
 #include "layout/line_breaking.h"
 #include "layout/text_clusters.h"
+#include "render/device_mapping.h"
 
 namespace mirelo {
 
@@ -17,15 +18,6 @@ std::u16string_view PlaceableUnits(std::u16string_view line) {
   std::size_t n = kMaxLineLength;
   if (IsHighSurrogate(line[n - 1]) && IsLowSurrogate(line[n])) --n;
   return line.substr(0, n);
-}
-
-// Halves go to the even neighbour.
-int RoundHalfEven(double v) {
-  const double floor = std::floor(v);
-  const double frac = v - floor;
-  if (frac > 0.5) return static_cast<int>(floor) + 1;
-  if (frac < 0.5) return static_cast<int>(floor);
-  return std::fmod(floor, 2.0) == 0 ? static_cast<int>(floor) : static_cast<int>(floor) + 1;
 }
 
 double RaiseFactor(int pointSize) {

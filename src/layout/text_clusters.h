@@ -7,10 +7,10 @@
 #include <cstddef>
 #include <string_view>
 
+#include "data/text_encoding.h"
+
 namespace mirelo {
 
-inline bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-inline bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
 // The end (exclusive, in code units) of the character that starts at start:
 // one unit, or a surrogate pair, followed by any variation selectors

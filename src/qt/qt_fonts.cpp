@@ -24,6 +24,10 @@ QFont FormFont(std::u16string_view faceName, int pointSize) {
   InstallFontSubstitutions();
   QFont font(QString::fromUtf16(faceName.data(), static_cast<qsizetype>(faceName.size())));
   font.setPointSize(pointSize > 0 ? pointSize : 1);
+  // The advances of hinted glyphs would follow the machine's (or the user's)
+  // font configuration; unhinted ones depend on the font file alone, so
+  // every machine breaks the lines alike, and draws what it measured.
+  font.setHintingPreference(QFont::PreferNoHinting);
   return font;
 }
 

@@ -113,10 +113,6 @@ QtTextMeasurer::QtTextMeasurer(int dotsPerInch, bool fastPrefixWidths)
 
 void QtTextMeasurer::SetFont(std::u16string_view faceName, int pointSize) {
   font_ = FormFont(faceName, pointSize);
-  // The advances of hinted glyphs would follow the machine's (or the user's)
-  // font configuration; unhinted ones depend on the font file alone, so
-  // every machine breaks the lines alike.
-  font_.setHintingPreference(QFont::PreferNoHinting);
   metrics_.emplace(font_, &device_);
   pointSize_ = pointSize;
 }

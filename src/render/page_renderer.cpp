@@ -6,6 +6,7 @@
 #include "data/text_encoding.h"
 #include "layout/char_placement.h"
 #include "layout/line_breaking.h"
+#include "layout/text_clusters.h"
 #include "render/digit_glyphs.h"
 
 namespace mirelo {
@@ -42,14 +43,14 @@ void DrawBoxText(int page, const LayoutBox& box, Canvas& canvas, const DeviceMap
     if (n == 0) continue;
 
     const double natural = positions[n].Natural;
-    const double lastWidth = natural - positions[n - 1].Natural;
+    const double lastWidth = LastCharacterWidth(positions, line);
     const bool justified = box.JustifyAll || natural >= innerWidth ||
                            innerWidth - natural <= 1.5 * lastWidth;
     const int deviceY = map.DeviceY(box.Top + box.MarginTop + row * pitch - rise);
 
     for (std::size_t k = 1; k <= n; ++k) {
       const std::u16string text = CharForDrawing(line, k);
-      if (text.empty()) continue;  // the second unit of a pair, drawn with the first
+      if (text.empty()) continue;  // a later unit of a character, drawn with its first
       const CharPosition& at = positions[k - 1];
       const double x = left + (justified ? at.Justified : at.Natural);
       canvas.TextOut(map.DeviceX(x), deviceY, text);
@@ -73,13 +74,13 @@ void Frame(Canvas& canvas, const DeviceMapping& map, double l, double t, double 
 
 std::u16string CharForDrawing(std::u16string_view line, std::size_t k) {
   if (k < 1 || k > line.size()) return {};
-  const char16_t c = line[k - 1];
+  const std::size_t start = k - 1;
+  if (ClusterStart(line, start) != start) return {};
+  const char16_t c = line[start];
   if (c == kTabMark) return u" ";
-  if (IsHighSurrogate(c) && k < line.size() && IsLowSurrogate(line[k]))
-    return std::u16string(line.substr(k - 1, 2));
-  if (IsLowSurrogate(c) && k > 1 && IsHighSurrogate(line[k - 2])) return {};
-  if (IsHighSurrogate(c) || IsLowSurrogate(c)) return u"\uFFFD";
-  return std::u16string(1, c);
+  const std::size_t end = ClusterEnd(line, start);
+  if (end == start + 1 && (IsHighSurrogate(c) || IsLowSurrogate(c))) return u"\uFFFD";
+  return std::u16string(line.substr(start, end - start));
 }
 
 void DrawPage(int page, Canvas& canvas, bool onPrinter, const DeviceMapping& map,

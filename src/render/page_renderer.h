@@ -36,8 +36,9 @@ void RenderPage(char16_t target, int page, const MainState& state, Canvas& canva
                 TextMeasurer& preview);
 
 // The character at 1-based position k of line as drawn: a TabMark is a
-// space. The first unit of a surrogate pair gives the whole pair and the
-// second nothing; a lone surrogate is drawn as U+FFFD.
+// space. The first unit of a character of several units (a surrogate pair,
+// a base with its variation selectors) gives all of them, and the later
+// units nothing; a lone surrogate is drawn as U+FFFD.
 std::u16string CharForDrawing(std::u16string_view line, std::size_t k);
 
 }  // namespace mirelo
