@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include "data/text_encoding.h"
+
 #include "app/command_line.h"
 #include "test_support.h"
 
@@ -219,23 +221,6 @@ class JsonParser {
     at_ += w.size();
     return true;
   }
-  static void AppendUtf8(std::string& out, unsigned cp) {
-    if (cp < 0x80) {
-      out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-      out += static_cast<char>(0xC0 | (cp >> 6));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-      out += static_cast<char>(0xE0 | (cp >> 12));
-      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (cp >> 18));
-      out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-  }
   unsigned Hex4() {
     if (at_ + 4 > s_.size()) Fail("short escape");
     unsigned v = static_cast<unsigned>(std::stoul(std::string(s_.substr(at_, 4)), nullptr, 16));
@@ -264,9 +249,9 @@ class JsonParser {
         case 'r': out += '\r'; break;
         case 't': out += '\t'; break;
         case 'u': {
-          unsigned cp = Hex4();
-          if (cp >= 0xD800 && cp <= 0xDBFF && Word("\\u")) cp = 0x10000 + ((cp - 0xD800) << 10) + (Hex4() - 0xDC00);
-          AppendUtf8(out, cp);
+          std::u16string units(1, static_cast<char16_t>(Hex4()));
+          if (mirelo::IsHighSurrogate(units[0]) && Word("\\u")) units += static_cast<char16_t>(Hex4());
+          out += mirelo::ToUtf8(units);
           break;
         }
         default: Fail("bad escape");

@@ -47,9 +47,15 @@ std::u16string Decode(const char* converter, std::string_view bytes) {
   return out;
 }
 
-std::string Encode(const char* converter, std::u16string_view text) {
+// substitute, when given, stands in for characters the encoding cannot hold.
+std::string Encode(const char* converter, std::u16string_view text,
+                   const char* substitute = nullptr) {
   if (text.empty()) return {};
   Converter c = OpenConverter(converter);
+  if (substitute) {
+    UErrorCode err = U_ZERO_ERROR;
+    ucnv_setSubstChars(c.get(), substitute, 1, &err);
+  }
   std::string out(text.size() * 4 + 4, '\0');
   UErrorCode err = U_ZERO_ERROR;
   int32_t n = ucnv_fromUChars(c.get(), out.data(), static_cast<int32_t>(out.size()),
@@ -68,20 +74,7 @@ bool StartsWith(std::string_view s, std::string_view prefix) {
 
 std::u16string DecodeCp932(std::string_view bytes) { return Decode("windows-31j", bytes); }
 
-std::string EncodeCp932(std::u16string_view text) {
-  Converter c = OpenConverter("windows-31j");
-  UErrorCode err = U_ZERO_ERROR;
-  ucnv_setSubstChars(c.get(), "?", 1, &err);
-  if (text.empty()) return {};
-  std::string out(text.size() * 2 + 2, '\0');
-  err = U_ZERO_ERROR;
-  int32_t n = ucnv_fromUChars(c.get(), out.data(), static_cast<int32_t>(out.size()),
-                              reinterpret_cast<const UChar*>(text.data()),
-                              static_cast<int32_t>(text.size()), &err);
-  if (U_FAILURE(err)) throw std::runtime_error("text encoding failed");
-  out.resize(static_cast<std::size_t>(n));
-  return out;
-}
+std::string EncodeCp932(std::u16string_view text) { return Encode("windows-31j", text, "?"); }
 
 DecodedText DecodeTextFile(std::string_view bytes) {
   if (StartsWith(bytes, "\xEF\xBB\xBF"))
