@@ -155,16 +155,20 @@ TEST(PageRenderer, TabMarkIsDrawnAsASpaceAndPairsAsOneCall) {
   MainState s = DefaultState();
   std::u16string line = u"( 1 - 1 )　";
   line += kTabMark;
-  line += u"\U00020BB7x";  // 𠮷, a surrogate pair
+  line += u"\U00020BB7x";        // 𠮷, a surrogate pair
+  line += u"葛\U000E0100";       // a base with its variation selector (itself a pair)
   s.Boxes[3].LineList = {line};
   auto texts = Texts(Draw(s, u'D', 1));
   EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
                           [](const std::string& t) { return t.find(R"("s":" ")") != std::string::npos; }));
   EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
                           [](const std::string& t) { return t.find("\"s\":\"𠮷\"") != std::string::npos; }));
-  EXPECT_EQ(texts.size(), line.size() - 1);  // one call for the pair's two units
+  EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const std::string& t) {
+    return t.find("\"s\":\"葛\U000E0100\"") != std::string::npos;
+  }));
+  EXPECT_EQ(texts.size(), line.size() - 3);  // one call for each character, whatever its units
   // The pair's second unit draws nothing; a lone surrogate never reaches a canvas.
-  EXPECT_EQ(CharForDrawing(line, line.size() - 1), u"");
+  EXPECT_EQ(CharForDrawing(line, 13), u"");
   const std::u16string lone = {u'a', char16_t(0xD800), u'b'};
   EXPECT_EQ(CharForDrawing(lone, 2), u"\uFFFD");
 }

@@ -1,0 +1,88 @@
+// Drawing the form: one page on the preview bitmap, and the larger sample
+// printed to PDF through the printer path, each reported per page.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "app/first_showing.h"
+#include "app/startup.h"
+#include "qt/qt_locale.h"
+#include "qt/qt_preview_image.h"
+#include "qt/qt_printer_job.h"
+#include "qt/qt_text_measurer.h"
+#include "render/page_renderer.h"
+#include "render/printing.h"
+
+namespace {
+
+using namespace mirelo;
+
+constexpr int kScreenDpi = 96;
+constexpr int kPrinterDpi = 600;
+
+// No settings file: every value its default.
+class NoSettings : public ProfileStore {
+ public:
+  std::optional<std::u16string> ReadString(std::u16string_view, std::u16string_view) override {
+    return std::nullopt;
+  }
+  bool WriteString(std::u16string_view, std::u16string_view, std::u16string_view) override {
+    return false;
+  }
+};
+
+MainState LargeSurvey(TextMeasurer& preview) {
+  NoSettings settings;
+  qt::QtLocaleInfo locale;
+  MainState state;
+  const std::filesystem::path data =
+      std::filesystem::path(MIRELO_SOURCE_DIR) / "samples" / "large-survey.txt";
+  CreateMainState(state, std::filesystem::temp_directory_path(), data.string(), settings, locale,
+                  std::nullopt, std::nullopt);
+  state.Settings.SaveOverview = false;
+  state.ScreenPpm = ScreenPixelsPerMm(kScreenDpi);
+  state.PrinterPpm = PrinterPixelsPerMm(kPrinterDpi, kPrinterDpi);
+  PrepareFirstShowing(state, preview);
+  return state;
+}
+
+// Seconds per page, from the pages one iteration draws.
+benchmark::Counter PerPage(int pages) {
+  return benchmark::Counter(pages, benchmark::Counter::kIsIterationInvariantRate |
+                                       benchmark::Counter::kInvert);
+}
+
+void BM_DrawPreviewPage(benchmark::State& bench) {
+  qt::QtTextMeasurer preview(kScreenDpi);
+  const MainState state = LargeSurvey(preview);
+  const int width = RoundHalfEven(210 * state.ScreenPpm.x);
+  const int height = RoundHalfEven(297 * state.ScreenPpm.y);
+  for (auto _ : bench) {
+    qt::QtPreviewImage image(width, height, kScreenDpi);  // the cleared preview
+    RenderPage(u'D', 1, state, image.ImageCanvas(), preview);
+    benchmark::DoNotOptimize(image.Image().constBits());
+  }
+  bench.counters["s/page"] = PerPage(1);
+}
+
+void BM_PrintLargeSurveyToPdf(benchmark::State& bench) {
+  qt::QtTextMeasurer preview(kScreenDpi);
+  const MainState state = LargeSurvey(preview);
+  const std::filesystem::path pdf =
+      std::filesystem::temp_directory_path() / "mirelo-bench-print.pdf";
+  for (auto _ : bench) {
+    auto job = qt::QtPrinterJob::ForPdf(pdf, kPrinterDpi, 0, 0);
+    PrintAllPages(state, *job, preview);
+  }
+  std::error_code ec;
+  std::filesystem::remove(pdf, ec);
+  bench.counters["pages"] = state.PageCount;
+  bench.counters["s/page"] = PerPage(state.PageCount);
+}
+
+BENCHMARK(BM_DrawPreviewPage)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PrintLargeSurveyToPdf)->Unit(benchmark::kMillisecond);
+
+}  // namespace
