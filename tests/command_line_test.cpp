@@ -1,29 +1,30 @@
 // The command line: what ParseCommandLine makes of the arguments, and the
 // built executable's headless dump and error exits, run as a host program
 // or a script would run them.
-#include <fcntl.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstring>
-#include <map>
-#include <stdexcept>
+#include <filesystem>
+#include <optional>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include <gtest/gtest.h>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QJsonValue>
 
-#include "data/text_encoding.h"
+#include <gtest/gtest.h>
 
 #include "app/command_line.h"
 #include "test_support.h"
 
-extern char** environ;
-
 namespace mirelo {
 namespace {
 
+using test::CountLines;
+using test::ParseJsonObject;
 using test::ReadBytes;
+using test::RunProgram;
+using test::RunResult;
 using test::TempDir;
 using test::WriteBytes;
 
@@ -116,195 +117,6 @@ TEST(CommandLine, BadArgumentsAreErrors) {
 // ---------------------------------------------------------------------------
 // The executable, end to end.
 
-struct RunResult {
-  int status = -1;  // exit status, or -signal
-  std::string out, err;
-};
-
-// Runs the built program without a display, in a folder of the caller's
-// choice, with standard output and error captured.
-RunResult RunProgram(const std::vector<std::string>& args, const std::filesystem::path& workDir) {
-  TempDir capture;
-  const std::string outPath = (capture / "out").string(), errPath = (capture / "err").string();
-  std::vector<std::string> argStore = {MIRELO_EXECUTABLE};
-  argStore.insert(argStore.end(), args.begin(), args.end());
-  std::vector<char*> argv;
-  for (std::string& a : argStore) argv.push_back(a.data());
-  argv.push_back(nullptr);
-  // No display, and a locale whose decimal separator is ".".
-  std::vector<std::string> envStore;
-  for (char** e = environ; *e; ++e) {
-    std::string_view v(*e);
-    if (v.starts_with("DISPLAY=") || v.starts_with("WAYLAND_DISPLAY=") || v.starts_with("LC_") ||
-        v.starts_with("LANG="))
-      continue;
-    envStore.emplace_back(v);
-  }
-  envStore.emplace_back("LC_ALL=C.UTF-8");
-  std::vector<char*> envp;
-  for (std::string& e : envStore) envp.push_back(e.data());
-  envp.push_back(nullptr);
-  const std::string dir = workDir.string();
-
-  pid_t pid = fork();
-  if (pid == 0) {
-    int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    int none = open("/dev/null", O_RDONLY);
-    if (out < 0 || err < 0 || none < 0 || chdir(dir.c_str()) != 0) _exit(126);
-    dup2(none, 0);
-    dup2(out, 1);
-    dup2(err, 2);
-    execve(argv[0], argv.data(), envp.data());
-    _exit(127);
-  }
-  RunResult r;
-  int status = 0;
-  if (pid < 0 || waitpid(pid, &status, 0) != pid) return r;
-  r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
-  r.out = ReadBytes(outPath);
-  r.err = ReadBytes(errPath);
-  return r;
-}
-
-std::size_t CountLines(const std::string& s) {
-  std::size_t n = 0;
-  for (char c : s) n += c == '\n';
-  return n;
-}
-
-// Just enough JSON to read the dump: later additions to it are ignored by
-// the tests, which look keys up by name.
-struct Json {
-  enum Type { Null, Bool, Number, String, Array, Object } type = Null;
-  bool boolean = false;
-  double number = 0;
-  std::string text;  // UTF-8
-  std::vector<Json> items;
-  std::map<std::string, Json> members;
-
-  const Json& operator[](const std::string& key) const {
-    auto it = members.find(key);
-    if (type != Object || it == members.end()) throw std::runtime_error("no key " + key);
-    return it->second;
-  }
-  bool Has(const std::string& key) const { return members.count(key) != 0; }
-};
-
-class JsonParser {
- public:
-  explicit JsonParser(std::string_view s) : s_(s) {}
-  Json Document() {
-    Json v = Value();
-    Space();
-    if (at_ != s_.size()) Fail("trailing text");
-    return v;
-  }
-
- private:
-  [[noreturn]] void Fail(const char* what) {
-    throw std::runtime_error(std::string("bad JSON: ") + what + " at " + std::to_string(at_));
-  }
-  void Space() {
-    while (at_ < s_.size() && std::strchr(" \t\r\n", s_[at_])) ++at_;
-  }
-  bool Take(char c) {
-    Space();
-    if (at_ < s_.size() && s_[at_] == c) return ++at_, true;
-    return false;
-  }
-  void Expect(char c) {
-    if (!Take(c)) Fail("unexpected character");
-  }
-  bool Word(std::string_view w) {
-    if (s_.substr(at_, w.size()) != w) return false;
-    at_ += w.size();
-    return true;
-  }
-  unsigned Hex4() {
-    if (at_ + 4 > s_.size()) Fail("short escape");
-    unsigned v = static_cast<unsigned>(std::stoul(std::string(s_.substr(at_, 4)), nullptr, 16));
-    at_ += 4;
-    return v;
-  }
-  std::string Str() {
-    Expect('"');
-    std::string out;
-    while (true) {
-      if (at_ >= s_.size()) Fail("open string");
-      char c = s_[at_++];
-      if (c == '"') return out;
-      if (static_cast<unsigned char>(c) < 0x20) Fail("control character in string");
-      if (c != '\\') {
-        out += c;
-        continue;
-      }
-      if (at_ >= s_.size()) Fail("open escape");
-      char e = s_[at_++];
-      switch (e) {
-        case '"': case '\\': case '/': out += e; break;
-        case 'b': out += '\b'; break;
-        case 'f': out += '\f'; break;
-        case 'n': out += '\n'; break;
-        case 'r': out += '\r'; break;
-        case 't': out += '\t'; break;
-        case 'u': {
-          std::u16string units(1, static_cast<char16_t>(Hex4()));
-          if (mirelo::IsHighSurrogate(units[0]) && Word("\\u")) units += static_cast<char16_t>(Hex4());
-          out += mirelo::ToUtf8(units);
-          break;
-        }
-        default: Fail("bad escape");
-      }
-    }
-  }
-  Json Value() {
-    Space();
-    Json v;
-    if (at_ >= s_.size()) Fail("no value");
-    char c = s_[at_];
-    if (c == '{') {
-      ++at_;
-      v.type = Json::Object;
-      if (Take('}')) return v;
-      do {
-        Space();
-        std::string key = Str();
-        Expect(':');
-        if (v.members.count(key)) Fail("repeated key");
-        v.members[key] = Value();
-      } while (Take(','));
-      Expect('}');
-    } else if (c == '[') {
-      ++at_;
-      v.type = Json::Array;
-      if (Take(']')) return v;
-      do v.items.push_back(Value());
-      while (Take(','));
-      Expect(']');
-    } else if (c == '"') {
-      v.type = Json::String;
-      v.text = Str();
-    } else if (Word("true")) {
-      v.type = Json::Bool;
-      v.boolean = true;
-    } else if (Word("false")) {
-      v.type = Json::Bool;
-    } else if (Word("null")) {
-      v.type = Json::Null;
-    } else {
-      std::size_t used = 0;
-      v.type = Json::Number;
-      v.number = std::stod(std::string(s_.substr(at_)), &used);
-      at_ += used;
-    }
-    return v;
-  }
-
-  std::string_view s_;
-  std::size_t at_ = 0;
-};
-
 const std::filesystem::path kSourceDir = MIRELO_SOURCE_DIR;
 const std::string kWorkedExample = (kSourceDir / "tests" / "fixtures" / "worked-example.txt").string();
 const std::string kMissingData = "読み込む対象のデータが見つかりません。 終了します。";
@@ -322,11 +134,10 @@ TEST(Executable, DumpsTheWorkedExampleWithTheGivenSettingsFile) {
 
   RunResult r = RunProgram({"--dump-layout", "--ini", (dir / "control.ini").string(), kWorkedExample}, dir.path());
   ASSERT_EQ(r.status, 0) << r.err;
-  Json j;
-  ASSERT_NO_THROW(j = JsonParser(r.out).Document()) << r.out;
+  const QJsonObject j = ParseJsonObject(r.out);
 
-  EXPECT_EQ(j["InsuredPersonNumber"].text, "0000012345");
-  EXPECT_EQ(j["SurveyDateText"].text, "2021/04/15");
+  EXPECT_EQ(j["InsuredPersonNumber"], QJsonValue("0000012345"));
+  EXPECT_EQ(j["SurveyDateText"], QJsonValue("2021/04/15"));
   const std::string key = "123456700000123451";
   const std::vector<std::string> items = {
       key + "0000000020210415",
@@ -335,30 +146,32 @@ TEST(Executable, DumpsTheWorkedExampleWithTheGivenSettingsFile) {
       key + "02040001食事は[改行]見守りで自立。[改行]　",
       key + "05020001服薬は家族が管理している。",
   };
-  ASSERT_EQ(j["ItemList"].type, Json::Array);
+  ASSERT_TRUE(j["ItemList"].isArray());
   std::vector<std::string> got;
-  for (const Json& item : j["ItemList"].items) got.push_back(item.text);
+  for (const QJsonValue& item : j["ItemList"].toArray()) got.push_back(item.toString().toStdString());
   EXPECT_EQ(got, items);
 
-  const Json& s = j["settings"];
-  EXPECT_EQ(s["PrintForm.Top"].number, 40);
-  EXPECT_EQ(s["PrintForm.Left"].type, Json::Null);
-  EXPECT_EQ(s["Gaikyou.Size"].number, 11);
-  EXPECT_EQ(s["Gaikyou.Font"].text, "ＭＳ Ｐゴシック");
-  EXPECT_EQ(s["Gaikyou.Line"].number, 7);
-  EXPECT_EQ(s["Bikou.Size"].number, 9);
-  EXPECT_EQ(s["Bikou.Font"].type, Json::String);
-  EXPECT_EQ(s["Bikou.Font"].text, "");
-  EXPECT_EQ(s["Bikou.TabLen"].number, 12.5);
-  EXPECT_EQ(s["Hozon.option"].type, Json::Bool);
-  EXPECT_FALSE(s["Hozon.option"].boolean);
-  EXPECT_EQ(s["Waku.Width"].number, 16);
-  EXPECT_EQ(s["Print.x_Bai"].number, 0.997);
-  EXPECT_EQ(s["Print.y_Bai"].number, 1);
-  EXPECT_EQ(s["Print.x_offset"].number, 0);
-  EXPECT_EQ(s["Print.y_offset"].number, -0.3);
-  EXPECT_EQ(s["Print.sw5"].type, Json::Bool);
-  EXPECT_TRUE(s["Print.sw5"].boolean);
+  // Compared as JSON values, so that a number is not taken for a string, nor
+  // a missing key for null, false or 0.
+  const std::pair<const char*, QJsonValue> settings[] = {
+      {"PrintForm.Top", 40},
+      {"PrintForm.Left", QJsonValue::Null},
+      {"Gaikyou.Size", 11},
+      {"Gaikyou.Font", "ＭＳ Ｐゴシック"},
+      {"Gaikyou.Line", 7},
+      {"Bikou.Size", 9},
+      {"Bikou.Font", ""},
+      {"Bikou.TabLen", 12.5},
+      {"Hozon.option", false},
+      {"Waku.Width", 16},
+      {"Print.x_Bai", 0.997},
+      {"Print.y_Bai", 1},
+      {"Print.x_offset", 0},
+      {"Print.y_offset", -0.3},
+      {"Print.sw5", true},
+  };
+  const QJsonObject s = j["settings"].toObject();
+  for (const auto& [name, value] : settings) EXPECT_EQ(s[name], value) << name;
 
   // The dump writes no file.
   EXPECT_EQ(ReadBytes(dir / "control.ini"), ini);
@@ -376,11 +189,11 @@ TEST(Executable, TakesADataPathThatLooksLikeAnOption) {
     SCOPED_TRACE(args.back());
     RunResult r = RunProgram(args, dir.path());
     ASSERT_EQ(r.status, 0) << r.err;
-    Json j = JsonParser(r.out).Document();
-    EXPECT_EQ(j["InsuredPersonNumber"].text, "0000012345");
-    EXPECT_EQ(j["ItemList"].items.size(), 5u);
-    EXPECT_FALSE(j["settings"]["Print.sw5"].boolean);  // empty settings file: the defaults
-    EXPECT_EQ(j["settings"]["Gaikyou.Line"].number, 6);
+    const QJsonObject j = ParseJsonObject(r.out);
+    EXPECT_EQ(j["InsuredPersonNumber"], QJsonValue("0000012345"));
+    EXPECT_EQ(j["ItemList"].toArray().size(), 5);
+    EXPECT_EQ(j["settings"]["Print.sw5"], QJsonValue(false));  // empty settings file: the defaults
+    EXPECT_EQ(j["settings"]["Gaikyou.Line"], QJsonValue(6));
   }
 }
 
@@ -389,9 +202,9 @@ TEST(Executable, ASettingsFileThatCannotBeReadGivesTheDefaults) {
   std::filesystem::create_directory(dir / "control.ini");
   RunResult r = RunProgram({"--dump-layout", "--ini", "control.ini", kWorkedExample}, dir.path());
   ASSERT_EQ(r.status, 0) << r.err;
-  Json j = JsonParser(r.out).Document();
-  EXPECT_EQ(j["settings"]["Gaikyou.Line"].number, 6);
-  EXPECT_EQ(j["settings"]["Bikou.TabLen"].number, 15);
+  const QJsonObject j = ParseJsonObject(r.out);
+  EXPECT_EQ(j["settings"]["Gaikyou.Line"], QJsonValue(6));
+  EXPECT_EQ(j["settings"]["Bikou.TabLen"], QJsonValue(15));
   EXPECT_TRUE(std::filesystem::is_directory(dir / "control.ini"));
 }
 

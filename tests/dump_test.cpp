@@ -2,12 +2,8 @@
 // a data file, with a settings file of the test's own.
 #include <gtest/gtest.h>
 
-#include <QByteArray>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -36,35 +32,13 @@ class DumpTest : public ::testing::Test {
     fs::create_directories(path.parent_path());
     mirelo::test::WriteBytes(path, bytes);
   }
-  static std::string Quoted(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-  }
-
-  // Runs the executable; returns its exit status, standard output in out.
-  int Run(const std::vector<std::string>& args, std::string& out) {
-    std::string command = Quoted(MIRELO_EXECUTABLE);
-    for (const std::string& a : args) command += " " + Quoted(a);
-    command += " 2>" + Quoted((dir / "stderr.txt").string());
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return -1;
-    out.clear();
-    char buf[4096];
-    for (std::size_t n; (n = fread(buf, 1, sizeof buf, pipe)) > 0;) out.append(buf, n);
-    const int status = pclose(pipe);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
 
   QJsonObject Dump(std::vector<std::string> options) {
     options.insert(options.begin(), {"--dump-layout", "--ini", ini.string()});
     options.push_back(data.string());
-    std::string out;
-    EXPECT_EQ(Run(options, out), 0);
-    QJsonParseError error;
-    QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(out), &error);
-    EXPECT_EQ(error.error, QJsonParseError::NoError) << out;
-    return doc.object();
+    const mirelo::test::RunResult r = mirelo::test::RunProgram(options, dir);
+    EXPECT_EQ(r.status, 0) << r.err;
+    return mirelo::test::ParseJsonObject(r.out);
   }
 
   static std::vector<std::string> Lines(const QJsonObject& dump, int box) {
@@ -116,8 +90,7 @@ TEST_F(DumpTest, ScreenDpiOption) {
   // Widths are converted to millimetres at the same dots per inch they are
   // measured at, so the short lines of the sample do not change.
   EXPECT_EQ(Lines(Dump({"--screen-dpi", "120"}), 3), Lines(Dump({}), 3));
-  std::string out;
-  EXPECT_EQ(Run({"--dump-layout", "--screen-dpi", "0", data.string()}, out), 2);
+  EXPECT_EQ(mirelo::test::RunProgram({"--dump-layout", "--screen-dpi", "0", data.string()}, dir).status, 2);
 }
 
 // The executable's headless platform, recording at which resolution it is

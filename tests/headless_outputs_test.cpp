@@ -1,84 +1,65 @@
 // The headless outputs of the executable, run as a host program runs them.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <regex>
 #include <sstream>
-#include <vector>
-#include <iterator>
 #include <string>
+#include <vector>
+
+#include "test_support.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct CommandResult {
-  int status = -1;
-  std::string out;
-};
-
-// Runs a shell command line; standard error is kept apart in errFile.
-CommandResult RunCommand(const std::string& command) {
-  CommandResult r;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return r;
-  char buf[4096];
-  for (std::size_t n; (n = fread(buf, 1, sizeof buf, pipe)) > 0;) r.out.append(buf, n);
-  int status = pclose(pipe);
-  r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return r;
-}
-
-std::string Quote(const fs::path& p) { return "'" + p.string() + "'"; }
-
-std::string ReadFile(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using mirelo::test::CountLines;
+using mirelo::test::ReadBytes;
+using mirelo::test::RunResult;
+using mirelo::test::TempDir;
+using mirelo::test::WriteBytes;
 
 class HeadlessOutputs : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("mirelo-out-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    ini_ = dir_ / "control.ini";
-    std::ofstream(ini_) << "";
-  }
-  void TearDown() override { fs::remove_all(dir_); }
+  void SetUp() override { WriteBytes(ini_, ""); }
 
-  std::string Mirelo(const std::string& args, const fs::path& data) {
-    return std::string(MIRELO_EXECUTABLE) + " --ini " + Quote(ini_) + " " + args + " " + Quote(data);
+  // The executable on data, with the test's own (empty) settings file.
+  RunResult Mirelo(std::vector<std::string> options, const fs::path& data) {
+    options.insert(options.begin(), {"--ini", ini_.string()});
+    options.push_back(data.string());
+    return mirelo::test::RunProgram(options, dir_.path());
+  }
+
+  // A tool from PATH, run on one file.
+  RunResult Tool(const std::string& tool, const fs::path& file) {
+    return mirelo::test::RunTool({tool, file.string()}, dir_.path());
   }
 
   fs::path Sample(const char* name) { return fs::path(MIRELO_SOURCE_DIR) / "samples" / name; }
 
-  fs::path dir_, ini_;
+  TempDir dir_;
+  const fs::path ini_ = dir_ / "control.ini";
 };
 
 TEST_F(HeadlessOutputs, PdfHoldsEveryPageOfTheLargerSample) {
   const fs::path pdf = dir_ / "survey.pdf";
-  CommandResult dump = RunCommand(Mirelo("--dump-layout", Sample("large-survey.txt")));
-  ASSERT_EQ(dump.status, 0);
+  RunResult dump = Mirelo({"--dump-layout"}, Sample("large-survey.txt"));
+  ASSERT_EQ(dump.status, 0) << dump.err;
   const auto at = dump.out.find("\"PageCount\": ");
   ASSERT_NE(at, std::string::npos);
   const int pages = std::stoi(dump.out.substr(at + 13));
   ASSERT_GT(pages, 1);
 
-  ASSERT_EQ(RunCommand(Mirelo("--print-pdf " + Quote(pdf), Sample("large-survey.txt"))).status, 0);
-  CommandResult info = RunCommand("pdfinfo " + Quote(pdf));
-  ASSERT_EQ(info.status, 0) << info.out;
+  ASSERT_EQ(Mirelo({"--print-pdf", pdf.string()}, Sample("large-survey.txt")).status, 0);
+  RunResult info = Tool("pdfinfo", pdf);
+  ASSERT_EQ(info.status, 0) << info.out << info.err;
   std::smatch m;
   ASSERT_TRUE(std::regex_search(info.out, m, std::regex(R"(Pages:\s+(\d+))"))) << info.out;
   EXPECT_EQ(std::stoi(m[1]), pages);
   EXPECT_NE(info.out.find("(A4)"), std::string::npos) << info.out;
   // Fonts are embedded, and as subsets: the file prints alike anywhere and
   // stays far smaller than the 6 MB faces.
-  CommandResult fonts = RunCommand("pdffonts " + Quote(pdf));
+  RunResult fonts = Tool("pdffonts", pdf);
   std::istringstream rows(fonts.out);
   std::string row;
   int embedded = 0;
@@ -98,8 +79,8 @@ TEST_F(HeadlessOutputs, PdfHoldsEveryPageOfTheLargerSample) {
 
 TEST_F(HeadlessOutputs, PreviewPngIsTheA4BitmapAtTheScreenResolution) {
   const fs::path png = dir_ / "page.png";
-  ASSERT_EQ(RunCommand(Mirelo("--preview-png " + Quote(png), Sample("worked-example.txt"))).status, 0);
-  const std::string bytes = ReadFile(png);
+  ASSERT_EQ(Mirelo({"--preview-png", png.string()}, Sample("worked-example.txt")).status, 0);
+  const std::string bytes = ReadBytes(png);
   ASSERT_GT(bytes.size(), 24u);
   auto be32 = [&](std::size_t at) {
     return (static_cast<unsigned char>(bytes[at]) << 24) | (static_cast<unsigned char>(bytes[at + 1]) << 16) |
@@ -109,52 +90,53 @@ TEST_F(HeadlessOutputs, PreviewPngIsTheA4BitmapAtTheScreenResolution) {
   EXPECT_EQ(be32(16), 794);
   EXPECT_EQ(be32(20), 1123);
 
-  ASSERT_EQ(RunCommand(Mirelo("--screen-dpi 120 --preview-png " + Quote(png), Sample("worked-example.txt"))).status, 0);
-  const std::string wide = ReadFile(png);
+  ASSERT_EQ(Mirelo({"--screen-dpi", "120", "--preview-png", png.string()}, Sample("worked-example.txt")).status, 0);
+  const std::string wide = ReadBytes(png);
   EXPECT_EQ((static_cast<unsigned char>(wide[18]) << 8) | static_cast<unsigned char>(wide[19]), 992);
   EXPECT_EQ((static_cast<unsigned char>(wide[22]) << 8) | static_cast<unsigned char>(wide[23]), 1403);
 }
 
 TEST_F(HeadlessOutputs, DrawLogOnScreenAndOnAPrinter) {
   const fs::path log = dir_ / "page.jsonl";
-  ASSERT_EQ(RunCommand(Mirelo("--draw-log " + Quote(log), Sample("worked-example.txt"))).status, 0);
-  std::string text = ReadFile(log);
+  ASSERT_EQ(Mirelo({"--draw-log", log.string()}, Sample("worked-example.txt")).status, 0);
+  std::string text = ReadBytes(log);
   EXPECT_EQ(text.rfind("{\"op\":\"pen\",\"width\":1}\n{\"op\":\"brush\",\"style\":\"solid\",\"color\":\"#ffffff\"}\n", 0), 0u);
   EXPECT_NE(text.find("{\"op\":\"bitmap\",\"name\":\"imgQRCord\",\"l\":53,\"t\":66,\"r\":146,\"b\":159}"), std::string::npos);
   EXPECT_NE(text.find("\"s\":\"調\""), std::string::npos);
 
-  ASSERT_EQ(RunCommand(Mirelo("--draw-log " + Quote(log) + " --target P --printer-dpi 600 --printer-margin 100,100",
-                              Sample("worked-example.txt")))
+  ASSERT_EQ(Mirelo({"--draw-log", log.string(), "--target", "P", "--printer-dpi", "600", "--printer-margin", "100,100"},
+                   Sample("worked-example.txt"))
                 .status,
             0);
-  text = ReadFile(log);
+  text = ReadBytes(log);
   EXPECT_NE(text.find("{\"op\":\"bitmap\",\"name\":\"imgQRCord\",\"l\":231,\"t\":313,"), std::string::npos);
 }
 
 TEST_F(HeadlessOutputs, ErrorsLeaveNoOutputFileBehind) {
   const fs::path pdf = dir_ / "none.pdf";
-  fs::path data = dir_ / "short.txt";
-  std::ofstream(data) << "123456700000123451000000002021\r\n";
-  CommandResult r = RunCommand(Mirelo("--print-pdf " + Quote(pdf), data) + " 2>&1");
+  const fs::path data = dir_ / "short.txt";
+  WriteBytes(data, "123456700000123451000000002021\r\n");
+  RunResult r = Mirelo({"--print-pdf", pdf.string()}, data);
   EXPECT_EQ(r.status, 2);
   EXPECT_FALSE(fs::exists(pdf));
   EXPECT_FALSE(fs::exists(dir_ / "none.pdf.tmp"));
 
   // An output folder that does not exist: a message and status 2, not a crash.
-  r = RunCommand(Mirelo("--preview-png " + Quote(dir_ / "no" / "such.png"), Sample("worked-example.txt")) + " 2>&1");
+  r = Mirelo({"--preview-png", (dir_ / "no" / "such.png").string()}, Sample("worked-example.txt"));
   EXPECT_EQ(r.status, 2);
-  EXPECT_FALSE(r.out.empty());
+  EXPECT_FALSE(r.err.empty());
 }
 
 TEST_F(HeadlessOutputs, ANumberThatIsNotTenDigitsIsReportedOnceAndThePageIsDrawn) {
-  fs::path data = dir_ / "letters.txt";
-  std::ofstream(data, std::ios::binary) << "1234567000AB123451000000002021041500\r\n";
+  const fs::path data = dir_ / "letters.txt";
+  WriteBytes(data, "1234567000AB123451000000002021041500\r\n");
   const fs::path log = dir_ / "page.jsonl";
-  CommandResult r = RunCommand(Mirelo("--draw-log " + Quote(log), data) + " 2>&1");
+  RunResult r = Mirelo({"--draw-log", log.string()}, data);
   EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1) << r.out;
-  EXPECT_NE(r.out.find(data.string()), std::string::npos);
-  EXPECT_NE(ReadFile(log).find("{\"op\":\"fill\""), std::string::npos);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(CountLines(r.err), 1u) << r.err;
+  EXPECT_NE(r.err.find(data.string()), std::string::npos);
+  EXPECT_NE(ReadBytes(log).find("{\"op\":\"fill\""), std::string::npos);
 }
 
 }  // namespace

@@ -1,14 +1,20 @@
 // Small helpers shared by the tests: a temporary folder that removes itself,
-// and whole-file byte access.
+// whole-file byte access, running the built program, and reading its JSON.
 #pragma once
 
+#include <QJsonObject>
+#include <QJsonValue>
+
+#include <cstddef>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <random>
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace mirelo::test {
 
@@ -54,4 +60,28 @@ inline void WriteBytes(const std::filesystem::path& path, std::string_view bytes
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
+struct RunResult {
+  int status = -1;  // exit status, or -signal
+  std::string out, err;
+};
+
+// Runs command[0], looked up on PATH where it names no folder, the way a host
+// program or a script would: no display, a locale whose decimal separator is
+// ".", nothing on standard input, and standard output and error captured
+// apart. workDir is the folder it runs in.
+RunResult RunTool(const std::vector<std::string>& command, const std::filesystem::path& workDir);
+
+// RunTool on the built executable with these arguments.
+RunResult RunProgram(const std::vector<std::string>& args, const std::filesystem::path& workDir);
+
+std::size_t CountLines(std::string_view text);
+
+// The JSON object in text; a test failure, and an empty object, where text
+// is not one.
+QJsonObject ParseJsonObject(const std::string& text);
+
 }  // namespace mirelo::test
+
+// Lets a failed comparison of JSON values show them as JSON text. It stands
+// beside QJsonValue, where the test framework looks for it.
+void PrintTo(const QJsonValue& value, std::ostream* os);

@@ -85,6 +85,6 @@ int main(int argc, char** argv) {
     ShowMessage(mirelo::msg::kDataFileMissing);
     return mirelo::kExitError;
   }
-  std::cerr << "mirelo: the preview window is not built yet; use --dump-layout\n";
+  std::cerr << "mirelo: プレビュー画面はまだありません。--print-pdf か --preview-png を使ってください\n";
   return mirelo::kExitError;
 }

@@ -1,0 +1,93 @@
+// Running programs for the end-to-end tests, and reading what they print.
+#include "test_support.h"
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+
+#include <QByteArray>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonParseError>
+
+#include <gtest/gtest.h>
+
+extern char** environ;
+
+namespace mirelo::test {
+
+RunResult RunTool(const std::vector<std::string>& command, const std::filesystem::path& workDir) {
+  RunResult r;
+  if (command.empty()) return r;
+  TempDir capture;
+  const std::string outPath = (capture / "out").string(), errPath = (capture / "err").string();
+  std::vector<std::string> argStore = command;
+  std::vector<char*> argv;
+  for (std::string& a : argStore) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  // A display or the caller's locale would let the result depend on the
+  // machine the tests run on.
+  std::vector<std::string> envStore;
+  for (char** e = environ; *e; ++e) {
+    std::string_view v(*e);
+    if (v.starts_with("DISPLAY=") || v.starts_with("WAYLAND_DISPLAY=") || v.starts_with("LC_") ||
+        v.starts_with("LANG="))
+      continue;
+    envStore.emplace_back(v);
+  }
+  envStore.emplace_back("LC_ALL=C.UTF-8");
+  std::vector<char*> envp;
+  for (std::string& e : envStore) envp.push_back(e.data());
+  envp.push_back(nullptr);
+  const std::string dir = workDir.string();
+
+  pid_t pid = fork();
+  if (pid == 0) {
+    int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    int none = open("/dev/null", O_RDONLY);
+    if (out < 0 || err < 0 || none < 0 || chdir(dir.c_str()) != 0) _exit(126);
+    dup2(none, 0);
+    dup2(out, 1);
+    dup2(err, 2);
+    execvpe(argv[0], argv.data(), envp.data());
+    _exit(127);
+  }
+  int status = 0;
+  if (pid < 0 || waitpid(pid, &status, 0) != pid) return r;
+  r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+  r.out = ReadBytes(outPath);
+  r.err = ReadBytes(errPath);
+  return r;
+}
+
+RunResult RunProgram(const std::vector<std::string>& args, const std::filesystem::path& workDir) {
+  std::vector<std::string> command = {MIRELO_EXECUTABLE};
+  command.insert(command.end(), args.begin(), args.end());
+  return RunTool(command, workDir);
+}
+
+std::size_t CountLines(std::string_view text) {
+  return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+}
+
+QJsonObject ParseJsonObject(const std::string& text) {
+  QJsonParseError error;
+  const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(text), &error);
+  EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString() << "\n" << text;
+  EXPECT_TRUE(doc.isObject()) << text;
+  return doc.object();
+}
+
+}  // namespace mirelo::test
+
+void PrintTo(const QJsonValue& value, std::ostream* os) {
+  if (value.isUndefined()) {
+    *os << "(no value)";
+    return;
+  }
+  const QByteArray json = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+  *os << json.mid(1, json.size() - 2).toStdString();  // without the array's brackets
+}
