@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <regex>
 #include <sstream>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -74,7 +75,7 @@ TEST_F(HeadlessOutputs, PdfHoldsEveryPageOfTheLargerSample) {
   }
   EXPECT_GE(embedded, 1) << fonts.out;
   EXPECT_LT(fs::file_size(pdf), 2u * 1024 * 1024);
-  EXPECT_FALSE(fs::exists(dir_ / "survey.pdf.tmp"));
+  EXPECT_EQ(dir_.Entries(), (std::set<std::string>{"control.ini", "survey.pdf"}));
 }
 
 TEST_F(HeadlessOutputs, PreviewPngIsTheA4BitmapAtTheScreenResolution) {
@@ -116,10 +117,35 @@ TEST_F(HeadlessOutputs, ErrorsLeaveNoOutputFileBehind) {
   const fs::path pdf = dir_ / "none.pdf";
   const fs::path data = dir_ / "short.txt";
   WriteBytes(data, "123456700000123451000000002021\r\n");
+  // The user's own file under a name a careless writer might use for its
+  // temporary file is not touched.
+  WriteBytes(dir_ / "none.pdf.tmp", "keep");
   RunResult r = Mirelo({"--print-pdf", pdf.string()}, data);
   EXPECT_EQ(r.status, 2);
-  EXPECT_FALSE(fs::exists(pdf));
-  EXPECT_FALSE(fs::exists(dir_ / "none.pdf.tmp"));
+  EXPECT_EQ(dir_.Entries(), (std::set<std::string>{"control.ini", "none.pdf.tmp", "short.txt"}));
+  EXPECT_EQ(ReadBytes(dir_ / "none.pdf.tmp"), "keep");
+
+  // An output that cannot replace what stands at its name (here a folder):
+  // the drawing is done, the file cannot be put in place, nothing is left.
+  fs::create_directory(dir_ / "taken.jsonl");
+  r = Mirelo({"--draw-log", (dir_ / "taken.jsonl").string()}, Sample("worked-example.txt"));
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find((dir_ / "taken.jsonl").string()), std::string::npos) << r.err;
+  EXPECT_TRUE(fs::is_directory(dir_ / "taken.jsonl"));
+  EXPECT_EQ(dir_.Entries(),
+            (std::set<std::string>{"control.ini", "none.pdf.tmp", "short.txt", "taken.jsonl"}));
+
+  // An output naming the data file or the settings file would destroy it.
+  const fs::path survey = dir_ / "survey.txt";
+  fs::copy_file(Sample("worked-example.txt"), survey);
+  const std::string before = ReadBytes(survey);
+  for (const fs::path& target : {survey, ini_}) {
+    r = Mirelo({"--draw-log", target.string()}, survey);
+    EXPECT_EQ(r.status, 2) << target;
+    EXPECT_EQ(CountLines(r.err), 1u) << r.err;
+  }
+  EXPECT_EQ(ReadBytes(survey), before);
+  EXPECT_EQ(ReadBytes(ini_), "");
 
   // An output folder that does not exist: a message and status 2, not a crash.
   r = Mirelo({"--preview-png", (dir_ / "no" / "such.png").string()}, Sample("worked-example.txt"));

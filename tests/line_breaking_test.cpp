@@ -2,6 +2,8 @@
 // characters that never split, and that no character of a text is lost.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -160,6 +162,74 @@ TEST(FillBoxTest, AppendsAndSetsTheBoxFont) {
   EXPECT_EQ(Show(boxes[2].LineList), Show({u"before", u"AB"}));
   EXPECT_EQ(m.face, FontNameText(boxes[2]));
   EXPECT_EQ(m.points, boxes[2].FontSize);
+}
+
+// Sets the box's width so that InnerWidth - Shift comes out as exactly `end`
+// in the arithmetic of line breaking, where Shift is TabPos - tabEnd after a
+// TabMark that ends at tabEnd, and 0 without one. The box starts at 0 without
+// margins, so its right edge is its inner width; where the two roundings
+// cannot meet, TabPos moves by a unit in the last place and the edge is
+// sought again.
+testing::AssertionResult PutLineEndAt(LayoutBox& box, double end, std::optional<double> tabEnd) {
+  box.Left = box.MarginLeft = box.MarginRight = 0;
+  for (int nudge = 0; nudge < 8; ++nudge) {
+    const double shift = tabEnd ? box.TabPos - *tabEnd : 0;
+    box.Right += end - (InnerWidth(box) - shift);
+    for (int step = 0; step < 8 && InnerWidth(box) - shift < end; ++step)
+      box.Right = std::nextafter(box.Right, HUGE_VAL);
+    for (int step = 0; step < 8 && InnerWidth(box) - shift > end; ++step)
+      box.Right = std::nextafter(box.Right, -HUGE_VAL);
+    if (InnerWidth(box) - shift == end) return testing::AssertionSuccess();
+    box.TabPos = std::nextafter(box.TabPos, HUGE_VAL);
+  }
+  return testing::AssertionFailure() << "no right edge ends the line at " << end << " mm";
+}
+
+// Measured with the form's proportional face at 9 points and 96 dpi, as the
+// preview measures: the character at the edge (a kanji or a surrogate pair)
+// ends exactly at width - Shift and stays; with the line one dot shorter it
+// goes to the next line behind a TabMark. Two characters follow it, so the
+// one right after the edge is width-tested too. The widths come from the
+// measurer, so the edge is where these fonts put it.
+TEST(FillBoxTest, TheWidthEdgeWithTheFormFont) {
+  const double ppm = 96 / 25.4;
+  const struct {
+    int box;
+    std::u16string before, edge, after;
+  } cases[] = {
+      {3, u"（１）τ歩行は", u"見", u"守り"},
+      {3, u"（１）τ歩行は", u"𠮷", u"田家"},
+      {2, u"歩行は", u"見", u"守り"},
+      {2, u"歩行は", u"𠮷", u"田家"},
+  };
+  for (bool fastPrefixWidths : {true, false}) {
+    qt::QtTextMeasurer measurer(96, fastPrefixWidths);
+    for (const auto& c : cases) {
+      for (int dotsLess : {0, 1}) {
+        BoxTable boxes;
+        InitBoxTable(boxes);
+        SetDefaultBoxes(boxes);
+        boxes[3].TabPos = 15.0;
+        LayoutBox& box = boxes[c.box];
+        ASSERT_EQ(box.FontSize, 9);
+        ASSERT_EQ(box.TabPos > 0, c.before.find(T) != std::u16string::npos);
+        measurer.SetFont(FontNameText(box), box.FontSize);
+
+        const std::size_t tab = c.before.find(T);
+        std::optional<double> tabEnd;
+        if (tab != std::u16string::npos)
+          tabEnd = measurer.TextWidth(c.before.substr(0, tab + 1)) / ppm;
+        const double end = (measurer.TextWidth(c.before + c.edge) - dotsLess) / ppm;
+        ASSERT_TRUE(PutLineEndAt(box, end, tabEnd)) << "box " << c.box;
+
+        FillBox(boxes, c.box, c.before + c.edge + c.after, measurer, ppm);
+        const Lines expected = dotsLess == 0 ? Lines{c.before + c.edge, T + c.after}
+                                             : Lines{c.before, T + c.edge + c.after};
+        EXPECT_EQ(Show(box.LineList), Show(expected))
+            << "box " << c.box << ", " << dotsLess << " dot less, fast " << fastPrefixWidths;
+      }
+    }
+  }
 }
 
 // Generated texts of Japanese and Latin words, spaces, forced breaks,

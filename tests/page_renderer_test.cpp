@@ -88,6 +88,25 @@ TEST(PageRenderer, FixedElementsOnScreenAndOnAPrinterWithAMargin) {
   for (auto it = printer.begin(); it != square; ++it)
     if (it->find("\"op\":\"pen\"") != std::string::npos) pen = *it;
   EXPECT_EQ(pen, R"({"op":"pen","width":10})");
+
+  // At 600 dpi a millimetre is 600 / 25.4 dots; less the 100-dot margin and
+  // rounded, each edge on its own:
+  //   x  14.0 -> 230.71   19.5 -> 360.63   25.5 -> 502.36   44.5 -> 951.18
+  //     165.5 -> 3809.45 190.7 -> 4404.72 192.6 -> 4449.61 198.1 -> 4579.53
+  //   y  14.5 -> 242.52   19.0 -> 348.82   24.5 -> 478.74   31.8 -> 651.18
+  //     275.5 -> 6407.87 278.3 -> 6474.02 283.8 -> 6603.94 284.5 -> 6620.47
+  // The example strip, (25.5, 275.5) to (165.5, 284.5):
+  EXPECT_TRUE(
+      Has(printer, R"({"op":"bitmap","name":"imgRei","l":502,"t":6408,"r":3809,"b":6620})"));
+  // The frame around the number area, (44.5, 14.5) to (190.7, 31.8), closed:
+  EXPECT_TRUE(Has(
+      printer, R"({"op":"polyline","pts":[[951,243],[951,651],[4405,651],[4405,243],[951,243]]})"));
+  // The three corner squares end the page: bottom left, bottom right, top right.
+  ASSERT_GE(printer.size(), 3u);
+  EXPECT_EQ(std::vector<std::string>(printer.end() - 3, printer.end()),
+            (std::vector<std::string>{R"({"op":"fill","l":231,"t":6474,"r":361,"b":6604})",
+                                      R"({"op":"fill","l":4450,"t":6474,"r":4580,"b":6604})",
+                                      R"({"op":"fill","l":4450,"t":349,"r":4580,"b":479})"}));
 }
 
 TEST(PageRenderer, DrawingOrderAndFinalCornerSquares) {

@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include <charconv>
+#include <limits>
 
 namespace mirelo {
 namespace {
@@ -25,8 +26,8 @@ std::string UsageText() {
          "  --page N                 --preview-png と --draw-log のページ (既定 1)\n"
          "  --target D|P             --draw-log の出力先: D 画面, P プリンタ (既定 D)\n"
          "  --ini FILE               control.ini の代わりに読む設定ファイル\n"
-         "  --screen-dpi N           文字を測る画面の解像度 (既定: 画面の値, 画面がなければ 96)\n"
-         "  --printer-dpi N          プリンタの解像度 (既定 600)\n"
+         "  --screen-dpi N           文字を測る画面の解像度 (1〜600, 既定 96: 画面を使わないため)\n"
+         "  --printer-dpi N          プリンタの解像度 (1〜4800, 既定 600)\n"
          "  --printer-margin DX,DY   プリンタの印刷できない余白 (ドット, 既定 0,0)\n"
          "  --help                   この説明を表示します\n"
          "終了コード: 0 成功, 2 引数またはデータファイルの誤り\n";
@@ -62,11 +63,11 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& args) {
       }
       return args[++i];
     };
-    auto intValue = [&](int min) -> std::optional<int> {
+    auto intValue = [&](int min, int max) -> std::optional<int> {
       auto v = value();
       if (!v) return std::nullopt;
       auto n = ParseInt(*v);
-      if (!n || *n < min) {
+      if (!n || *n < min || *n > max) {
         r.error = a + " の値が正しくありません: " + *v;
         return std::nullopt;
       }
@@ -91,15 +92,15 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& args) {
       if (!v) return r;
       c.iniPath = *v;
     } else if (a == "--screen-dpi") {
-      auto v = intValue(1);
+      auto v = intValue(1, kMaxScreenDpi);
       if (!v) return r;
       c.screenDpi = *v;
     } else if (a == "--printer-dpi") {
-      auto v = intValue(1);
+      auto v = intValue(1, kMaxPrinterDpi);
       if (!v) return r;
       c.printerDpi = *v;
     } else if (a == "--page") {
-      auto v = intValue(1);
+      auto v = intValue(1, std::numeric_limits<int>::max());
       if (!v) return r;
       c.page = *v;
     } else if (a == "--target") {

@@ -10,6 +10,10 @@ namespace mirelo {
 
 enum class RunMode { Window, Help, DumpLayout, PrintPdf, PreviewPng, DrawLog };
 
+// A screen or printer beyond these makes pictures no machine can hold.
+inline constexpr int kMaxScreenDpi = 600;
+inline constexpr int kMaxPrinterDpi = 4800;
+
 struct CommandLine {
   RunMode mode = RunMode::Window;
   std::string dataPath;  // the data file's path exactly as given; empty when none

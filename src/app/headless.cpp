@@ -68,6 +68,18 @@ int RunHeadless(const CommandLine& line, HeadlessPlatform& platform, std::ostrea
       line.iniPath ? std::filesystem::path(*line.iniPath) : platform.AppDir() / kSettingsFileName;
   IniFile profile(iniPath);
 
+  // An output over the data file or the settings file would destroy what
+  // the user owns; the headless modes only ever write their own output.
+  if (!line.outputPath.empty()) {
+    std::error_code ec;
+    for (const std::filesystem::path& input : {std::filesystem::path(line.dataPath), iniPath}) {
+      if (std::filesystem::equivalent(line.outputPath, input, ec)) {
+        err << FormatMessage(msg::kOutputIsInput, line.outputPath) << '\n';
+        return kExitError;
+      }
+    }
+  }
+
   MainState state;
   CreateMainState(state, platform.AppDir(), line.dataPath, profile, platform.Locale(),
                   std::nullopt, std::nullopt);

@@ -3,12 +3,11 @@
 #include <unicode/uchar.h>
 #include <unicode/ustring.h>
 
-#include <fstream>
-#include <iterator>
 #include <system_error>
 #include <vector>
 
 #include "app/atomic_file.h"
+#include "data/file_bytes.h"
 #include "data/text_encoding.h"
 
 namespace mirelo {
@@ -24,15 +23,9 @@ bool ReadLines(const std::filesystem::path& path, std::vector<std::string>* line
   lines->clear();
   std::error_code ec;
   if (!std::filesystem::exists(path, ec)) return !ec;
-  std::string bytes;
-  try {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad()) return false;
-  } catch (const std::ios_base::failure&) {
-    return false;
-  }
+  const std::optional<std::string> read = ReadFileBytes(path);
+  if (!read) return false;
+  const std::string& bytes = *read;
   std::size_t start = 0;
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     if (bytes[i] != '\r' && bytes[i] != '\n') continue;

@@ -19,11 +19,14 @@ inline constexpr char kOverviewPlaceholder[] = "概況をここに入力";
 // A kept overview file that exists but cannot be read (%s: its path).
 inline constexpr char kOverviewUnreadable[] = "概況ファイルを読み込めません: %s";
 
+// A headless output that names the data file or the settings file (%s: it).
+inline constexpr char kOutputIsInput[] = "出力先が入力ファイルと同じです: %s";
+
 // Printing.
 inline constexpr char kPrinted[] = "認定調査票（特記事項）が印刷されました。";
 inline constexpr char kPrintStartFailed[] = "印刷できません: %s";
 // The data file's insured-person number (%s: the data file's path).
 inline constexpr char kInsuredNumberNotTenDigits[] =
-    "被保険者番号が10桁の数字ではありません。番号の欄は空けて描きます: %s";
+    "被保険者番号が10桁の数字ではありません。数字のない欄は空けて描きます: %s";
 
 }  // namespace mirelo::msg

@@ -1,11 +1,9 @@
 #include "data/overview_file.h"
 
-#include <fstream>
-#include <iterator>
-
 #include "app/format_message.h"
 #include "app/messages.h"
 #include "data/box_contents.h"
+#include "data/file_bytes.h"
 
 namespace mirelo {
 
@@ -35,13 +33,11 @@ std::u16string ToCrLf(std::u16string_view text) {
 std::optional<DecodedText> ReadOverviewFile(const std::filesystem::path& path) {
   std::error_code ec;
   if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  std::string bytes;
-  if (in) bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   // An unreadable file is not taken for a missing one: the placeholder would
   // then be saved over the user's text at closing.
-  if (!in || in.bad()) throw OverviewFileError(FormatMessage(msg::kOverviewUnreadable, path.string()));
-  DecodedText decoded = DecodeTextFile(bytes);
+  const std::optional<std::string> bytes = ReadFileBytes(path);
+  if (!bytes) throw OverviewFileError(FormatMessage(msg::kOverviewUnreadable, path.string()));
+  DecodedText decoded = DecodeTextFile(*bytes);
   decoded.text = ToCrLf(decoded.text);
   return decoded;
 }

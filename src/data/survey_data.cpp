@@ -1,11 +1,10 @@
 #include "data/survey_data.h"
 
-#include <fstream>
-#include <iterator>
 #include <optional>
 
 #include "app/format_message.h"
 #include "app/messages.h"
+#include "data/file_bytes.h"
 #include "data/text_encoding.h"
 
 namespace mirelo {
@@ -54,19 +53,9 @@ std::u16string ColumnsFrom(std::u16string_view line, std::size_t first) {
 }
 
 void LoadSurveyData(const std::filesystem::path& path, bool sw5, SurveyData& data) {
-  const DataFileError unreadable(FormatMessage(msg::kDataUnreadable, path.string()));
-  std::string bytes;
-  // A read error (a folder in the file's place, a failing disk) surfaces
-  // from the stream buffer as an exception of its own.
-  try {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw unreadable;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad()) throw unreadable;
-  } catch (const std::ios_base::failure&) {
-    throw unreadable;
-  }
-  ParseSurveyData(bytes, path.string(), sw5, data);
+  const std::optional<std::string> bytes = ReadFileBytes(path);
+  if (!bytes) throw DataFileError(FormatMessage(msg::kDataUnreadable, path.string()));
+  ParseSurveyData(*bytes, path.string(), sw5, data);
 }
 
 void ParseSurveyData(std::string_view bytes, const std::string& pathForMessages, bool sw5,

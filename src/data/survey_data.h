@@ -30,7 +30,10 @@ class DataFileError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-inline constexpr char16_t kGroupSpacingMark[] = u"[改行]　";
+// "[改行]" in any box text is a forced line break. A group that ends with the
+// mark followed by an ideographic space ends with a blank line.
+inline constexpr char16_t kLineBreakText[] = u"[改行]";
+inline const std::u16string kGroupSpacingMark = std::u16string(kLineBreakText) + u'\u3000';
 
 // Reads the file at path into data and normalises the items: continuation
 // lines joined, then group spacing applied (sw5 on) or removed.

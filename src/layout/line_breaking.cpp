@@ -38,7 +38,10 @@ class PrefixWidthSource {
   static constexpr std::size_t kFirstStretch = 64;
 
   void Measure(std::size_t units) {
-    if (units > 0) measurer_.PrefixWidths(text_.substr(0, units), widths_);
+    // A stretch that ended inside a character would hand the measurer half
+    // of it, which sends it the slow way for the whole stretch.
+    if (units < text_.size()) units = ClusterStart(text_, units);
+    if (units > widths_.size()) measurer_.PrefixWidths(text_.substr(0, units), widths_);
   }
 
   TextMeasurer& measurer_;

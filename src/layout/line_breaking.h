@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "data/survey_data.h"  // kLineBreakText
 #include "layout/box_table.h"
 #include "platform/text_measurer.h"
 
@@ -12,8 +13,6 @@ namespace mirelo {
 inline constexpr char16_t kLineBreakMark = u'\u03BA';  // κ: a forced break
 inline constexpr char16_t kTabMark = u'\u03C4';        // τ: continue at TabPos
 inline constexpr std::size_t kMaxLineLength = 127;     // UTF-16 code units
-// Written in box texts for a forced break; becomes kLineBreakMark.
-inline constexpr char16_t kLineBreakText[] = u"[改行]";
 
 // Wraps text into the box's LineList, after the lines already there. Sets the
 // measurer's font to the box's font and leaves it so.

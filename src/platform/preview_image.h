@@ -12,6 +12,9 @@ class PreviewImage {
  public:
   virtual ~PreviewImage() = default;
   virtual Canvas& ImageCanvas() = 0;
+  // Makes the picture blank white again. The canvas keeps its font; pen and
+  // brush return to a new canvas's (black pen of width 1, solid white brush).
+  virtual void Clear() = 0;
   // Writes the picture as PNG; the file appears whole or not at all.
   // Throws std::runtime_error on failure.
   virtual void SavePng(const std::filesystem::path& path) = 0;

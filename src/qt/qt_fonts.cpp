@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <mutex>
 
 #include "layout/box_table.h"
@@ -23,7 +24,9 @@ void InstallFontSubstitutions() {
 QFont FormFont(std::u16string_view faceName, int pointSize) {
   InstallFontSubstitutions();
   QFont font(QString::fromUtf16(faceName.data(), static_cast<qsizetype>(faceName.size())));
-  font.setPointSize(pointSize > 0 ? pointSize : 1);
+  // Sizes come from the settings file as read; keep them within what a
+  // font can be.
+  font.setPointSize(std::clamp(pointSize, 1, 1000));
   // The advances of hinted glyphs would follow the machine's (or the user's)
   // font configuration; unhinted ones depend on the font file alone, so
   // every machine breaks the lines alike, and draws what it measured.

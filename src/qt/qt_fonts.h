@@ -13,7 +13,7 @@ namespace mirelo::qt {
 void InstallFontSubstitutions();
 
 // The font for a face name and point size as measuring and drawing use it:
-// name and size, unhinted. A point size below 1 counts as 1.
+// name and size, unhinted. Point sizes count within 1 to 1000.
 QFont FormFont(std::u16string_view faceName, int pointSize);
 
 }  // namespace mirelo::qt

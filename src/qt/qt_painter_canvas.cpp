@@ -26,16 +26,23 @@ QRect ToQRect(const DeviceRectangle& r) {
 }  // namespace
 
 QtPainterCanvas::QtPainterCanvas(QPainter& painter, DeviceFacts facts)
-    : painter_(painter), facts_(facts), pen_(Qt::black), brush_(Qt::white) {
+    : painter_(painter), facts_(facts) {
+  pen_.setCapStyle(Qt::RoundCap);
+  pen_.setJoinStyle(Qt::RoundJoin);
+  Reset();
+}
+
+void QtPainterCanvas::Reset() {
   // Device dots as the page's coordinates, and crisp rules as a printer
   // draws them.
   painter_.setRenderHint(QPainter::Antialiasing, false);
   painter_.setRenderHint(QPainter::TextAntialiasing, true);
+  pen_.setColor(Qt::black);
   pen_.setWidth(1);
-  pen_.setCapStyle(Qt::RoundCap);
-  pen_.setJoinStyle(Qt::RoundJoin);
+  brush_ = QBrush(Qt::white);
   painter_.setPen(pen_);
   painter_.setBrush(brush_);
+  painter_.setFont(font_);
 }
 
 void QtPainterCanvas::SetPenWidth(int width) {

@@ -18,6 +18,10 @@ class QtPainterCanvas : public Canvas {
   // The painter must be active on its device; facts are that device's.
   QtPainterCanvas(QPainter& painter, DeviceFacts facts);
 
+  // A new canvas's pen and brush on the (possibly restarted) painter; the
+  // font stays.
+  void Reset();
+
   void SetPenWidth(int width) override;
   void SetBrush(BrushStyle style, std::uint32_t rgb) override;
   void SetFont(std::u16string_view faceName, int pointSize) override;

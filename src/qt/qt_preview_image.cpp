@@ -3,7 +3,12 @@
 #include <QString>
 
 #include <cmath>
+#include <optional>
 #include <stdexcept>
+
+#include "app/atomic_file.h"
+#include "app/format_message.h"
+#include "app/messages.h"
 
 namespace mirelo::qt {
 
@@ -22,26 +27,26 @@ QtPreviewImage::~QtPreviewImage() {
   if (painter_.isActive()) painter_.end();
 }
 
+void QtPreviewImage::Clear() {
+  image_.fill(Qt::white);
+  if (!painter_.isActive()) painter_.begin(&image_);
+  canvas_->Reset();
+}
+
 const QImage& QtPreviewImage::Image() {
   if (painter_.isActive()) painter_.end();
   return image_;
 }
 
 void QtPreviewImage::SavePng(const std::filesystem::path& path) {
-  std::filesystem::path temp = path;
-  temp += ".tmp";
-  const QString tempName = QString::fromStdString(temp.string());
-  if (!Image().save(tempName, "PNG")) {
+  const std::optional<std::filesystem::path> temp = CreateTempFileBeside(path);
+  const bool saved = temp && Image().save(QString::fromStdString(temp->string()), "PNG");
+  if (!saved) {
     std::error_code ec;
-    std::filesystem::remove(temp, ec);
-    throw std::runtime_error(path.string());
+    if (temp) std::filesystem::remove(*temp, ec);
   }
-  std::error_code ec;
-  std::filesystem::rename(temp, path, ec);
-  if (ec) {
-    std::filesystem::remove(temp, ec);
-    throw std::runtime_error(path.string());
-  }
+  if (!saved || !CommitTempFile(*temp, path))
+    throw std::runtime_error(FormatMessage(msg::kCannotWrite, path.string()));
 }
 
 }  // namespace mirelo::qt

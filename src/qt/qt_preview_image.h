@@ -17,9 +17,10 @@ class QtPreviewImage : public PreviewImage {
   ~QtPreviewImage() override;
 
   Canvas& ImageCanvas() override { return *canvas_; }
+  void Clear() override;
   void SavePng(const std::filesystem::path& path) override;
 
-  // The picture; ends the drawing on it.
+  // The picture; ends the drawing on it until the next Clear.
   const QImage& Image();
 
  private:

@@ -6,22 +6,18 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
+#include "app/atomic_file.h"
 #include "app/format_message.h"
 #include "app/messages.h"
 
 namespace mirelo::qt {
 namespace {
 
-std::filesystem::path TempPath(const std::filesystem::path& path) {
-  std::filesystem::path temp = path;
-  temp += ".tmp";
-  return temp;
-}
-
-std::string PrinterName(const QPrinter& printer) {
-  return printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName().toStdString()
-                                                       : printer.printerName().toStdString();
+void RemoveQuietly(const std::filesystem::path& path) {
+  std::error_code ec;
+  std::filesystem::remove(path, ec);
 }
 
 }  // namespace
@@ -29,34 +25,42 @@ std::string PrinterName(const QPrinter& printer) {
 QtPrinterJob::QtPrinterJob(QPrinter& printer) : printer_(printer) {}
 
 QtPrinterJob::QtPrinterJob(std::unique_ptr<QPrinter> owned, std::filesystem::path pdfPath,
-                           int marginX, int marginY)
+                           std::filesystem::path pdfTemp, int marginX, int marginY)
     : owned_(std::move(owned)),
       printer_(*owned_),
       pdfPath_(std::move(pdfPath)),
+      pdfTemp_(std::move(pdfTemp)),
       emulatedMarginX_(marginX),
       emulatedMarginY_(marginY) {}
 
 std::unique_ptr<QtPrinterJob> QtPrinterJob::ForPdf(const std::filesystem::path& path,
                                                    int dotsPerInch, int marginX, int marginY) {
+  const std::optional<std::filesystem::path> temp = CreateTempFileBeside(path);
+  if (!temp) throw std::runtime_error(FormatMessage(msg::kCannotWrite, path.string()));
   auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
   printer->setOutputFormat(QPrinter::PdfFormat);
-  printer->setOutputFileName(QString::fromStdString(TempPath(path).string()));
+  printer->setOutputFileName(QString::fromStdString(temp->string()));
   printer->setResolution(dotsPerInch);
   printer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                      QMarginsF(0, 0, 0, 0)));
   printer->setFullPage(true);
   return std::unique_ptr<QtPrinterJob>(
-      new QtPrinterJob(std::move(printer), path, marginX, marginY));
+      new QtPrinterJob(std::move(printer), path, *temp, marginX, marginY));
 }
 
 QtPrinterJob::~QtPrinterJob() {
   if (painter_.isActive()) Abort();
+  if (pdfTemp_) RemoveQuietly(*pdfTemp_);  // a job that never ended leaves nothing
+}
+
+std::string QtPrinterJob::OutputName() const {
+  return pdfPath_ ? pdfPath_->string() : printer_.printerName().toStdString();
 }
 
 void QtPrinterJob::Begin(std::u16string_view title) {
   printer_.setDocName(QString::fromUtf16(title.data(), static_cast<qsizetype>(title.size())));
   if (!painter_.begin(&printer_))
-    throw std::runtime_error(FormatMessage(msg::kPrintStartFailed, PrinterName(printer_)));
+    throw std::runtime_error(FormatMessage(msg::kPrintStartFailed, OutputName()));
 
   DeviceFacts facts{printer_.resolution(), printer_.resolution(), 0, 0};
   if (pdfPath_) {
@@ -75,20 +79,19 @@ void QtPrinterJob::Begin(std::u16string_view title) {
 
 void QtPrinterJob::NewPage() {
   if (!printer_.newPage())
-    throw std::runtime_error(FormatMessage(msg::kPrintStartFailed, PrinterName(printer_)));
+    throw std::runtime_error(FormatMessage(msg::kPrintStartFailed, OutputName()));
 }
 
 void QtPrinterJob::End() {
   canvas_.reset();
-  if (!painter_.end())
-    throw std::runtime_error(FormatMessage(msg::kPrintStartFailed, PrinterName(printer_)));
-  if (pdfPath_) {
-    std::error_code ec;
-    std::filesystem::rename(TempPath(*pdfPath_), *pdfPath_, ec);
-    if (ec) {
-      std::filesystem::remove(TempPath(*pdfPath_), ec);
+  const bool ended = painter_.end();
+  if (pdfTemp_) {
+    const std::filesystem::path temp = *std::exchange(pdfTemp_, std::nullopt);
+    if (!ended) RemoveQuietly(temp);
+    if (!ended || !CommitTempFile(temp, *pdfPath_))
       throw std::runtime_error(FormatMessage(msg::kCannotWrite, pdfPath_->string()));
-    }
+  } else if (!ended) {
+    throw std::runtime_error(FormatMessage(msg::kPrintStartFailed, OutputName()));
   }
 }
 
@@ -96,10 +99,7 @@ void QtPrinterJob::Abort() {
   canvas_.reset();
   printer_.abort();
   if (painter_.isActive()) painter_.end();
-  if (pdfPath_) {
-    std::error_code ec;
-    std::filesystem::remove(TempPath(*pdfPath_), ec);
-  }
+  if (pdfTemp_) RemoveQuietly(*std::exchange(pdfTemp_, std::nullopt));
 }
 
 }  // namespace mirelo::qt

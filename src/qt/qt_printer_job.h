@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "platform/print_job.h"
 #include "qt/qt_painter_canvas.h"
@@ -32,12 +33,15 @@ class QtPrinterJob : public PrintJob {
   void Abort() override;
 
  private:
-  QtPrinterJob(std::unique_ptr<QPrinter> owned, std::filesystem::path pdfPath, int marginX,
-               int marginY);
+  QtPrinterJob(std::unique_ptr<QPrinter> owned, std::filesystem::path pdfPath,
+               std::filesystem::path pdfTemp, int marginX, int marginY);
+  // The printer's name, or the PDF file's, for messages.
+  std::string OutputName() const;
 
   std::unique_ptr<QPrinter> owned_;
   QPrinter& printer_;
-  std::optional<std::filesystem::path> pdfPath_;  // final name; the job writes beside it
+  std::optional<std::filesystem::path> pdfPath_;  // the PDF's name
+  std::optional<std::filesystem::path> pdfTemp_;  // where it is written until the job ends
   int emulatedMarginX_ = 0, emulatedMarginY_ = 0;
   QPainter painter_;
   std::unique_ptr<QtPainterCanvas> canvas_;

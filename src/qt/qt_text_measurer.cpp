@@ -10,6 +10,7 @@
 
 #include "qt/context_free_font.h"
 #include "qt/qt_fonts.h"
+#include "render/device_mapping.h"
 
 namespace mirelo::qt {
 
@@ -117,11 +118,7 @@ void QtTextMeasurer::SetFont(std::u16string_view faceName, int pointSize) {
   pointSize_ = pointSize;
 }
 
-int QtTextMeasurer::FontHeight() const {
-  // The character height of the font on this device; lround takes halves
-  // away from zero.
-  return -static_cast<int>(std::lround(pointSize_ * dpi_ / 72.0));
-}
+int QtTextMeasurer::FontHeight() const { return CharacterHeight(pointSize_, dpi_); }
 
 int QtTextMeasurer::TextWidth(std::u16string_view text) {
   return metrics_->horizontalAdvance(ToQString(text));

@@ -1,5 +1,6 @@
 #include "render/device_mapping.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace mirelo {
@@ -24,6 +25,12 @@ int RoundHalfEven(double v) {
   if (diff > 0.5) return static_cast<int>(f) + 1;
   if (diff < 0.5) return static_cast<int>(f);
   return std::fmod(f, 2.0) == 0 ? static_cast<int>(f) : static_cast<int>(f) + 1;
+}
+
+int CharacterHeight(int pointSize, int dotsPerInch) {
+  // Sizes come from the settings file as read; keep absurd ones countable.
+  const double dots = std::min(std::abs(pointSize * static_cast<double>(dotsPerInch) / 72.0), 1e9);
+  return -static_cast<int>(std::lround(dots)) * (pointSize < 0 ? -1 : 1);
 }
 
 DeviceMapping ScreenMapping(PixelsPerMm screen, double x_Bai, double y_Bai, double x_offset,

@@ -23,6 +23,10 @@ struct DeviceRectangle {
 // The nearest integer, halves to the even one, whatever the FPU's mode.
 int RoundHalfEven(double v);
 
+// The character height (negative, dots) of a font of pointSize on a device
+// of dotsPerInch: -round(points * dpi / 72), halves away from zero.
+int CharacterHeight(int pointSize, int dotsPerInch);
+
 // The mapping state of one page drawing: the active PixelsPerMm pair, the
 // scales and the effective offsets (mm).
 struct DeviceMapping {

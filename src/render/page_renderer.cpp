@@ -83,6 +83,8 @@ std::u16string CharForDrawing(std::u16string_view line, std::size_t k) {
   return std::u16string(line.substr(start, end - start));
 }
 
+void ClearPreview(PreviewImage& preview) { preview.Clear(); }
+
 void DrawPage(int page, Canvas& canvas, bool onPrinter, const DeviceMapping& map,
               const PageSource& source) {
   canvas.SetPenWidth(1);

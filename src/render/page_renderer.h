@@ -9,6 +9,7 @@
 
 #include "layout/box_table.h"
 #include "platform/canvas.h"
+#include "platform/preview_image.h"
 #include "platform/text_measurer.h"
 #include "render/device_mapping.h"
 #include "ui/main_state.h"
@@ -34,6 +35,10 @@ void DrawPage(int page, Canvas& canvas, bool onPrinter, const DeviceMapping& map
 // printer) and draws the page on the canvas of that output.
 void RenderPage(char16_t target, int page, const MainState& state, Canvas& canvas,
                 TextMeasurer& preview);
+
+// Empties the preview picture before a redraw, keeping the font the last
+// drawing left on its canvas.
+void ClearPreview(PreviewImage& preview);
 
 // The character at 1-based position k of line as drawn: a TabMark is a
 // space. The first unit of a character of several units (a surrogate pair,

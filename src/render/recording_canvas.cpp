@@ -21,10 +21,6 @@ std::string Point(const char* op, int x, int y) {
 
 }  // namespace
 
-int CharacterHeight(int pointSize, int dotsPerInch) {
-  return -static_cast<int>(std::lround(pointSize * static_cast<double>(dotsPerInch) / 72.0));
-}
-
 void RecordingCanvas::SetPenWidth(int width) {
   lines_.push_back("{\"op\":\"pen\",\"width\":" + Num(width) + "}");
 }

@@ -45,8 +45,4 @@ class RecordingCanvas : public Canvas {
   std::vector<std::string> lines_;
 };
 
-// The character height (negative, dots) of a font of pointSize on a device
-// of dotsPerInch: -round(points * dpi / 72), halves away from zero.
-int CharacterHeight(int pointSize, int dotsPerInch);
-
 }  // namespace mirelo
