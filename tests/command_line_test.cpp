@@ -94,6 +94,8 @@ TEST(CommandLine, BadArgumentsAreErrors) {
       {"--screen-dpi", "abc", "s.txt"},
       {"--screen-dpi", "96x", "s.txt"},
       {"--screen-dpi", "", "s.txt"},
+      {"--screen-dpi", "601", "s.txt"},  // a preview bitmap of gigabytes
+      {"--printer-dpi", "4801", "s.txt"},
       {"--page", "-1", "s.txt"},
       {"--printer-dpi", "99999999999", "s.txt"},
       {"--target", "X", "s.txt"},
@@ -256,6 +258,7 @@ TEST(Executable, HelpAndMissingArguments) {
   EXPECT_EQ(bogus.status, 2);
   EXPECT_EQ(bogus.out, "");
   EXPECT_NE(bogus.err.find("--bogus"), std::string::npos) << bogus.err;
+  EXPECT_EQ(CountLines(bogus.err), 1u) << bogus.err;
 
   EXPECT_EQ(dir.Entries(), std::set<std::string>{});
 }
