@@ -61,11 +61,13 @@ void QtPainterCanvas::SetFont(std::u16string_view faceName, int pointSize) {
   pointSize_ = pointSize;
   font_ = FormFont(faceName, pointSize);
   painter_.setFont(font_);
+  metrics_.emplace(font_, painter_.device());
 }
 
 void QtPainterCanvas::TextOut(int x, int y, std::u16string_view text) {
   const QString s = ToQString(text);
-  QFontMetrics metrics(font_, painter_.device());
+  if (!metrics_) metrics_.emplace(font_, painter_.device());
+  const QFontMetrics& metrics = *metrics_;
   // Opaque text: the character cell is painted with the brush colour first.
   if (brush_.style() != Qt::NoBrush)
     painter_.fillRect(QRect(x, y, metrics.horizontalAdvance(s), metrics.height()), brush_.color());

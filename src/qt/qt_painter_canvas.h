@@ -4,9 +4,12 @@
 
 #include <QBrush>
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPen>
 #include <QPoint>
+
+#include <optional>
 
 #include "platform/canvas.h"
 #include "render/recording_canvas.h"
@@ -45,6 +48,7 @@ class QtPainterCanvas : public Canvas {
   QPen pen_;
   QBrush brush_;
   QFont font_;
+  std::optional<QFontMetrics> metrics_;  // of font_ on this device, for every text cell
   int pointSize_ = 0;
   QPoint current_;
 };
