@@ -6,14 +6,14 @@
 #include <optional>
 #include <string>
 
-#include "app/first_showing.h"
-#include "app/startup.h"
 #include "qt/qt_locale.h"
 #include "qt/qt_preview_image.h"
 #include "qt/qt_printer_job.h"
 #include "qt/qt_text_measurer.h"
 #include "render/page_renderer.h"
-#include "render/printing.h"
+#include "ui/first_showing.h"
+#include "ui/page_output.h"
+#include "ui/startup.h"
 
 namespace {
 

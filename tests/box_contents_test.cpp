@@ -8,9 +8,9 @@
 #include <iterator>
 #include <string>
 
-#include "data/box_contents.h"
+#include "compose/box_contents.h"
 #include "data/japanese_date.h"
-#include "data/text_encoding.h"
+#include "base/text_encoding.h"
 #include "layout/line_breaking.h"
 #include "qt/qt_text_measurer.h"
 

@@ -2,7 +2,7 @@
 // the 31-byte face name.
 #include <gtest/gtest.h>
 
-#include "data/text_encoding.h"
+#include "base/text_encoding.h"
 #include "layout/box_table.h"
 
 namespace mirelo {

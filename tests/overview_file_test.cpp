@@ -9,6 +9,7 @@
 #include <string>
 
 #include "data/overview_file.h"
+#include "ui/overview_text.h"
 #include "qt/qt_text_measurer.h"
 #include "test_support.h"
 

@@ -8,9 +8,9 @@
 
 #include "layout/line_breaking.h"
 #include "render/page_renderer.h"
-#include "render/printing.h"
 #include "render/recording_canvas.h"
 #include "ui/main_state.h"
+#include "ui/page_output.h"
 
 namespace mirelo {
 namespace {

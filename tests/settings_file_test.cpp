@@ -10,9 +10,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/ini_file.h"
-#include "app/settings.h"
-#include "data/text_encoding.h"
+#include "base/text_encoding.h"
+#include "compose/box_settings.h"
+#include "data/ini_file.h"
 #include "layout/box_table.h"
 #include "test_support.h"
 

@@ -7,10 +7,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/format_message.h"
-#include "app/messages.h"
+#include "base/format_message.h"
+#include "base/messages.h"
 #include "data/survey_data.h"
-#include "data/text_encoding.h"
+#include "base/text_encoding.h"
 #include "test_support.h"
 
 namespace mirelo {

@@ -1,6 +1,6 @@
 #include "app/dump_layout.h"
 
-#include "app/json_writer.h"
+#include "base/json_writer.h"
 
 namespace mirelo {
 namespace {

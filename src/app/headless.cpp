@@ -4,17 +4,16 @@
 #include <ostream>
 #include <stdexcept>
 
-#include "app/atomic_file.h"
 #include "app/dump_layout.h"
-#include "app/first_showing.h"
-#include "app/ini_file.h"
-#include "app/messages.h"
-#include "app/format_message.h"
-#include "app/startup.h"
+#include "base/atomic_file.h"
+#include "base/format_message.h"
+#include "base/messages.h"
+#include "data/ini_file.h"
 #include "render/digit_glyphs.h"
-#include "render/page_renderer.h"
-#include "render/printing.h"
 #include "render/recording_canvas.h"
+#include "ui/first_showing.h"
+#include "ui/page_output.h"
+#include "ui/startup.h"
 
 namespace mirelo {
 namespace {

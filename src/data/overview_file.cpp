@@ -1,9 +1,8 @@
 #include "data/overview_file.h"
 
-#include "app/format_message.h"
-#include "app/messages.h"
-#include "data/box_contents.h"
-#include "data/file_bytes.h"
+#include "base/format_message.h"
+#include "base/messages.h"
+#include "base/file_bytes.h"
 
 namespace mirelo {
 
@@ -40,14 +39,6 @@ std::optional<DecodedText> ReadOverviewFile(const std::filesystem::path& path) {
   DecodedText decoded = DecodeTextFile(*bytes);
   decoded.text = ToCrLf(decoded.text);
   return decoded;
-}
-
-void LoadOverviewText(MainState& state, TextMeasurer& preview) {
-  std::optional<DecodedText> file = ReadOverviewFile(OverviewFilePath(state.DataFilePath));
-  if (!file) return;
-  state.OverviewText = std::move(file->text);
-  state.OverviewEncoding = file->encoding;
-  ComposeOverviewBox(state.Boxes, state.OverviewText, preview, state.ScreenPpm.x);
 }
 
 }  // namespace mirelo

@@ -1,5 +1,5 @@
 // The overview text kept beside the data file: <data folder>/Gaikyo/<data
-// file name>, and loading it at the first showing.
+// file name>.
 #pragma once
 
 #include <filesystem>
@@ -8,9 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "data/text_encoding.h"
-#include "platform/text_measurer.h"
-#include "ui/main_state.h"
+#include "base/text_encoding.h"
 
 namespace mirelo {
 
@@ -33,10 +31,5 @@ std::u16string ToCrLf(std::u16string_view text);
 // one), with CR LF line breaks; nothing when there is no such file. Throws
 // OverviewFileError when the file exists but cannot be read.
 std::optional<DecodedText> ReadOverviewFile(const std::filesystem::path& path);
-
-// When the data file's overview file exists: its text becomes the input
-// field's (OverviewText, with the encoding it was read in) and is wrapped
-// into box 2. Without the file nothing changes. Creates no folder.
-void LoadOverviewText(MainState& state, TextMeasurer& preview);
 
 }  // namespace mirelo

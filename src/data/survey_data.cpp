@@ -2,10 +2,10 @@
 
 #include <optional>
 
-#include "app/format_message.h"
-#include "app/messages.h"
-#include "data/file_bytes.h"
-#include "data/text_encoding.h"
+#include "base/format_message.h"
+#include "base/messages.h"
+#include "base/file_bytes.h"
+#include "base/text_encoding.h"
 
 namespace mirelo {
 namespace {

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "base/text_marks.h"
+
 namespace mirelo {
 
 using ItemList = std::vector<std::u16string>;
@@ -32,7 +34,6 @@ class DataFileError : public std::runtime_error {
 
 // "[改行]" in any box text is a forced line break. A group that ends with the
 // mark followed by an ideographic space ends with a blank line.
-inline constexpr char16_t kLineBreakText[] = u"[改行]";
 inline const std::u16string kGroupSpacingMark = std::u16string(kLineBreakText) + u'\u3000';
 
 // Reads the file at path into data and normalises the items: continuation

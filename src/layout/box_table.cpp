@@ -1,6 +1,6 @@
 #include "layout/box_table.h"
 
-#include "data/text_encoding.h"
+#include "base/text_encoding.h"
 
 namespace mirelo {
 namespace {

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "data/form_faces.h"
+
 namespace mirelo {
 
 inline constexpr int kBoxCount = 14;
@@ -47,11 +49,5 @@ double InnerWidth(const LayoutBox& box);
 // 932 at a character boundary.
 std::u16string FontNameText(const LayoutBox& box);
 void SetFontName(LayoutBox& box, std::u16string_view name);
-
-// The two faces of the form.
-inline constexpr char16_t kFaceProportional[] = u"ＭＳ Ｐゴシック";
-inline constexpr char16_t kFaceFixed[] = u"ＭＳ ゴシック";
-// The face a reset box holds, written with an ideographic space.
-inline constexpr char16_t kFaceReset[] = u"ＭＳ　Ｐゴシック";
 
 }  // namespace mirelo

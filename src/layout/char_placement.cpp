@@ -6,7 +6,7 @@
 
 #include "layout/line_breaking.h"
 #include "layout/text_clusters.h"
-#include "render/device_mapping.h"
+#include "base/geometry.h"
 
 namespace mirelo {
 

@@ -4,15 +4,13 @@
 #include <string>
 #include <string_view>
 
-#include "data/survey_data.h"  // kLineBreakText
+#include "base/text_marks.h"
 #include "layout/box_table.h"
 #include "platform/text_measurer.h"
 
 namespace mirelo {
 
-inline constexpr char16_t kLineBreakMark = u'\u03BA';  // κ: a forced break
-inline constexpr char16_t kTabMark = u'\u03C4';        // τ: continue at TabPos
-inline constexpr std::size_t kMaxLineLength = 127;     // UTF-16 code units
+inline constexpr std::size_t kMaxLineLength = 127;  // UTF-16 code units
 
 // Wraps text into the box's LineList, after the lines already there. Sets the
 // measurer's font to the box's font and leaves it so.

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "data/text_encoding.h"
+#include "base/text_encoding.h"
 
 namespace mirelo {
 

@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-#include "render/device_mapping.h"
+#include "base/geometry.h"
 
 namespace mirelo {
 

@@ -12,8 +12,8 @@
 
 #include "app/command_line.h"
 #include "app/headless.h"
-#include "app/messages.h"
-#include "app/startup.h"
+#include "base/messages.h"
+#include "ui/startup.h"
 #include "qt/qt_headless_platform.h"
 
 namespace {

@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "platform/canvas.h"
+#include "render/device_mapping.h"
 #include "render/recording_canvas.h"
 
 namespace mirelo::qt {

@@ -6,9 +6,9 @@
 #include <optional>
 #include <stdexcept>
 
-#include "app/atomic_file.h"
-#include "app/format_message.h"
-#include "app/messages.h"
+#include "base/atomic_file.h"
+#include "base/format_message.h"
+#include "base/messages.h"
 
 namespace mirelo::qt {
 

@@ -2,6 +2,8 @@
 // offset corrections.
 #pragma once
 
+#include "base/geometry.h"
+
 namespace mirelo {
 
 struct PixelsPerMm {
@@ -10,18 +12,6 @@ struct PixelsPerMm {
 
 PixelsPerMm ScreenPixelsPerMm(int dotsPerInch);
 PixelsPerMm PrinterPixelsPerMm(int logPixelsX, int logPixelsY);
-
-struct DevicePt {
-  int x = 0, y = 0;
-  friend bool operator==(const DevicePt&, const DevicePt&) = default;
-};
-struct DeviceRectangle {
-  int Left = 0, Top = 0, Right = 0, Bottom = 0;
-  friend bool operator==(const DeviceRectangle&, const DeviceRectangle&) = default;
-};
-
-// The nearest integer, halves to the even one, whatever the FPU's mode.
-int RoundHalfEven(double v);
 
 // The character height (negative, dots) of a font of pointSize on a device
 // of dotsPerInch: -round(points * dpi / 72), halves away from zero.

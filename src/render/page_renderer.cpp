@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "data/text_encoding.h"
+#include "base/text_encoding.h"
 #include "layout/char_placement.h"
 #include "layout/line_breaking.h"
 #include "layout/text_clusters.h"
@@ -116,19 +116,6 @@ void DrawPage(int page, Canvas& canvas, bool onPrinter, const DeviceMapping& map
   canvas.FillRect(map.DeviceRect(14.0, 278.3, 19.5, 283.8));
   canvas.FillRect(map.DeviceRect(192.6, 278.3, 198.1, 283.8));
   canvas.FillRect(map.DeviceRect(192.6, 19.0, 198.1, 24.5));
-}
-
-void RenderPage(char16_t target, int page, const MainState& state, Canvas& canvas,
-                TextMeasurer& preview) {
-  const PrintSettings& s = state.Settings;
-  const bool onPrinter = target != u'D';
-  const DeviceMapping map =
-      onPrinter ? PrinterMapping(state.PrinterPpm, s.x_Bai, s.y_Bai, s.x_offset, s.y_offset,
-                                 canvas.PhysicalOffsetX(), canvas.PhysicalOffsetY())
-                : ScreenMapping(state.ScreenPpm, s.x_Bai, s.y_Bai, s.x_offset, s.y_offset);
-  const PageSource source{state.Boxes, state.Survey.InsuredPersonNumber, s.FramePenWidth, preview,
-                          state.ScreenPpm.x};
-  DrawPage(page, canvas, onPrinter, map, source);
 }
 
 }  // namespace mirelo

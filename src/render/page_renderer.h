@@ -12,7 +12,6 @@
 #include "platform/preview_image.h"
 #include "platform/text_measurer.h"
 #include "render/device_mapping.h"
-#include "ui/main_state.h"
 
 namespace mirelo {
 
@@ -30,11 +29,6 @@ struct PageSource {
 // Draws page (from 1) on canvas. onPrinter selects the printer's pen widths.
 void DrawPage(int page, Canvas& canvas, bool onPrinter, const DeviceMapping& mapping,
               const PageSource& source);
-
-// Applies the offset rule for target ("D" the preview, anything else the
-// printer) and draws the page on the canvas of that output.
-void RenderPage(char16_t target, int page, const MainState& state, Canvas& canvas,
-                TextMeasurer& preview);
 
 // Empties the preview picture before a redraw, keeping the font the last
 // drawing left on its canvas.

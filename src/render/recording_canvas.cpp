@@ -3,7 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
-#include "app/json_writer.h"
+#include "base/json_writer.h"
+#include "render/device_mapping.h"
 
 namespace mirelo {
 namespace {

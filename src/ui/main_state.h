@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
-#include "app/settings.h"
+#include "data/settings.h"
 #include "data/survey_data.h"
-#include "data/text_encoding.h"
+#include "base/text_encoding.h"
 #include "layout/box_table.h"
 #include "render/device_mapping.h"
 

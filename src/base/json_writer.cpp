@@ -1,10 +1,10 @@
-#include "app/json_writer.h"
+#include "base/json_writer.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 
-#include "data/text_encoding.h"
+#include "base/text_encoding.h"
 
 namespace mirelo {
 

@@ -5,15 +5,17 @@
 #include <stdexcept>
 #include <string>
 
-#include "layout/box_table.h"
+#include "data/form_faces.h"
 #include "platform/locale_info.h"
 #include "platform/profile_store.h"
 
 namespace mirelo {
 
-// Six of the settings are fields of boxes 2 and 3 of the BoxTable; these are
-// the others. Top and Left are the main window's position; without a window
-// they are what the file holds, or nothing.
+// The settings file's name, in the executable's folder.
+inline constexpr char kSettingsFileName[] = "control.ini";
+
+// Nine of the settings. Top and Left are the main window's position; without
+// a window they are what the file holds, or nothing.
 struct PrintSettings {
   std::optional<int> Top, Left;
   bool SaveOverview = true;  // "概況を保存する"
@@ -23,23 +25,35 @@ struct PrintSettings {
   bool sw5 = false;
 };
 
+// The other six: while the program runs they are fields of boxes 2 (the
+// overview) and 3 (the special notes) of the box table; these are their
+// values on the way to and from the file.
+struct BoxSettings {
+  int OverviewSize = 10;
+  std::u16string OverviewFont = kFaceProportional;
+  int OverviewLines = 6;
+  int NotesSize = 9;
+  std::u16string NotesFont = kFaceProportional;
+  double NotesTabLen = 15.0;
+};
+
 // A write to the settings file failed; what() is the user's message.
 class SettingsWriteError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
 
-// Reads the 15 keys in order, each with its default, into settings and the
-// six box fields. defaultLeft/defaultTop are the centred window position.
-void LoadSettings(ProfileStore& profile, const LocaleInfo& locale, BoxTable& boxes,
+// Reads the 15 keys in order, each with its default, into settings and
+// boxSettings. defaultLeft/defaultTop are the centred window position.
+void ReadSettings(ProfileStore& profile, const LocaleInfo& locale, BoxSettings& boxSettings,
                   PrintSettings& settings, std::optional<int> defaultLeft,
                   std::optional<int> defaultTop);
 
 // Writes the 15 keys in order; each write reaches the file at once. A failed
 // write throws SettingsWriteError naming settingsPath; the keys after it are
 // not written.
-void SaveSettings(ProfileStore& profile, const LocaleInfo& locale, const BoxTable& boxes,
-                  const PrintSettings& settings, const std::string& settingsPath);
+void WriteSettings(ProfileStore& profile, const LocaleInfo& locale, const BoxSettings& boxSettings,
+                   const PrintSettings& settings, const std::string& settingsPath);
 
 // Value forms of the file.
 std::optional<int> ParseSettingsInt(std::u16string_view text);

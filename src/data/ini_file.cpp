@@ -1,4 +1,4 @@
-#include "app/ini_file.h"
+#include "data/ini_file.h"
 
 #include <unicode/uchar.h>
 #include <unicode/ustring.h>
@@ -6,9 +6,9 @@
 #include <system_error>
 #include <vector>
 
-#include "app/atomic_file.h"
-#include "data/file_bytes.h"
-#include "data/text_encoding.h"
+#include "base/atomic_file.h"
+#include "base/file_bytes.h"
+#include "base/text_encoding.h"
 
 namespace mirelo {
 namespace {

@@ -11,8 +11,6 @@
 
 namespace mirelo {
 
-inline constexpr char kSettingsFileName[] = "control.ini";
-
 // The main window's create step without the window: paths, box table,
 // settings, page state. defaultLeft/defaultTop are the centred window
 // position, or nothing where there is no window.

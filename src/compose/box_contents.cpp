@@ -1,4 +1,4 @@
-#include "data/box_contents.h"
+#include "compose/box_contents.h"
 
 #include "data/japanese_date.h"
 #include "layout/line_breaking.h"

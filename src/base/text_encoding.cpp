@@ -1,4 +1,4 @@
-#include "data/text_encoding.h"
+#include "base/text_encoding.h"
 
 #include <unicode/ucnv.h>
 #include <unicode/ucnv_cb.h>

@@ -1,4 +1,4 @@
-#include "data/file_bytes.h"
+#include "base/file_bytes.h"
 
 #include <fstream>
 #include <iterator>

@@ -1,13 +1,13 @@
-#include "app/settings.h"
+#include "data/settings.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
 
-#include "app/format_message.h"
-#include "app/messages.h"
-#include "data/text_encoding.h"
+#include "base/format_message.h"
+#include "base/messages.h"
+#include "base/text_encoding.h"
 
 namespace mirelo {
 namespace {
@@ -124,22 +124,21 @@ std::u16string FormatSettingsInt(int value) {
   return std::u16string(s.begin(), s.end());
 }
 
-void LoadSettings(ProfileStore& profile, const LocaleInfo& locale, BoxTable& boxes,
+void ReadSettings(ProfileStore& profile, const LocaleInfo& locale, BoxSettings& boxSettings,
                   PrintSettings& settings, std::optional<int> defaultLeft,
                   std::optional<int> defaultTop) {
   Reader r(profile, locale);
-  LayoutBox& overview = boxes[2];
-  LayoutBox& notes = boxes[3];
+  BoxSettings& b = boxSettings;
 
   settings.Top = r.Int(u"PrintForm", u"Top");
   if (!settings.Top) settings.Top = defaultTop;
   settings.Left = r.Int(u"PrintForm", u"Left");
   if (!settings.Left) settings.Left = defaultLeft;
-  overview.FontSize = r.Int(u"Gaikyou", u"Size", 10);
-  SetFontName(overview, r.Raw(u"Gaikyou", u"Font").value_or(kFaceProportional));
-  overview.LinesPerPage = r.Int(u"Gaikyou", u"Line", 6);
-  notes.FontSize = r.Int(u"Bikou", u"Size", 9);
-  SetFontName(notes, r.Raw(u"Bikou", u"Font").value_or(kFaceProportional));
+  b.OverviewSize = r.Int(u"Gaikyou", u"Size", 10);
+  b.OverviewFont = r.Raw(u"Gaikyou", u"Font").value_or(kFaceProportional);
+  b.OverviewLines = r.Int(u"Gaikyou", u"Line", 6);
+  b.NotesSize = r.Int(u"Bikou", u"Size", 9);
+  b.NotesFont = r.Raw(u"Bikou", u"Font").value_or(kFaceProportional);
   settings.SaveOverview = r.Bool(u"Hozon", u"option", true);
   settings.FramePenWidth = r.Int(u"Waku", u"Width", 10);
   settings.x_Bai = r.Float(u"Print", u"x_Bai", 1.0);
@@ -147,27 +146,26 @@ void LoadSettings(ProfileStore& profile, const LocaleInfo& locale, BoxTable& box
   settings.x_offset = r.Float(u"Print", u"x_offset", 0.0);
   settings.y_offset = r.Float(u"Print", u"y_offset", 0.0);
   settings.sw5 = r.Bool(u"Print", u"sw5", false);
-  notes.TabPos = r.Float(u"Bikou", u"TabLen", 15.0);
+  b.NotesTabLen = r.Float(u"Bikou", u"TabLen", 15.0);
 }
 
-void SaveSettings(ProfileStore& profile, const LocaleInfo& locale, const BoxTable& boxes,
-                  const PrintSettings& settings, const std::string& settingsPath) {
+void WriteSettings(ProfileStore& profile, const LocaleInfo& locale, const BoxSettings& boxSettings,
+                   const PrintSettings& settings, const std::string& settingsPath) {
   const char16_t sep = locale.DecimalSeparator();
   auto write = [&](std::u16string_view section, std::u16string_view key, std::u16string_view value) {
     if (!profile.WriteString(section, key, value))
       throw SettingsWriteError(FormatMessage(msg::kCannotWrite, settingsPath));
   };
   auto flag = [](bool b) { return std::u16string(b ? u"1" : u"0"); };
-  const LayoutBox& overview = boxes[2];
-  const LayoutBox& notes = boxes[3];
+  const BoxSettings& b = boxSettings;
 
   write(u"PrintForm", u"Top", FormatSettingsInt(settings.Top.value_or(0)));
   write(u"PrintForm", u"Left", FormatSettingsInt(settings.Left.value_or(0)));
-  write(u"Gaikyou", u"Size", FormatSettingsInt(overview.FontSize));
-  write(u"Gaikyou", u"Font", FontNameText(overview));
-  write(u"Gaikyou", u"Line", FormatSettingsInt(overview.LinesPerPage));
-  write(u"Bikou", u"Size", FormatSettingsInt(notes.FontSize));
-  write(u"Bikou", u"Font", FontNameText(notes));
+  write(u"Gaikyou", u"Size", FormatSettingsInt(b.OverviewSize));
+  write(u"Gaikyou", u"Font", b.OverviewFont);
+  write(u"Gaikyou", u"Line", FormatSettingsInt(b.OverviewLines));
+  write(u"Bikou", u"Size", FormatSettingsInt(b.NotesSize));
+  write(u"Bikou", u"Font", b.NotesFont);
   write(u"Hozon", u"option", flag(settings.SaveOverview));
   write(u"Waku", u"Width", FormatSettingsInt(settings.FramePenWidth));
   write(u"Print", u"x_Bai", FormatSettingsFloat(settings.x_Bai, sep));
@@ -175,7 +173,7 @@ void SaveSettings(ProfileStore& profile, const LocaleInfo& locale, const BoxTabl
   write(u"Print", u"x_offset", FormatSettingsFloat(settings.x_offset, sep));
   write(u"Print", u"y_offset", FormatSettingsFloat(settings.y_offset, sep));
   write(u"Print", u"sw5", flag(settings.sw5));
-  write(u"Bikou", u"TabLen", FormatSettingsFloat(notes.TabPos, sep));
+  write(u"Bikou", u"TabLen", FormatSettingsFloat(b.NotesTabLen, sep));
 }
 
 }  // namespace mirelo

@@ -1,9 +1,9 @@
-#include "app/first_showing.h"
+#include "ui/first_showing.h"
 
-#include "app/messages.h"
-#include "data/box_contents.h"
-#include "data/overview_file.h"
+#include "base/messages.h"
+#include "compose/box_contents.h"
 #include "layout/char_placement.h"
+#include "ui/overview_text.h"
 
 namespace mirelo {
 

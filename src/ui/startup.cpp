@@ -1,4 +1,6 @@
-#include "app/startup.h"
+#include "ui/startup.h"
+
+#include "compose/box_settings.h"
 
 namespace mirelo {
 

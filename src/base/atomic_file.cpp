@@ -1,4 +1,4 @@
-#include "app/atomic_file.h"
+#include "base/atomic_file.h"
 
 #include <cstdio>
 #include <random>
