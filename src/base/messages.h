@@ -21,8 +21,29 @@ inline constexpr char kOverviewUnreadable[] = "概況ファイルを読み込め
 
 // A headless output that names the data file or the settings file (%s: it).
 inline constexpr char kOutputIsInput[] = "出力先が入力ファイルと同じです: %s";
+// The dump's destination where it cannot be written (in kCannotWrite).
+inline constexpr char kStandardOutput[] = "標準出力";
+
+// The main window: its caption, and the captions of its controls.
+inline constexpr char kMainWindowCaption[] = "蒼浦市版 認定調査票（概況調査/特記事項）プレビュー";
+inline constexpr char kPrintAllCaption[] = "全ページ印刷";
+inline constexpr char kPrintCurrentCaption[] = "現ページ印刷";
+inline constexpr char kPreviousPageCaption[] = "前のページ";
+inline constexpr char kNextPageCaption[] = "次のページ";
+inline constexpr char kOverviewOpenCaption[] = "概況入力";
+inline constexpr char kSettingsCaption[] = "印刷設定";
+inline constexpr char kCloseCaption[] = "閉じる";
+inline constexpr char kSaveOverviewCaption[] = "概況を保存する";
+inline constexpr char kPrinterLabelCaption[] = "プリンタ：";
+
+// The screen has no display to open the window on.
+inline constexpr char kNoDisplay[] = "画面に接続できないため、プレビュー画面を開けません";
 
 // Printing.
+inline constexpr char kNoDefaultPrinter[] = "デフォルトのプリンタが現在選択されていません";
+// The program's own printer where the system has none: a PDF file.
+inline constexpr char kOwnPdfPrinterName[] = "PDFファイルに保存";
+inline constexpr char kPdfFileFilter[] = "PDF ファイル (*.pdf)";
 inline constexpr char kPrinted[] = "認定調査票（特記事項）が印刷されました。";
 inline constexpr char kPrintStartFailed[] = "印刷できません: %s";
 // The data file's insured-person number (%s: the data file's path).

@@ -1,9 +1,12 @@
 // Entry of the executable: the headless modes, or the preview window.
 #include <QApplication>
 #include <QGuiApplication>
-#include <QMessageBox>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QString>
+#include <QTranslator>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -12,9 +15,11 @@
 
 #include "app/command_line.h"
 #include "app/headless.h"
+#include "app/window_program.h"
 #include "base/messages.h"
-#include "ui/startup.h"
 #include "qt/qt_headless_platform.h"
+#include "qt/qt_window_platform.h"
+#include "ui/startup.h"
 
 namespace {
 
@@ -40,6 +45,9 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& t
 }
 
 int RunHeadlessMode(const mirelo::CommandLine& line, const char* argv0) {
+  // A reader that has gone makes a write fail, which is reported, instead of
+  // ending the program silently.
+  std::signal(SIGPIPE, SIG_IGN);
   qInstallMessageHandler(QuietQtMessages);
   static char arg0[] = "mirelo", platformOpt[] = "-platform", offscreen[] = "offscreen";
   char* qtArgv[] = {arg0, platformOpt, offscreen, nullptr};
@@ -49,18 +57,27 @@ int RunHeadlessMode(const mirelo::CommandLine& line, const char* argv0) {
   return mirelo::RunHeadless(line, platform, std::cout, std::cerr);
 }
 
-void ShowMessage(const char* message) {
+int RunWindowMode(const mirelo::CommandLine& line, const char* argv0) {
+  // Without a display there is nothing to show a message box on: say on
+  // standard error what the box would have said.
   if (!HasDisplay()) {
+    const char* message = mirelo::DataFileExists(line.dataPath) ? mirelo::msg::kNoDisplay
+                                                                 : mirelo::msg::kDataFileMissing;
     std::cerr << mirelo::ConsoleLine(message) << '\n';
-    return;
+    return mirelo::kExitError;
   }
+  // Qt sees none of the arguments: the data path is the host program's.
   static char arg0[] = "mirelo";
   char* qtArgv[] = {arg0, nullptr};
   int qtArgc = 1;
   QApplication app(qtArgc, qtArgv);
-  QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(mirelo::msg::kAppTitle),
-                  QString::fromUtf8(message), QMessageBox::Ok);
-  box.exec();
+  // Qt's own dialogs and buttons in Japanese, the language of the form.
+  QTranslator qtTexts;
+  if (qtTexts.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(&qtTexts);
+  mirelo::qt::QtWindowPlatform platform(ExecutableDir(argv0));
+  return mirelo::RunWindowProgram(line, platform);
 }
 
 }  // namespace
@@ -80,11 +97,5 @@ int main(int argc, char** argv) {
     return mirelo::kExitOk;
   }
   if (line.mode != mirelo::RunMode::Window) return RunHeadlessMode(line, argv[0]);
-
-  if (!mirelo::DataFileExists(line.dataPath)) {
-    ShowMessage(mirelo::msg::kDataFileMissing);
-    return mirelo::kExitError;
-  }
-  std::cerr << "mirelo: プレビュー画面はまだありません。--print-pdf か --preview-png を使ってください\n";
-  return mirelo::kExitError;
+  return RunWindowMode(line, argv[0]);
 }

@@ -28,6 +28,10 @@ struct MainState {
   // was read in during this run, if it was read.
   std::u16string OverviewText;
   std::optional<TextEncoding> OverviewEncoding;
+  // The show step ran to its end: the data was read and page 1 drawn. A run
+  // whose show step failed never loaded the kept overview, so it must not
+  // save over it at close.
+  bool ShowCompleted = false;
 };
 
 }  // namespace mirelo

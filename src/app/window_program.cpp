@@ -1,0 +1,37 @@
+#include "app/window_program.h"
+
+#include "app/headless.h"
+#include "base/messages.h"
+#include "data/ini_file.h"
+#include "data/settings.h"
+
+namespace mirelo {
+
+int RunWindowProgram(const CommandLine& line, WindowPlatform& platform) {
+  // Before the title is set, so that this start does not find itself.
+  if (!platform.TakeInstanceLock(msg::kAppTitle)) {
+    platform.ShowMessage(msg::kAlreadyRunning);
+    return kExitError;
+  }
+  platform.SetApplicationTitle(msg::kAppTitle);
+
+  const std::filesystem::path appDir = platform.AppDir();
+  const std::filesystem::path settingsPath =
+      line.iniPath ? std::filesystem::path(*line.iniPath) : appDir / kSettingsFileName;
+  IniFile profile(settingsPath);
+  MainState state;
+  MainWindow logic(state, platform, profile, settingsPath.string());
+  std::unique_ptr<MainWindowView> view = platform.CreateMainWindow(logic);
+  logic.SetView(*view);
+
+  int status = kExitOk;
+  if (logic.FormCreate(appDir, line.dataPath)) {
+    platform.RunMessageLoop(*view);
+  } else {
+    status = kExitError;  // the data file is missing: no window, nothing written
+  }
+  logic.FormDestroy();
+  return status;
+}
+
+}  // namespace mirelo

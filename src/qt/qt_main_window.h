@@ -1,0 +1,84 @@
+// The main window as Qt widgets: the tool bar, the scroll box with the page
+// picture and the overview field. It shows what the logic tells it and
+// passes every click, wheel turn and close on to it.
+#pragma once
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QToolButton>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+#include "qt/qt_preview_image.h"
+#include "ui/main_window.h"
+#include "ui/main_window_view.h"
+
+namespace mirelo::qt {
+
+class QtMainWindow : public QWidget, public MainWindowView {
+ public:
+  // title captions the message boxes.
+  QtMainWindow(MainWindow& logic, QString title);
+  ~QtMainWindow() override;
+
+  // MainWindowView
+  void SetCaption(std::string_view utf8) override;
+  int OuterWidth() const override;
+  int OuterHeight() const override;
+  int ClientWidth() const override;
+  int ScreenWidth() const override;
+  int ScreenHeight() const override;
+  std::optional<WindowPosition> Position() const override;
+  void MoveTo(WindowPosition position) override;
+  void RequestClose() override;
+  PreviewImage& CreatePreview(int width, int height, int dotsPerInch) override;
+  void PlaceImage(int left, int top) override;
+  int ImageTop() const override;
+  void PreviewDrawn() override;
+  void PlaceLabel2(int top) override;
+  void ScrollVertically(int delta) override;
+  void SetButtonEnabled(ToolButton button, bool enabled) override;
+  void SetButtonCaption(ToolButton button, std::string_view utf8) override;
+  void SetPageLabel(std::string_view text) override;
+  void SetPrinterLabel(std::u16string_view name) override;
+  bool SaveOverviewChecked() const override;
+  void SetSaveOverviewChecked(bool checked) override;
+  void PlaceMemo(int left, int top) override;
+  void SetMemoVisible(bool visible) override;
+  void ShowMessage(std::string_view utf8) override;
+  void ShowError(std::string_view utf8) override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QToolButton* Button(ToolButton button) const;
+  // Screen pixels (the logic's unit) to the toolkit's device-independent
+  // ones, and back.
+  int ToLogical(int pixels) const;
+  int ToPixels(int logical) const;
+  void FitScrollContent();
+
+  MainWindow& logic_;
+  QString title_;
+  bool shown_ = false;
+  QWidget* panel_ = nullptr;
+  std::array<QToolButton*, 7> buttons_{};
+  QLabel* pageLabel_ = nullptr;
+  QCheckBox* saveOverview_ = nullptr;
+  QLabel* printerLabel_ = nullptr;
+  QScrollArea* scrollBox_ = nullptr;
+  QWidget* scrollContent_ = nullptr;
+  QLabel* image_ = nullptr;
+  QLabel* label2_ = nullptr;
+  QPlainTextEdit* memo_ = nullptr;
+  std::unique_ptr<QtPreviewImage> preview_;
+};
+
+}  // namespace mirelo::qt

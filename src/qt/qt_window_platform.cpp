@@ -1,0 +1,97 @@
+#include "qt/qt_window_platform.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPointer>
+#include <QScreen>
+#include <QSocketNotifier>
+
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <csignal>
+
+#include "base/messages.h"
+#include "qt/qt_main_window.h"
+#include "qt/qt_text_measurer.h"
+
+namespace mirelo::qt {
+
+int QtWindowPlatform::ScreenDpi() {
+  // The toolkit scales its own pixels by the device pixel ratio; the page is
+  // drawn at the screen's real dots.
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return 96;
+  const double dpi = screen->logicalDotsPerInch() * screen->devicePixelRatio();
+  return dpi >= 1 ? static_cast<int>(std::lround(dpi)) : 96;
+}
+
+std::unique_ptr<TextMeasurer> QtWindowPlatform::CreatePreviewMeasurer(int dotsPerInch) {
+  return std::make_unique<QtTextMeasurer>(dotsPerInch);
+}
+
+void QtWindowPlatform::SetApplicationTitle(std::string_view utf8) {
+  // Kept for the message boxes only: as Qt's display name it would be added
+  // to every window caption.
+  title_ = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+void QtWindowPlatform::ShowMessage(std::string_view utf8) {
+  // Captioned with the title even before it is set: the message is the
+  // program's own.
+  QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(msg::kAppTitle),
+                  QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())),
+                  QMessageBox::Ok);
+  box.exec();
+}
+
+std::unique_ptr<MainWindowView> QtWindowPlatform::CreateMainWindow(MainWindow& logic) {
+  return std::make_unique<QtMainWindow>(logic, title_);
+}
+
+void QtWindowPlatform::RunMessageLoop(MainWindowView& mainWindow) {
+  auto& window = static_cast<QtMainWindow&>(mainWindow);
+  CloseOnTerminationSignals(window);
+  window.show();
+  if (window.isVisible()) QApplication::exec();
+}
+
+namespace {
+
+// A signal handler can reach nothing but a global; it only writes a byte
+// here, and the GUI thread does the rest.
+int signalPipe[2] = {-1, -1};
+
+void OnTerminationSignal(int) {
+  const char byte = 1;
+  [[maybe_unused]] ssize_t n = write(signalPipe[0], &byte, 1);
+}
+
+}  // namespace
+
+void CloseOnTerminationSignals(QWidget& mainWindow) {
+  if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0) return;
+  auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, &mainWindow);
+  QPointer<QWidget> window(&mainWindow);
+  QObject::connect(notifier, &QSocketNotifier::activated, &mainWindow, [window] {
+    char byte;
+    [[maybe_unused]] ssize_t n = read(signalPipe[1], &byte, 1);
+    // Modal loops nest: close from the innermost out, then the window
+    // itself once they have returned.
+    while (QWidget* modal = QApplication::activeModalWidget()) {
+      if (modal == window || !modal->close()) break;
+    }
+    QMetaObject::invokeMethod(
+        window, [window] { if (window) window->close(); }, Qt::QueuedConnection);
+  });
+  struct sigaction action = {};
+  action.sa_handler = OnTerminationSignal;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  sigaction(SIGTERM, &action, nullptr);
+  sigaction(SIGINT, &action, nullptr);
+}
+
+}  // namespace mirelo::qt

@@ -1,0 +1,47 @@
+// The Qt adapter's supply for the window: the lock, the title, the message
+// boxes, the screen, the preview measuring and the printers.
+#pragma once
+
+#include <QString>
+
+#include <filesystem>
+
+#include "app/window_program.h"
+#include "qt/instance_lock.h"
+#include "qt/qt_locale.h"
+#include "qt/qt_printers.h"
+
+namespace mirelo::qt {
+
+class QtWindowPlatform : public WindowPlatform {
+ public:
+  explicit QtWindowPlatform(std::filesystem::path appDir) : appDir_(std::move(appDir)) {}
+
+  // WindowServices
+  const LocaleInfo& Locale() override { return locale_; }
+  int ScreenDpi() override;
+  std::unique_ptr<TextMeasurer> CreatePreviewMeasurer(int dotsPerInch) override;
+  Printers& SystemPrinters() override { return printers_; }
+
+  // WindowPlatform
+  bool TakeInstanceLock(std::string_view title) override { return lock_.TryTake(title); }
+  void SetApplicationTitle(std::string_view utf8) override;
+  void ShowMessage(std::string_view utf8) override;
+  std::filesystem::path AppDir() override { return appDir_; }
+  std::unique_ptr<MainWindowView> CreateMainWindow(MainWindow& logic) override;
+  void RunMessageLoop(MainWindowView& mainWindow) override;
+
+ private:
+  std::filesystem::path appDir_;
+  InstanceLock lock_;
+  QtLocaleInfo locale_;
+  QtPrinters printers_;
+  QString title_;
+};
+
+// Ends the window program the way a close does when the session asks it to
+// (SIGTERM, SIGINT): open dialogs and message boxes are closed first, then
+// the main window, whose close step saves.
+void CloseOnTerminationSignals(QWidget& mainWindow);
+
+}  // namespace mirelo::qt

@@ -1,0 +1,161 @@
+#include "ui/main_window.h"
+
+#include <exception>
+#include <string>
+
+#include "base/geometry.h"
+#include "base/messages.h"
+#include "compose/box_settings.h"
+#include "render/device_mapping.h"
+#include "render/page_renderer.h"
+#include "ui/first_showing.h"
+#include "ui/page_output.h"
+#include "ui/startup.h"
+
+namespace mirelo {
+
+std::string ErrorBoxText(std::string_view utf8) {
+  std::string text(utf8);
+  if (text.empty()) return text;
+  // The last character's first byte: a UTF-8 lead byte or ASCII. Every
+  // character beyond ASCII comes after ".".
+  std::size_t last = text.size() - 1;
+  while (last > 0 && (static_cast<unsigned char>(text[last]) & 0xC0) == 0x80) --last;
+  const unsigned char lead = static_cast<unsigned char>(text[last]);
+  if (lead >= 0x80 || lead > '.') text += '.';
+  return text;
+}
+
+MainWindow::MainWindow(MainState& state, WindowServices& services, ProfileStore& profile,
+                       std::string settingsPath)
+    : state_(state), services_(services), profile_(profile), settingsPath_(std::move(settingsPath)) {}
+
+template <typename Steps>
+void MainWindow::Handle(Steps steps) {
+  try {
+    steps();
+  } catch (const std::exception& e) {
+    view_->ShowError(ErrorBoxText(e.what()));
+  }
+}
+
+bool MainWindow::FormCreate(const std::filesystem::path& appDir, const std::string& dataFilePath) {
+  // Centred by the window's outer size, the remainder dropped.
+  const int left = (view_->ScreenWidth() - view_->OuterWidth()) / 2;
+  const int top = (view_->ScreenHeight() - view_->OuterHeight()) / 2;
+  CreateMainState(state_, appDir, dataFilePath, profile_, services_.Locale(), left, top);
+  view_->MoveTo({state_.Settings.Left.value_or(left), state_.Settings.Top.value_or(top)});
+  view_->SetSaveOverviewChecked(state_.Settings.SaveOverview);
+  if (!DataFileExists(state_.DataFilePath)) {
+    view_->ShowMessage(msg::kDataFileMissing);
+    return false;
+  }
+  return true;
+}
+
+void MainWindow::FormShow() {
+  Handle([&] {
+    view_->SetCaption(msg::kMainWindowCaption);
+
+    const int dpi = services_.ScreenDpi();
+    state_.ScreenPpm = ScreenPixelsPerMm(dpi);
+    measurer_ = services_.CreatePreviewMeasurer(dpi);
+
+    const int width = RoundHalfEven(210 * state_.ScreenPpm.x);
+    const int height = RoundHalfEven(297 * state_.ScreenPpm.y);
+    preview_ = &view_->CreatePreview(width, height, dpi);
+    const int imageTop = view_->ImageTop();
+    view_->PlaceLabel2(RoundHalfEven(imageTop + height + 4 * state_.ScreenPpm.y));
+    const int clientWidth = view_->ClientWidth();
+    const int imageLeft = clientWidth > width ? (clientWidth - width) / 2 : 0;
+    view_->PlaceImage(imageLeft, imageTop);
+
+    Printers& printers = services_.SystemPrinters();
+    if (!printers.SelectDefaultPrinter()) throw std::runtime_error(msg::kNoDefaultPrinter);
+    view_->SetPrinterLabel(printers.CurrentPrinterName());
+    state_.PrinterPpm = PrinterPixelsPerMm(printers.LogPixelsX(), printers.LogPixelsY());
+
+    state_.Settings.SaveOverview = view_->SaveOverviewChecked();
+    PrepareFirstShowing(state_, *measurer_);
+
+    DrawCurrentPage();
+
+    view_->SetButtonEnabled(ToolButton::Previous, false);
+    view_->SetButtonEnabled(ToolButton::Next, state_.PageCount > 1);
+    view_->SetButtonCaption(ToolButton::Overview, msg::kOverviewOpenCaption);
+    view_->SetMemoVisible(false);
+    view_->PlaceMemo(static_cast<int>(15 * state_.ScreenPpm.x) + imageLeft,
+                     static_cast<int>(49 * state_.ScreenPpm.y) + imageTop);
+    state_.ShowCompleted = true;
+  });
+}
+
+bool MainWindow::FormClose() {
+  // Where the windowing system keeps the position to itself, the one read at
+  // start goes back unchanged.
+  if (const std::optional<WindowPosition> at = view_->Position()) {
+    state_.Settings.Left = at->left;
+    state_.Settings.Top = at->top;
+  }
+  state_.Settings.SaveOverview = view_->SaveOverviewChecked();
+  try {
+    SaveSettings(profile_, services_.Locale(), state_.Boxes, state_.Settings, settingsPath_);
+  } catch (const std::exception& e) {
+    view_->ShowError(ErrorBoxText(e.what()));
+    return false;
+  }
+  return true;
+}
+
+void MainWindow::FormDestroy() {
+  state_.Survey.Items.clear();
+  for (int box = 1; box <= kBoxCount; ++box) state_.Boxes[box].LineList.clear();
+}
+
+void MainWindow::DrawCurrentPage() {
+  if (!preview_ || !measurer_) return;  // a show step that failed before the page existed
+  ClearPreview(*preview_);
+  RenderPage(u'D', state_.CurrentPage, state_, preview_->ImageCanvas(), *measurer_);
+  view_->PreviewDrawn();
+}
+
+void MainWindow::Print(void (*print)(const MainState&, PrintJob&, TextMeasurer&)) {
+  Handle([&] {
+    if (!measurer_) return;
+    std::unique_ptr<PrintJob> job = services_.SystemPrinters().CreateJob();
+    if (!job) return;  // the user cancelled on the way: nothing printed, nothing to say
+    print(state_, *job, *measurer_);
+    view_->ShowMessage(msg::kPrinted);
+  });
+}
+
+void MainWindow::SpeedButton1Click() { Print(PrintAllPages); }
+void MainWindow::SpeedButton2Click() { Print(PrintCurrentPage); }
+void MainWindow::SpeedButton3Click() { Handle([&] { PreviousPage(); }); }
+void MainWindow::SpeedButton4Click() { Handle([&] { NextPage(); }); }
+void MainWindow::SpeedButton7Click() { view_->RequestClose(); }
+
+void MainWindow::PreviousPage() {
+  view_->SetButtonEnabled(ToolButton::Next, true);
+  if (--state_.CurrentPage <= 1) {
+    state_.CurrentPage = 1;
+    view_->SetButtonEnabled(ToolButton::Previous, false);
+  }
+  view_->SetPageLabel(std::to_string(state_.CurrentPage));
+  DrawCurrentPage();
+}
+
+void MainWindow::NextPage() {
+  view_->SetButtonEnabled(ToolButton::Previous, true);
+  if (++state_.CurrentPage >= state_.PageCount) {
+    state_.CurrentPage = state_.PageCount;
+    view_->SetButtonEnabled(ToolButton::Next, false);
+  }
+  view_->SetPageLabel(std::to_string(state_.CurrentPage));
+  DrawCurrentPage();
+}
+
+void MainWindow::FormMouseWheelDown() { view_->ScrollVertically(kWheelStep); }
+void MainWindow::FormMouseWheelUp() { view_->ScrollVertically(-kWheelStep); }
+
+}  // namespace mirelo

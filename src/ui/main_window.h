@@ -1,0 +1,87 @@
+// The main window's logic: create, show, close and destroy steps, the tool
+// buttons and the mouse wheel. It works on the MainState and speaks to the
+// widgets only through MainWindowView, so every adapter shares it and the
+// tests run it without a window.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/locale_info.h"
+#include "platform/preview_image.h"
+#include "platform/printers.h"
+#include "platform/profile_store.h"
+#include "platform/text_measurer.h"
+#include "ui/main_state.h"
+#include "ui/main_window_view.h"
+
+namespace mirelo {
+
+// What the window's logic needs of the system besides the widgets.
+class WindowServices {
+ public:
+  virtual ~WindowServices() = default;
+  virtual const LocaleInfo& Locale() = 0;
+  // The screen's logical dots per inch, in screen pixels.
+  virtual int ScreenDpi() = 0;
+  virtual std::unique_ptr<TextMeasurer> CreatePreviewMeasurer(int dotsPerInch) = 0;
+  virtual Printers& SystemPrinters() = 0;
+};
+
+// The design places of the window, in pixels at 96 dots per inch.
+inline constexpr int kClientWidth = 892;
+inline constexpr int kClientHeight = 701;
+inline constexpr int kImageTop = 35;
+inline constexpr int kWheelStep = 16;
+
+class MainWindow {
+ public:
+  // settingsPath names the settings file in messages.
+  MainWindow(MainState& state, WindowServices& services, ProfileStore& profile,
+             std::string settingsPath);
+  void SetView(MainWindowView& view) { view_ = &view; }
+
+  // The create step. False when the program is to end without showing the
+  // window: the data file is missing (the user has been told).
+  bool FormCreate(const std::filesystem::path& appDir, const std::string& dataFilePath);
+  // The show step, once, when the window is first shown.
+  void FormShow();
+  // The close step. False when the window must stay open: the settings
+  // could not be written (the user has been told).
+  bool FormClose();
+  void FormDestroy();
+
+  void SpeedButton1Click();  // 全ページ印刷
+  void SpeedButton2Click();  // 現ページ印刷
+  void SpeedButton3Click();  // 前のページ
+  void SpeedButton4Click();  // 次のページ
+  void SpeedButton7Click();  // 閉じる
+  void FormMouseWheelDown();
+  void FormMouseWheelUp();
+
+  void PreviousPage();
+  void NextPage();
+
+ private:
+  // Runs one handler; an error ends it and is shown, and the program goes on.
+  template <typename Steps>
+  void Handle(Steps steps);
+  void Print(void (*print)(const MainState&, PrintJob&, TextMeasurer&));
+  void DrawCurrentPage();
+
+  MainState& state_;
+  WindowServices& services_;
+  ProfileStore& profile_;
+  std::string settingsPath_;
+  MainWindowView* view_ = nullptr;
+  std::unique_ptr<TextMeasurer> measurer_;  // the preview canvas's measuring
+  PreviewImage* preview_ = nullptr;         // the view's
+};
+
+// The text of an error box: the error's text, with a "." behind it when its
+// last character comes after "." in code order.
+std::string ErrorBoxText(std::string_view utf8);
+
+}  // namespace mirelo
