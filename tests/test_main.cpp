@@ -1,6 +1,6 @@
-// Tests run with a Qt application on the offscreen platform, so that fonts
+// Tests run with a Qt widgets application on the offscreen platform, so that fonts
 // and painting work without a display.
-#include <QGuiApplication>
+#include <QApplication>
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,6 @@ int main(int argc, char** argv) {
   static char arg0[] = "mirelo_tests", platformOpt[] = "-platform", offscreen[] = "offscreen";
   char* qtArgv[] = {arg0, platformOpt, offscreen, nullptr};
   int qtArgc = 3;
-  QGuiApplication app(qtArgc, qtArgv);
+  QApplication app(qtArgc, qtArgv);
   return RUN_ALL_TESTS();
 }

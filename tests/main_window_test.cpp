@@ -1,0 +1,285 @@
+// The main window's logic without a window: start-up paths, the show step,
+// the button states, paging, printing and closing, through the view
+// interface.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "base/messages.h"
+#include "data/ini_file.h"
+#include "test_support.h"
+#include "ui/main_window.h"
+#include "window_doubles.h"
+
+namespace mirelo::test {
+namespace {
+
+// A survey of n one-line items in distinct groups: 44 ruled lines a page.
+std::string Survey(int items) {
+  std::string text = "\xEF\xBB\xBF" "1234567000001234510000000020210415\r\n";
+  for (int i = 0; i < items; ++i) {
+    char code[8];
+    std::snprintf(code, sizeof code, "%02d%02d", 1 + i / 50, 1 + i % 50);
+    text += std::string("123456700000123451") + code + "0001見守りが必要。\r\n";
+  }
+  return text;
+}
+
+struct Window {
+  TempDir dir;
+  FakeServices services;
+  FakeView view;
+  MainState state;
+  IniFile profile{dir / "control.ini"};
+  MainWindow logic{state, services, profile, (dir / "control.ini").string()};
+
+  explicit Window(int items = 1) {
+    WriteBytes(dir / "survey.txt", Survey(items));
+    logic.SetView(view);
+  }
+  bool Create() { return logic.FormCreate(dir.path(), (dir / "survey.txt").string()); }
+  void Show() {
+    ASSERT_TRUE(Create());
+    logic.FormShow();
+    ASSERT_TRUE(view.errors.empty()) << view.errors.front();
+  }
+};
+
+TEST(MainWindow, ShowStepPlacesThePageAndDrawsPageOne) {
+  struct Case {
+    int dpi, clientWidth;
+    int width, height, imageLeft, label2Top, memoLeft, memoTop;
+  };
+  for (const Case c : {Case{96, 892, 794, 1123, 49, 1173, 105, 220},
+                       Case{120, 892, 992, 1403, 0, 1457, 70, 266},
+                       Case{96, 700, 794, 1123, 0, 1173, 56, 220}}) {
+    SCOPED_TRACE(c.dpi);
+    Window w;
+    w.services.screenDpi = c.dpi;
+    w.view.clientWidth = c.clientWidth;
+    w.Show();
+    EXPECT_EQ(w.view.caption, "蒼浦市版 認定調査票（概況調査/特記事項）プレビュー");
+    EXPECT_EQ(w.view.previewWidth, c.width);
+    EXPECT_EQ(w.view.previewHeight, c.height);
+    EXPECT_EQ(w.view.imageLeft, c.imageLeft);
+    EXPECT_EQ(w.view.imageTop, kImageTop);
+    EXPECT_EQ(w.view.label2Top, c.label2Top);
+    EXPECT_EQ(w.view.memoLeft, c.memoLeft);
+    EXPECT_EQ(w.view.memoTop, c.memoTop);
+    EXPECT_FALSE(w.view.memoVisible);
+    EXPECT_EQ(w.view.captions[ToolButton::Overview], "概況入力");
+    EXPECT_EQ(w.view.printerLabel, u"オフィスのプリンタ");
+    EXPECT_EQ(w.view.drawn, 1);
+    EXPECT_EQ(w.view.preview->clears, 1);
+    EXPECT_FALSE(w.view.preview->canvas.Lines().empty());
+    EXPECT_TRUE(w.state.ShowCompleted);
+  }
+}
+
+TEST(MainWindow, PageButtonsFollowThePageCount) {
+  Window one(1);
+  one.Show();
+  EXPECT_EQ(one.state.PageCount, 1);
+  EXPECT_FALSE(one.view.Enabled(ToolButton::Previous));
+  EXPECT_FALSE(one.view.Enabled(ToolButton::Next));
+
+  Window three(100);
+  three.Show();
+  ASSERT_EQ(three.state.PageCount, 3);
+  EXPECT_FALSE(three.view.Enabled(ToolButton::Previous));
+  EXPECT_TRUE(three.view.Enabled(ToolButton::Next));
+  for (ToolButton b : {ToolButton::PrintAll, ToolButton::PrintCurrent, ToolButton::Settings})
+    EXPECT_TRUE(three.view.Enabled(b));
+
+  three.logic.SpeedButton4Click();
+  three.logic.SpeedButton4Click();
+  EXPECT_EQ(three.state.CurrentPage, 3);
+  EXPECT_EQ(three.view.pageLabel, "3");
+  EXPECT_TRUE(three.view.Enabled(ToolButton::Previous));
+  EXPECT_FALSE(three.view.Enabled(ToolButton::Next));
+  three.logic.SpeedButton3Click();
+  three.logic.SpeedButton3Click();
+  EXPECT_EQ(three.state.CurrentPage, 1);
+  EXPECT_EQ(three.view.pageLabel, "1");
+  EXPECT_FALSE(three.view.Enabled(ToolButton::Previous));
+  EXPECT_TRUE(three.view.Enabled(ToolButton::Next));
+  EXPECT_EQ(three.view.drawn, 5);  // the show step and every click redraw
+}
+
+TEST(MainWindow, PagingClampsAndRedrawsWhenTheStateIsOutOfRange) {
+  // One page with both buttons enabled, as after the overview input closes.
+  Window w(1);
+  w.Show();
+  w.view.enabled[ToolButton::Previous] = w.view.enabled[ToolButton::Next] = true;
+  w.logic.NextPage();
+  EXPECT_EQ(w.state.CurrentPage, 1);
+  EXPECT_TRUE(w.view.Enabled(ToolButton::Previous));
+  EXPECT_FALSE(w.view.Enabled(ToolButton::Next));
+  w.logic.PreviousPage();
+  EXPECT_EQ(w.state.CurrentPage, 1);
+  EXPECT_TRUE(w.view.Enabled(ToolButton::Next));
+  EXPECT_FALSE(w.view.Enabled(ToolButton::Previous));
+  EXPECT_EQ(w.view.drawn, 3);
+
+  // A re-layout left the current page past the last one.
+  w.state.CurrentPage = 3;
+  w.state.PageCount = 2;
+  w.logic.NextPage();
+  EXPECT_EQ(w.state.CurrentPage, 2);
+  EXPECT_EQ(w.view.pageLabel, "2");
+}
+
+TEST(MainWindow, PrintingMakesOneJobAndThanksOnlyAfterSuccess) {
+  Window w(100);
+  w.Show();
+  w.logic.SpeedButton4Click();
+  w.logic.SpeedButton1Click();
+  w.logic.SpeedButton2Click();
+  ASSERT_EQ(w.services.printers.jobs.size(), 2u);
+  const JobRecord& all = w.services.printers.jobs[0];
+  EXPECT_EQ(all.title, u"Mirelo");
+  EXPECT_EQ(all.pages.size(), 3u);
+  EXPECT_TRUE(all.ended);
+  const JobRecord& current = w.services.printers.jobs[1];
+  ASSERT_EQ(current.pages.size(), 1u);
+  EXPECT_EQ(current.pages[0], all.pages[1]);  // page 2, the one shown
+  EXPECT_EQ(w.state.CurrentPage, 2);
+  EXPECT_EQ(w.view.messages,
+            std::vector<std::string>(2, "認定調査票（特記事項）が印刷されました。"));
+
+  // A job that cannot start: the error, no thanks. A question cancelled on
+  // the way: nothing at all.
+  w.view.messages.clear();
+  w.services.printers.failBegin = true;
+  w.logic.SpeedButton1Click();
+  EXPECT_EQ(w.view.errors, std::vector<std::string>{"印刷できません: テスト."});
+  w.services.printers.cancelJobs = true;
+  w.logic.SpeedButton2Click();
+  EXPECT_TRUE(w.view.messages.empty());
+  EXPECT_EQ(w.view.errors.size(), 1u);
+}
+
+TEST(MainWindow, WithoutADefaultPrinterTheShowStepStopsAndTheWindowStaysUsable) {
+  Window w(100);
+  w.services.printers.hasDefault = false;
+  ASSERT_TRUE(w.Create());
+  w.logic.FormShow();
+  EXPECT_EQ(w.view.errors,
+            std::vector<std::string>{"デフォルトのプリンタが現在選択されていません."});
+  EXPECT_EQ(w.view.drawn, 0);
+  EXPECT_TRUE(w.view.memoVisible);
+  for (int b = 1; b <= 7; ++b) EXPECT_TRUE(w.view.Enabled(static_cast<ToolButton>(b)));
+  EXPECT_FALSE(w.state.ShowCompleted);
+  EXPECT_EQ(w.state.PageCount, 1);
+  // The close still saves the settings.
+  EXPECT_TRUE(w.logic.FormClose());
+  EXPECT_TRUE(std::filesystem::exists(w.dir / "control.ini"));
+}
+
+TEST(MainWindow, TheWheelScrollsSixteenDotsATurn) {
+  Window w;
+  w.Show();
+  w.logic.FormMouseWheelDown();
+  w.logic.FormMouseWheelDown();
+  w.logic.FormMouseWheelUp();
+  EXPECT_EQ(w.view.scrolled, 16);
+}
+
+TEST(MainWindow, CreateCentresThenTakesTheSavedPlace) {
+  Window fresh;
+  ASSERT_TRUE(fresh.Create());
+  ASSERT_TRUE(fresh.view.position);
+  EXPECT_EQ(fresh.view.position->left, (1280 - 908) / 2);
+  EXPECT_EQ(fresh.view.position->top, (1024 - 740) / 2);
+
+  Window saved;
+  WriteBytes(saved.dir / "control.ini", "[PrintForm]\r\nTop=-50\r\nLeft=3000\r\n[Hozon]\r\noption=0\r\n");
+  ASSERT_TRUE(saved.Create());
+  EXPECT_EQ(saved.view.position->left, 3000);  // off every screen, used as it is
+  EXPECT_EQ(saved.view.position->top, -50);
+  EXPECT_FALSE(saved.view.saveOverview);
+}
+
+TEST(MainWindow, CloseWritesThePlaceTheWindowHasOrElseTheOneItWasGiven) {
+  for (bool reports : {true, false}) {
+    SCOPED_TRACE(reports);
+    Window w;
+    WriteBytes(w.dir / "control.ini", "[PrintForm]\r\nTop=7\r\nLeft=8\r\n");
+    w.Show();
+    w.view.reportsPosition = reports;
+    w.view.position = WindowPosition{300, 200};
+    w.view.saveOverview = false;
+    ASSERT_TRUE(w.logic.FormClose());
+    const std::string ini = ReadBytes(w.dir / "control.ini");
+    EXPECT_NE(ini.find(reports ? "Top=200\r\nLeft=300" : "Top=7\r\nLeft=8"), std::string::npos)
+        << ini;
+    EXPECT_NE(ini.find("option=0"), std::string::npos);
+  }
+}
+
+TEST(MainWindow, ASettingsFileThatCannotBeWrittenKeepsTheWindowOpen) {
+  TempDir dir;
+  WriteBytes(dir / "not-a-folder", "");
+  const std::filesystem::path ini = dir / "not-a-folder" / "control.ini";
+  Window w;
+  IniFile profile(ini);
+  MainWindow logic(w.state, w.services, profile, ini.string());
+  logic.SetView(w.view);
+  ASSERT_TRUE(logic.FormCreate(w.dir.path(), (w.dir / "survey.txt").string()));
+  EXPECT_FALSE(logic.FormClose());
+  EXPECT_EQ(w.view.errors, std::vector<std::string>{ini.string() + " に書き込めません."});
+}
+
+TEST(WindowProgram, StartUpPaths) {
+  TempDir dir;
+  WriteBytes(dir / "survey.txt", Survey(1));
+  std::filesystem::create_directory(dir / "folder");
+  struct Case {
+    const char* name;
+    std::string dataPath;
+    bool lockFree;
+    int status;
+    std::string message;
+    bool loop;
+  };
+  const std::string missing = "読み込む対象のデータが見つかりません。\r\n終了します。";
+  for (const Case& c : {Case{"runs", (dir / "survey.txt").string(), true, 0, "", true},
+                        Case{"second instance", (dir / "survey.txt").string(), false, 2,
+                             "既に起動しています。", false},
+                        Case{"no argument", "", true, 2, missing, false},
+                        Case{"missing file", (dir / "none.txt").string(), true, 2, missing, false},
+                        Case{"a folder", (dir / "folder").string(), true, 2, missing, false}}) {
+    SCOPED_TRACE(c.name);
+    TempDir app;
+    FakeServices platform;
+    platform.appDir = app.path();
+    platform.lockFree = c.lockFree;
+    std::vector<std::string> boxes;
+    platform.duringLoop = [&](MainWindow&, FakeView& view) { boxes = view.messages; };
+    CommandLine line;
+    line.dataPath = c.dataPath;
+    EXPECT_EQ(RunWindowProgram(line, platform), c.status);
+    EXPECT_TRUE(platform.lockAsked);
+    EXPECT_EQ(platform.loopRan, c.loop);
+    if (!c.lockFree) {
+      EXPECT_EQ(platform.messages, std::vector<std::string>{c.message});
+      EXPECT_EQ(platform.view, nullptr);  // no window made
+      EXPECT_TRUE(platform.title.empty());
+    } else {
+      EXPECT_EQ(platform.title, "ミレロ");
+    }
+    // Only a run that showed its window writes the settings, beside the
+    // executable.
+    EXPECT_EQ(app.Entries(), c.loop ? std::set<std::string>{"control.ini"} : std::set<std::string>{});
+  }
+}
+
+TEST(MainWindow, ErrorBoxTextEndsWithAFullStopAfterCharactersBeyondIt) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"abc", "abc."}, {"abc.", "abc."}, {"a-", "a-"}, {"a,", "a,"},
+      {"終了します。", "終了します。."}, {"", ""}, {"x/", "x/."}};
+  for (const auto& [in, out] : cases) EXPECT_EQ(ErrorBoxText(in), out) << in;
+}
+
+}  // namespace
+}  // namespace mirelo::test

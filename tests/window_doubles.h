@@ -1,0 +1,193 @@
+// Doubles at the window's platform interfaces: a view that records what the
+// logic sets, printers whose jobs record their pages, and services that
+// measure with fixed widths. The logic itself runs for real.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "app/window_program.h"
+#include "fake_text_measurer.h"
+#include "render/recording_canvas.h"
+#include "test_support.h"
+#include "ui/main_window.h"
+#include "ui/main_window_view.h"
+
+namespace mirelo::test {
+
+class RecordingPreview : public PreviewImage {
+ public:
+  RecordingCanvas canvas{DeviceFacts{}};
+  int clears = 0;
+  Canvas& ImageCanvas() override { return canvas; }
+  void Clear() override {
+    ++clears;
+    canvas = RecordingCanvas(DeviceFacts{});
+  }
+  void SavePng(const std::filesystem::path&) override {}
+};
+
+class FakeView : public MainWindowView {
+ public:
+  std::string caption;
+  int outerWidth = 908, outerHeight = 740, clientWidth = kClientWidth;
+  int screenWidth = 1280, screenHeight = 1024;
+  std::optional<WindowPosition> position;  // nothing: the system keeps it to itself
+  bool reportsPosition = true;
+  bool closeRequested = false;
+  std::unique_ptr<RecordingPreview> preview;
+  int previewWidth = 0, previewHeight = 0, previewDpi = 0;
+  int imageLeft = 0, imageTop = kImageTop, label2Top = 0, drawn = 0, scrolled = 0;
+  std::map<ToolButton, bool> enabled;
+  std::map<ToolButton, std::string> captions;
+  std::string pageLabel = "1";
+  std::u16string printerLabel;
+  bool saveOverview = true;
+  int memoLeft = 60, memoTop = 272;
+  bool memoVisible = true;
+  std::vector<std::string> messages, errors;
+
+  FakeView() {
+    for (int b = 1; b <= 7; ++b) enabled[static_cast<ToolButton>(b)] = true;
+  }
+  bool Enabled(ToolButton b) const { return enabled.at(b); }
+
+  void SetCaption(std::string_view utf8) override { caption = utf8; }
+  int OuterWidth() const override { return outerWidth; }
+  int OuterHeight() const override { return outerHeight; }
+  int ClientWidth() const override { return clientWidth; }
+  int ScreenWidth() const override { return screenWidth; }
+  int ScreenHeight() const override { return screenHeight; }
+  std::optional<WindowPosition> Position() const override {
+    return reportsPosition ? position : std::nullopt;
+  }
+  void MoveTo(WindowPosition p) override { position = p; }
+  void RequestClose() override { closeRequested = true; }
+  PreviewImage& CreatePreview(int w, int h, int dpi) override {
+    previewWidth = w, previewHeight = h, previewDpi = dpi;
+    preview = std::make_unique<RecordingPreview>();
+    return *preview;
+  }
+  void PlaceImage(int left, int top) override { imageLeft = left, imageTop = top; }
+  int ImageTop() const override { return imageTop; }
+  void PreviewDrawn() override { ++drawn; }
+  void PlaceLabel2(int top) override { label2Top = top; }
+  void ScrollVertically(int delta) override { scrolled += delta; }
+  void SetButtonEnabled(ToolButton b, bool e) override { enabled[b] = e; }
+  void SetButtonCaption(ToolButton b, std::string_view utf8) override { captions[b] = utf8; }
+  void SetPageLabel(std::string_view text) override { pageLabel = text; }
+  void SetPrinterLabel(std::u16string_view name) override { printerLabel = name; }
+  bool SaveOverviewChecked() const override { return saveOverview; }
+  void SetSaveOverviewChecked(bool c) override { saveOverview = c; }
+  void PlaceMemo(int l, int t) override { memoLeft = l, memoTop = t; }
+  void SetMemoVisible(bool v) override { memoVisible = v; }
+  void ShowMessage(std::string_view utf8) override { messages.emplace_back(utf8); }
+  void ShowError(std::string_view utf8) override { errors.emplace_back(utf8); }
+};
+
+// A print job that keeps its pages as draw logs.
+struct JobRecord {
+  std::u16string title;
+  std::vector<std::vector<std::string>> pages;
+  bool ended = false, aborted = false;
+};
+
+class RecordingJob : public PrintJob {
+ public:
+  RecordingJob(JobRecord& record, bool failBegin) : record_(record), failBegin_(failBegin) {}
+  void Begin(std::u16string_view title) override {
+    if (failBegin_) throw std::runtime_error("印刷できません: テスト");
+    record_.title = title;
+    canvas_ = std::make_unique<RecordingCanvas>(DeviceFacts{600, 600, 50, 60});
+  }
+  Canvas& PageCanvas() override { return *canvas_; }
+  void NewPage() override { Flush(); }
+  void End() override {
+    Flush();
+    record_.ended = true;
+  }
+  void Abort() override { record_.aborted = true; }
+
+ private:
+  void Flush() {
+    record_.pages.push_back(canvas_->Lines());
+    canvas_ = std::make_unique<RecordingCanvas>(DeviceFacts{600, 600, 50, 60});
+  }
+  JobRecord& record_;
+  bool failBegin_;
+  std::unique_ptr<RecordingCanvas> canvas_;
+};
+
+class FakePrinters : public Printers {
+ public:
+  bool hasDefault = true;
+  bool cancelJobs = false;  // as a user who cancels the PDF file's name
+  bool failBegin = false;
+  std::vector<JobRecord> jobs;
+  bool SelectDefaultPrinter() override { return hasDefault; }
+  std::u16string CurrentPrinterName() const override { return u"オフィスのプリンタ"; }
+  int LogPixelsX() const override { return 600; }
+  int LogPixelsY() const override { return 600; }
+  std::unique_ptr<PrintJob> CreateJob() override {
+    if (cancelJobs) return nullptr;
+    jobs.emplace_back();
+    return std::make_unique<RecordingJob>(jobs.back(), failBegin);
+  }
+};
+
+class DotLocale : public LocaleInfo {
+ public:
+  char16_t DecimalSeparator() const override { return u'.'; }
+};
+
+class FakeServices : public WindowPlatform {
+ public:
+  DotLocale locale;
+  FakePrinters printers;
+  int screenDpi = 96;
+  // WindowPlatform
+  bool lockFree = true;
+  bool lockAsked = false;
+  std::string title;
+  std::vector<std::string> messages;  // boxes before the main window
+  std::filesystem::path appDir;
+  FakeView* view = nullptr;  // the window made, while it lives
+  bool loopRan = false;
+  std::function<void(MainWindow&, FakeView&)> duringLoop;
+
+  const LocaleInfo& Locale() override { return locale; }
+  int ScreenDpi() override { return screenDpi; }
+  std::unique_ptr<TextMeasurer> CreatePreviewMeasurer(int) override {
+    return std::make_unique<FakeTextMeasurer>();
+  }
+  Printers& SystemPrinters() override { return printers; }
+
+  bool TakeInstanceLock(std::string_view) override {
+    lockAsked = true;
+    return lockFree;
+  }
+  void SetApplicationTitle(std::string_view utf8) override { title = utf8; }
+  void ShowMessage(std::string_view utf8) override { messages.emplace_back(utf8); }
+  std::filesystem::path AppDir() override { return appDir; }
+  std::unique_ptr<MainWindowView> CreateMainWindow(MainWindow& logic) override {
+    auto v = std::make_unique<FakeView>();
+    view = v.get();
+    logic_ = &logic;
+    return v;
+  }
+  void RunMessageLoop(MainWindowView&) override {
+    loopRan = true;
+    logic_->FormShow();
+    if (duringLoop) duringLoop(*logic_, *view);
+    logic_->FormClose();
+  }
+
+ private:
+  MainWindow* logic_ = nullptr;
+};
+
+}  // namespace mirelo::test
