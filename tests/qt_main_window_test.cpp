@@ -1,0 +1,87 @@
+// The Qt main window on the offscreen platform: its controls by name, with
+// their captions and places, and clicks that reach the logic.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QToolButton>
+
+#include "data/ini_file.h"
+#include "qt/qt_main_window.h"
+#include "test_support.h"
+#include "window_doubles.h"
+
+namespace mirelo::test {
+namespace {
+
+TEST(QtMainWindow, ControlsStandWhereTheFormPutsThemAndClicksReachTheLogic) {
+  TempDir dir;
+  // 100 one-line items: three pages.
+  std::string survey = "1234567000001234510000000020210415\r\n";
+  for (int i = 0; i < 100; ++i) {
+    char code[8];
+    std::snprintf(code, sizeof code, "%02d%02d", 1 + i / 50, 1 + i % 50);
+    survey += std::string("123456700000123451") + code + "0001abc\r\n";
+  }
+  WriteBytes(dir / "survey.txt", survey);
+  FakeServices services;
+  MainState state;
+  IniFile profile(dir / "control.ini");
+  MainWindow logic(state, services, profile, (dir / "control.ini").string());
+  qt::QtMainWindow window(logic, QStringLiteral("ミレロ"));
+  logic.SetView(window);
+  ASSERT_TRUE(logic.FormCreate(dir.path(), (dir / "survey.txt").string()));
+  window.show();  // runs the show step
+
+  EXPECT_EQ(window.windowTitle(), QStringLiteral("蒼浦市版 認定調査票（概況調査/特記事項）プレビュー"));
+  struct Control {
+    const char* name;
+    const char* caption;
+    QRect place;
+  };
+  for (const Control& c : {Control{"SpeedButton1", "全ページ印刷", {8, 4, 89, 33}},
+                           Control{"SpeedButton2", "現ページ印刷", {112, 4, 89, 33}},
+                           Control{"SpeedButton3", "前のページ", {296, 4, 73, 33}},
+                           Control{"SpeedButton4", "次のページ", {392, 4, 73, 33}},
+                           Control{"SpeedButton5", "概況入力", {96, 152, 89, 33}},
+                           Control{"SpeedButton6", "印刷設定", {680, 4, 89, 33}},
+                           Control{"SpeedButton7", "閉じる", {816, 4, 57, 33}}}) {
+    SCOPED_TRACE(c.name);
+    auto* button = window.findChild<QToolButton*>(QString::fromLatin1(c.name));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->text(), QString::fromUtf8(c.caption));
+    EXPECT_EQ(button->geometry(), c.place);
+  }
+  auto* check = window.findChild<QCheckBox*>(QStringLiteral("CheckBox1"));
+  ASSERT_NE(check, nullptr);
+  EXPECT_EQ(check->text(), QStringLiteral("概況を保存する"));
+  EXPECT_TRUE(check->isChecked());
+  EXPECT_EQ(check->geometry(), QRect(504, 8, 97, 17));
+  EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("Label4"))->text(), QStringLiteral("プリンタ："));
+  EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("Label5"))->text(),
+            QStringLiteral("オフィスのプリンタ"));
+  EXPECT_EQ(window.findChild<QWidget*>(QStringLiteral("Panel1"))->height(), 49);
+  EXPECT_EQ(window.findChild<QScrollArea*>(QStringLiteral("ScrollBox1"))->y(), 49);
+  EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("Image1"))->geometry(), QRect(49, 35, 794, 1123));
+  EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("Label2"))->y(), 1173);
+  auto* memo = window.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
+  EXPECT_EQ(memo->geometry(), QRect(105, 220, 697, 81));
+  EXPECT_FALSE(memo->isVisible());
+  EXPECT_EQ(memo->toPlainText(), QStringLiteral("概況をここに入力"));
+  EXPECT_EQ(memo->palette().color(QPalette::Base), QColor(255, 255, 136));
+
+  auto* next = window.findChild<QToolButton*>(QStringLiteral("SpeedButton4"));
+  ASSERT_TRUE(next->isEnabled());
+  next->click();
+  EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("2"));
+  EXPECT_TRUE(window.findChild<QToolButton*>(QStringLiteral("SpeedButton3"))->isEnabled());
+
+  window.findChild<QToolButton*>(QStringLiteral("SpeedButton7"))->click();
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_NE(ReadBytes(dir / "control.ini").find("[PrintForm]"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace mirelo::test
