@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPalette>
 #include <QPixmap>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QScrollBar>
 #include <QShowEvent>
@@ -265,6 +266,13 @@ void QtMainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
   else
     event->ignore();
+}
+
+void QtMainWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  // The tool bar is docked at the top; the scroll box fills the rest.
+  panel_->setGeometry(0, 0, width(), kPanelHeight);
+  scrollBox_->setGeometry(0, kPanelHeight, width(), std::max(0, height() - kPanelHeight));
 }
 
 bool QtMainWindow::eventFilter(QObject* watched, QEvent* event) {
