@@ -1,0 +1,415 @@
+# Shared steps of the end-to-end scenarios: a private X server, a private
+# CUPS server with a PDF queue, the real mirelo window, and bounded waits.
+# Sourced by the scenario scripts; each scenario is called as
+#   SCENARIO.sh MIRELO_EXECUTABLE SAMPLES_DIR
+# and exits 0 (passed), 1 (failed) or 77 (skipped, with the reason).
+
+set -Eeuo pipefail
+# cupsd and lpadmin live in sbin, which a user's PATH may lack.
+PATH=$PATH:/usr/sbin:/sbin
+# A step that fails without a message of its own still says where.
+trap 'log "FAILED: \"$BASH_COMMAND\" ended with status $? (${BASH_SOURCE[0]##*/} line $LINENO)"' ERR
+
+MIRELO=${1:?usage: $0 MIRELO_EXECUTABLE SAMPLES_DIR}
+SAMPLES=${2:?usage: $0 MIRELO_EXECUTABLE SAMPLES_DIR}
+MIRELO=$(cd "$(dirname "$MIRELO")" && pwd)/$(basename "$MIRELO")
+SAMPLES=$(cd "$SAMPLES" && pwd)
+
+readonly CAPTION='蒼浦市版 認定調査票（概況調査/特記事項）プレビュー'
+readonly BOX_CAPTION='ミレロ'
+readonly JOB_TITLE='Mirelo'
+# How long any one awaited event may take before the scenario fails.
+readonly WAIT_LIMIT=${E2E_WAIT_LIMIT:-20}
+
+# Centres of the tool buttons inside the window at 96 dots per inch.
+readonly BUTTON_PRINT_ALL='52 20'
+readonly BUTTON_PRINT_CURRENT='156 20'
+readonly BUTTON_NEXT='428 20'
+readonly BUTTON_CLOSE='844 20'
+
+WORK=$(mktemp -d "${TMPDIR:-/tmp}/mirelo-e2e.XXXXXX")
+chmod 755 "$WORK"
+XVFB_PID=
+CUPSD_LAUNCHER=
+CUPS_QUEUE=
+MIRELO_PIDS=()
+CLEANUPS=()
+
+log() { printf '%s\n' "$*" >&2; }
+
+# Everything the scenario started is stopped and removed, on every way out.
+cleanup() {
+  local status=$?
+  trap - EXIT INT TERM
+  local pid
+  for pid in "${MIRELO_PIDS[@]}"; do
+    kill -KILL "$pid" 2>/dev/null || true
+    { wait "$pid"; } 2>/dev/null || true
+  done
+  local step
+  for step in "${CLEANUPS[@]}"; do
+    eval "$step" || true
+  done
+  rm -rf "$WORK" 2>/dev/null || as_root rm -rf "$WORK" || true
+  exit "$status"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM
+
+on_exit() { CLEANUPS=("$1" "${CLEANUPS[@]}"); }
+
+skip() {
+  log "SKIPPED: $*"
+  exit 77
+}
+
+# Shows what the programs said, then ends the scenario as failed.
+fail() {
+  log "FAILED: $*"
+  local f
+  for f in "$WORK"/mirelo-*.log; do
+    [ -s "$f" ] && { log "--- $(basename "$f"):"; tail -n 40 "$f" >&2; }
+  done
+  exit 1
+}
+
+need() {
+  local tool
+  for tool in "$@"; do
+    command -v "$tool" >/dev/null 2>&1 || skip "$tool is not installed (scripts/setup-deps installs it)"
+  done
+}
+
+# wait_for WHAT CMD... : runs CMD until it succeeds, at most WAIT_LIMIT seconds.
+wait_for() {
+  local what=$1
+  shift
+  local deadline=$((SECONDS + WAIT_LIMIT))
+  until "$@"; do
+    ((SECONDS < deadline)) || fail "$what: not within ${WAIT_LIMIT} s"
+    sleep 0.2
+  done
+}
+
+# Runs a command as root: directly when we are root, else through sudo
+# without a password prompt.
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then
+    "$@"
+  else
+    sudo -n "$@"
+  fi
+}
+
+can_be_root() {
+  [ "$(id -u)" -eq 0 ] || { command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; }
+}
+
+# ---------------------------------------------------------------- X server
+
+# An X server of our own on the first free display, 96 dots per inch; no
+# window manager, so windows stand where the program puts them and take
+# the keyboard focus when given it.
+start_xvfb() {
+  need Xvfb xdotool
+  local fifo=$WORK/displayfd
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp -noreset \
+    3>"$fifo" >"$WORK/xvfb.log" 2>&1 &
+  XVFB_PID=$!
+  on_exit 'kill "$XVFB_PID" 2>/dev/null; wait "$XVFB_PID" 2>/dev/null'
+  local display=
+  # The server writes its display number once it accepts clients; if it
+  # dies first, the read ends with nothing.
+  read -r -t "$WAIT_LIMIT" display <"$fifo" || true
+  if [ -z "$display" ]; then
+    skip "Xvfb could not start: $(tail -n 3 "$WORK/xvfb.log" | tr '\n' ' ')"
+  fi
+  export DISPLAY=:$display
+  log "Xvfb on $DISPLAY"
+}
+
+# --------------------------------------------------------------- the program
+
+# Every scenario runs the program in surroundings of its own: its own
+# single-instance lock folder, home, and printers (none unless a CUPS server
+# of the scenario's is started).
+isolate_program() {
+  XDG_RUNTIME_DIR=$(mktemp -d "$WORK/runtime.XXXXXX")
+  chmod 700 "$XDG_RUNTIME_DIR"
+  export XDG_RUNTIME_DIR
+  mkdir -p "$WORK/home"
+  export HOME=$WORK/home
+  export XDG_CONFIG_HOME=$HOME/.config XDG_CACHE_HOME=$HOME/.cache
+  export QT_QPA_PLATFORM=xcb
+  unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR \
+    QT_ENABLE_HIGHDPI_SCALING QT_FONT_DPI PRINTER LPDEST
+  export CUPS_SERVER=${CUPS_SERVER:-$WORK/no-cups-server}
+}
+
+# start_mirelo NAME ARGS... : starts the program in the background; its pid
+# is in MIRELO_PID, its output in $WORK/mirelo-NAME.log.
+start_mirelo() {
+  local name=$1
+  shift
+  "$MIRELO" "$@" >"$WORK/mirelo-$name.log" 2>&1 &
+  MIRELO_PID=$!
+  MIRELO_PIDS+=("$MIRELO_PID")
+}
+
+running() { kill -0 "$1" 2>/dev/null; }
+
+# The visible windows of process PID whose whole title is TITLE, one id a line.
+windows_of() {
+  local pid=$1 title=$2
+  xdotool search --all --onlyvisible --pid "$pid" --name "^${title}\$" 2>/dev/null || true
+}
+
+has_window() { [ -n "$(windows_of "$1" "$2")" ]; }
+has_no_window() { [ -z "$(windows_of "$1" "$2")" ]; }
+
+# wait_window PID TITLE : waits for the window and puts its id in WINDOW;
+# fails early when the process ends first.
+wait_window() {
+  local pid=$1 title=$2
+  local deadline=$((SECONDS + WAIT_LIMIT))
+  local ids
+  while :; do
+    ids=$(windows_of "$pid" "$title")
+    [ -n "$ids" ] && break
+    if ! running "$pid"; then
+      wait_exit "$pid"
+      fail "the window \"$title\" did not appear: mirelo (pid $pid) ended with status $STATUS"
+    fi
+    ((SECONDS < deadline)) || fail "the window \"$title\" of pid $pid: not within ${WAIT_LIMIT} s"
+    sleep 0.2
+  done
+  WINDOW=$(printf '%s\n' "$ids" | head -n 1)
+}
+
+# wait_exit PID : waits for the process to end and puts its exit status in
+# STATUS (128 + N after signal N).
+wait_exit() {
+  local pid=$1
+  wait_for "the end of mirelo (pid $pid)" process_gone "$pid"
+  STATUS=0
+  wait "$pid" || STATUS=$?
+}
+
+process_gone() { ! running "$1"; }
+
+# click WINDOW "X Y" : a left click at X, Y inside the window.
+click() {
+  local window=$1 x y
+  read -r x y <<<"$2"
+  xdotool mousemove --window "$window" "$x" "$y" click 1
+}
+
+# Gives the window the keyboard focus and presses Return in it.
+press_return() {
+  xdotool windowfocus --sync "$1" key Return
+}
+
+# ------------------------------------------------------------- CUPS server
+
+percent_encode() {
+  local LC_ALL=C
+  local s=$1 out= c i
+  for ((i = 0; i < ${#s}; i++)); do
+    c=${s:i:1}
+    case $c in
+      [A-Za-z0-9._~-]) out+=$c ;;
+      *) out+=$(printf '%%%02X' "'$c") ;;
+    esac
+  done
+  printf '%s' "$out"
+}
+
+# A CUPS server of our own, listening only on a socket in $WORK, with one
+# cups-pdf queue as its default printer. CUPS_SERVER names it for every
+# client started afterwards. PDF_OUT is the folder of the printed PDFs.
+#
+# cups-pdf is a root backend that reads its settings (its output folder
+# among them) only from /etc/cups; for a device URI cups-pdf:/NAME it reads
+# /etc/cups/cups-pdf-NAME.conf. So the queue gets a unique name and a
+# settings file of that name, which is removed again at the end; the
+# system's own cups-pdf.conf is neither read nor changed.
+start_cups() {
+  need cupsd lpadmin lpstat ipptool pdfinfo
+  [ -e /usr/lib/cups/backend/cups-pdf ] || skip "the cups-pdf backend is not installed (printer-driver-cups-pdf)"
+  local ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
+  [ -r "$ppd" ] || skip "the cups-pdf PPD is missing: $ppd"
+  can_be_root || skip "the CUPS server and its cups-pdf backend need root (or sudo without a password)"
+
+  local dir=$WORK/cups
+  mkdir -p "$dir"/{etc/ppd,etc/ssl,spool/tmp,cache,state,log,cups-pdf-spool,pdf}
+  chmod 755 "$dir" "$dir/pdf"
+  CUPS_SOCKET=$dir/cups.sock
+  PDF_OUT=$dir/pdf
+  CUPS_QUEUE=mirelo-e2e-${WORK##*.}
+
+  cat >"$dir/etc/cups-files.conf" <<CONF
+ServerRoot $dir/etc
+RequestRoot $dir/spool
+TempDir $dir/spool/tmp
+CacheDir $dir/cache
+StateDir $dir/state
+AccessLog $dir/log/access_log
+ErrorLog $dir/log/error_log
+PageLog $dir/log/page_log
+SystemGroup root
+FileDevice No
+CONF
+  cat >"$dir/etc/cupsd.conf" <<CONF
+LogLevel info
+Listen $CUPS_SOCKET
+Browsing No
+BrowseLocalProtocols none
+WebInterface No
+<Location />
+  Order allow,deny
+  Allow localhost
+</Location>
+<Policy default>
+  JobPrivateAccess default
+  JobPrivateValues default
+  SubscriptionPrivateAccess default
+  SubscriptionPrivateValues default
+  <Limit CUPS-Add-Modify-Printer CUPS-Delete-Printer CUPS-Add-Modify-Class CUPS-Delete-Class CUPS-Set-Default Pause-Printer Resume-Printer Enable-Printer Disable-Printer Purge-Jobs Set-Printer-Attributes CUPS-Accept-Jobs CUPS-Reject-Jobs>
+    AuthType Default
+    Require user @SYSTEM
+    Order deny,allow
+  </Limit>
+  <Limit All>
+    Order deny,allow
+  </Limit>
+</Policy>
+CONF
+
+  local conf=/etc/cups/cups-pdf-$CUPS_QUEUE.conf
+  on_exit "as_root rm -f '$conf'"
+  printf 'Out %s\nAnonDirName %s\nSpool %s\nLog %s\n' \
+    "$PDF_OUT" "$PDF_OUT" "$dir/cups-pdf-spool" "$dir/log" |
+    as_root tee "$conf" >/dev/null ||
+    skip "cannot write the queue's cups-pdf settings $conf"
+
+  # The launcher notes its pid, which cupsd then takes over, so that the
+  # server is stopped by its own pid also when sudo started it.
+  as_root sh -c 'echo $$ >"$1" && shift && exec "$@"' sh "$dir/cupsd.pid" \
+    cupsd -f -c "$dir/etc/cupsd.conf" -s "$dir/etc/cups-files.conf" >"$dir/log/cupsd.out" 2>&1 &
+  CUPSD_LAUNCHER=$!
+  on_exit 'stop_cups'
+
+  local deadline=$((SECONDS + WAIT_LIMIT))
+  until lpstat -h "$CUPS_SOCKET" -r 2>/dev/null | grep -q 'is running'; do
+    if ! running "$CUPSD_LAUNCHER" || ((SECONDS >= deadline)); then
+      skip "the CUPS server could not start: $(cat "$dir/log/cupsd.out" 2>/dev/null | tail -n 3 | tr '\n' ' ')$(as_root tail -n 3 "$dir/log/error_log" 2>/dev/null | tr '\n' ' ')"
+    fi
+    sleep 0.2
+  done
+
+  as_root lpadmin -h "$CUPS_SOCKET" -p "$CUPS_QUEUE" -E -v "cups-pdf:/$CUPS_QUEUE" -P "$ppd" 2>/dev/null ||
+    skip "lpadmin could not add the cups-pdf queue to the test's CUPS server"
+  as_root lpadmin -h "$CUPS_SOCKET" -d "$CUPS_QUEUE" ||
+    skip "lpadmin could not make the queue the default"
+  export CUPS_SERVER=$CUPS_SOCKET
+  local default
+  default=$(lpstat -d 2>/dev/null || true)
+  [ "$default" = "system default destination: $CUPS_QUEUE" ] ||
+    fail "the test's CUPS server does not report its queue as the default: '$default'"
+  IPP_URI="ipp://$(percent_encode "$CUPS_SOCKET")/printers/$CUPS_QUEUE"
+  log "CUPS on $CUPS_SOCKET, default queue $CUPS_QUEUE"
+}
+
+stop_cups() {
+  [ -n "$CUPSD_LAUNCHER" ] || return 0
+  local pid
+  pid=$(cat "$WORK/cups/cupsd.pid" 2>/dev/null) && as_root kill "$pid" 2>/dev/null
+  local i
+  for i in $(seq 50); do running "$CUPSD_LAUNCHER" || break; sleep 0.1; done
+  wait "$CUPSD_LAUNCHER" 2>/dev/null || true
+  CUPSD_LAUNCHER=
+}
+
+# The jobs of the test's queue in state WHICH ("completed" or
+# "not-completed"), one line each: id,name,state,impressions.
+queue_jobs() {
+  local which=$1
+  cat >"$WORK/get-jobs.test" <<TEST
+{
+  NAME "Get-Jobs $which"
+  OPERATION Get-Jobs
+  GROUP operation-attributes-tag
+  ATTR charset attributes-charset utf-8
+  ATTR naturalLanguage attributes-natural-language en
+  ATTR uri printer-uri \$uri
+  ATTR name requesting-user-name $(id -un)
+  ATTR keyword which-jobs $which
+  ATTR keyword requested-attributes job-id,job-name,job-state,job-impressions-completed
+  STATUS successful-ok
+  DISPLAY job-id
+  DISPLAY job-name
+  DISPLAY job-state
+  DISPLAY job-impressions-completed
+}
+TEST
+  ipptool -c "$IPP_URI" "$WORK/get-jobs.test" | tail -n +2
+}
+
+queue_idle() { [ -z "$(queue_jobs not-completed)" ] && [ -n "$(queue_jobs completed)" ]; }
+
+# Waits until the queue has finished its jobs and checks that there was
+# exactly one, titled "Mirelo", completed, whose PDF has PAGES pages.
+expect_one_job() {
+  local pages=$1
+  wait_for "the print job to finish on queue $CUPS_QUEUE" queue_idle
+  local done_jobs
+  done_jobs=$(queue_jobs completed)
+  log "completed jobs (id,name,state,impressions): $done_jobs"
+  [ "$(printf '%s\n' "$done_jobs" | wc -l)" -eq 1 ] ||
+    fail "expected one print job, the queue had: $done_jobs"
+  local id name state impressions
+  IFS=, read -r id name state impressions <<<"$done_jobs"
+  [ "$name" = "$JOB_TITLE" ] || fail "the job's title is '$name', not '$JOB_TITLE'"
+  [ "$state" = completed ] || fail "the job ended $state"
+  local pdfs=("$PDF_OUT"/*.pdf)
+  [ -e "${pdfs[0]}" ] || fail "cups-pdf wrote no PDF into $PDF_OUT"
+  [ "${#pdfs[@]}" -eq 1 ] || fail "expected one PDF, found: ${pdfs[*]}"
+  local got
+  got=$(pdfinfo "${pdfs[0]}" | sed -n 's/^Pages: *//p')
+  [ "$got" = "$pages" ] || fail "the printed PDF has $got pages, expected $pages"
+  JOB_PDF=${pdfs[0]}
+  log "one job \"$name\", $got page(s): $(basename "$JOB_PDF")"
+}
+
+# expect_pages_of SAMPLE PAGE... : each page of the printed PDF looks most
+# like the given page of the form as the headless printer path draws it
+# (compared as small grey pictures, since the printed page went through
+# the printer's margins and a PostScript round trip).
+expect_pages_of() {
+  local sample=$1
+  shift
+  need pdftoppm compare
+  # No settings file: the defaults, as in the window of the scenario.
+  "$MIRELO" --ini "$WORK/no-settings.ini" --print-pdf "$WORK/form.pdf" "$sample" ||
+    fail "mirelo --print-pdf failed"
+  pdftoppm -r 30 -gray "$WORK/form.pdf" "$WORK/form" 2>/dev/null
+  pdftoppm -r 30 -gray "$JOB_PDF" "$WORK/printed" 2>/dev/null
+  local printed=("$WORK"/printed-*.pgm) form=("$WORK"/form-*.pgm)
+  local i=0 want f best best_page page distance
+  for want in "$@"; do
+    best= best_page=
+    page=0
+    for f in "${form[@]}"; do
+      page=$((page + 1))
+      distance=$( (compare -metric RMSE "${printed[$i]}" "$f" null: 2>&1 || true) | sed -n 's/.*(\(.*\)).*/\1/p')
+      if [ -z "$best" ] || awk -v a="$distance" -v b="$best" 'BEGIN { exit !(a < b) }'; then
+        best=$distance best_page=$page
+      fi
+    done
+    i=$((i + 1))
+    [ "$best_page" = "$want" ] ||
+      fail "printed page $i looks like page $best_page of the form, not page $want"
+  done
+  log "the printed pages are the form's pages $*"
+}
