@@ -4,6 +4,7 @@
 
 #include <csignal>
 #include <map>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -391,6 +392,59 @@ TEST(Settings, ReadsFloatValueForms) {
     LoadSettings(profile, locale, boxes, settings, 0, 0);
     EXPECT_EQ(settings.x_Bai, c.expected);
   }
+}
+
+// One table for both readers: a sign may stand once, before the number (and
+// its "0x"); two signs, or a sign anywhere else, make the value unreadable.
+TEST(Settings, SignsSpacesExponentsAndHexInBothReaders) {
+  constexpr std::nullopt_t no = std::nullopt;
+  struct Case {
+    const char16_t* text;
+    std::optional<int> asInt;
+    std::optional<double> asFloat;  // with "." as the separator
+  } cases[] = {
+      {u"1", 1, 1.0},          {u"+1", 1, 1.0},         {u"-1", -1, -1.0},
+      {u" +1", 1, 1.0},        {u"-1\t", -1, -1.0},     {u"007", 7, 7.0},
+      {u"-0", 0, 0.0},         {u"+0", 0, 0.0},
+      {u"+-1", no, no},        {u"-+1", no, no},        {u"++1", no, no},
+      {u"--1", no, no},        {u"+-0", no, no},        {u"--0", no, no},
+      {u"+ 1", no, no},        {u"1-", no, no},         {u"+", no, no},
+      {u"-", no, no},          {u"１", no, no},
+      {u"+0.5", no, 0.5},      {u"-0.5", no, -0.5},     {u"+-0.5", no, no},
+      {u"-+0.5", no, no},      {u"--0.5", no, no},      {u"++0.5", no, no},
+      {u"-.5", no, -0.5},      {u"+.5", no, 0.5},       {u"5.", no, 5.0},
+      {u"+-.5", no, no},       {u".", no, no},          {u"-.", no, no},
+      {u"1e3", no, 1000.0},    {u"1E3", no, 1000.0},    {u"+1e3", no, 1000.0},
+      {u"-1e-3", no, -0.001},  {u"1e+3", no, 1000.0},   {u"1e+-3", no, no},
+      {u"1e--3", no, no},      {u"1e", no, no},         {u"e3", no, no},
+      {u"0x8", 8, no},         {u"0X1f", 31, no},       {u"+0x8", 8, no},
+      {u"-0x8", -8, no},       {u" 0xA ", 10, no},      {u"0x", no, no},
+      {u"-0x", no, no},        {u"0x-8", no, no},       {u"0x+8", no, no},
+      {u"0x-0", no, no},       {u"-0x-8", no, no},      {u"+-0x8", no, no},
+      {u"0x7FFFFFFF", 2147483647, no},                  {u"0x80000000", no, no},
+      {u"-0x80000000", -2147483647 - 1, no},            {u"2147483648", no, 2147483648.0},
+      {u"-2147483648", -2147483647 - 1, -2147483648.0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(ToUtf8(c.text));
+    EXPECT_EQ(ParseSettingsInt(c.text), c.asInt);
+    EXPECT_EQ(ParseSettingsFloat(c.text, u'.'), c.asFloat);
+  }
+
+  // The same through the settings file, as a user would write it.
+  TempDir dir;
+  WriteBytes(dir / "control.ini",
+             "[Print]\r\nx_offset=+-0.5\r\ny_offset=+-1\r\nx_Bai=+0.5\r\n"
+             "[Gaikyou]\r\nLine=-+1\r\n[Waku]\r\nWidth=+0x8\r\n");
+  IniFile ini(dir / "control.ini");
+  BoxTable boxes = DefaultBoxes();
+  PrintSettings settings;
+  LoadSettings(ini, FakeLocale(u'.'), boxes, settings, 0, 0);
+  EXPECT_EQ(settings.x_offset, 0.0);
+  EXPECT_EQ(settings.y_offset, 0.0);
+  EXPECT_EQ(settings.x_Bai, 0.5);
+  EXPECT_EQ(boxes[2].LinesPerPage, 6);
+  EXPECT_EQ(settings.FramePenWidth, 8);
 }
 
 TEST(Settings, FractionsDoNotCrossLocalesWithAnotherSeparatorButWholeValuesDo) {

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <limits>
 
+#include "base/visible_text.h"
+
 namespace mirelo {
 namespace {
 
@@ -68,7 +70,7 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& args) {
       if (!v) return std::nullopt;
       auto n = ParseInt(*v);
       if (!n || *n < min || *n > max) {
-        r.error = a + " の値が正しくありません: " + *v;
+        r.error = a + " の値が正しくありません: " + EscapeControls(*v);
         return std::nullopt;
       }
       return n;
@@ -107,7 +109,7 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& args) {
       auto v = value();
       if (!v) return r;
       if (*v != "D" && *v != "P") {
-        r.error = "--target は D か P です: " + *v;
+        r.error = "--target は D か P です: " + EscapeControls(*v);
         return r;
       }
       c.target = static_cast<char16_t>((*v)[0]);
@@ -118,13 +120,13 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& args) {
       auto dx = comma == std::string::npos ? std::nullopt : ParseInt(v->substr(0, comma));
       auto dy = comma == std::string::npos ? std::nullopt : ParseInt(v->substr(comma + 1));
       if (!dx || !dy || *dx < 0 || *dy < 0) {
-        r.error = "--printer-margin の値が正しくありません: " + *v;
+        r.error = "--printer-margin の値が正しくありません: " + EscapeControls(*v);
         return r;
       }
       c.printerMarginX = *dx;
       c.printerMarginY = *dy;
     } else {
-      r.error = "知らないオプションです: " + a;
+      r.error = "知らないオプションです: " + EscapeControls(a);
       return r;
     }
   }

@@ -126,7 +126,9 @@ int RunHeadless(const CommandLine& line, HeadlessPlatform& platform, std::ostrea
 
   out << DumpLayoutJson(state);
   out.flush();
-  return out ? kExitOk : kExitError;
+  if (out) return kExitOk;
+  err << FormatMessage(msg::kCannotWrite, msg::kStandardOutput) << '\n';
+  return kExitError;
 }
 
 }  // namespace mirelo

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <stdexcept>
+#include <vector>
 
 namespace mirelo {
 namespace {
@@ -47,15 +48,10 @@ std::u16string Decode(const char* converter, std::string_view bytes) {
   return out;
 }
 
-// substitute, when given, stands in for characters the encoding cannot hold.
-std::string Encode(const char* converter, std::u16string_view text,
-                   const char* substitute = nullptr) {
+// The Unicode forms, which hold every character.
+std::string Encode(const char* converter, std::u16string_view text) {
   if (text.empty()) return {};
   Converter c = OpenConverter(converter);
-  if (substitute) {
-    UErrorCode err = U_ZERO_ERROR;
-    ucnv_setSubstChars(c.get(), substitute, 1, &err);
-  }
   std::string out(text.size() * 4 + 4, '\0');
   UErrorCode err = U_ZERO_ERROR;
   int32_t n = ucnv_fromUChars(c.get(), out.data(), static_cast<int32_t>(out.size()),
@@ -70,11 +66,61 @@ bool StartsWith(std::string_view s, std::string_view prefix) {
   return s.substr(0, prefix.size()) == prefix;
 }
 
+constexpr char kCp932Converter[] = "windows-31j";
+
 }  // namespace
 
-std::u16string DecodeCp932(std::string_view bytes) { return Decode("windows-31j", bytes); }
+// ICU's table for code page 932 is IBM's, which trades the control bytes
+// 0x1A, 0x1C and 0x7F among U+001A, U+001C and U+007F, in both directions.
+// Windows keeps every byte 0x00 to 0x7F as the code point of the same value,
+// and so do the files written here. No byte below 0x80 leads a double-byte
+// character, so a character that ICU reports as starting at such a byte is
+// that byte alone and is put back as it stands; the same holds for a
+// character below U+0080 on the way out.
+std::u16string DecodeCp932(std::string_view bytes) {
+  if (bytes.empty()) return {};
+  Converter c = OpenConverter(kCp932Converter);
+  std::u16string out(bytes.size() * 2 + 2, u'\0');
+  std::vector<int32_t> offsets(out.size(), -1);
+  UChar* target = reinterpret_cast<UChar*>(out.data());
+  UChar* const targetStart = target;
+  const char* source = bytes.data();
+  UErrorCode err = U_ZERO_ERROR;
+  ucnv_toUnicode(c.get(), &target, targetStart + out.size(), &source,
+                 bytes.data() + bytes.size(), offsets.data(), true, &err);
+  if (U_FAILURE(err)) throw std::runtime_error("text decoding failed");
+  out.resize(static_cast<std::size_t>(target - targetStart));
+  for (std::size_t i = 0; i < out.size(); ++i) {
+    const int32_t at = offsets[i];
+    if (at < 0 || static_cast<std::size_t>(at) >= bytes.size()) continue;
+    const auto byte = static_cast<unsigned char>(bytes[static_cast<std::size_t>(at)]);
+    if (byte < 0x80) out[i] = static_cast<char16_t>(byte);
+  }
+  return out;
+}
 
-std::string EncodeCp932(std::u16string_view text) { return Encode("windows-31j", text, "?"); }
+std::string EncodeCp932(std::u16string_view text) {
+  if (text.empty()) return {};
+  Converter c = OpenConverter(kCp932Converter);
+  UErrorCode err = U_ZERO_ERROR;
+  ucnv_setSubstChars(c.get(), "?", 1, &err);
+  std::string out(text.size() * 4 + 4, '\0');
+  std::vector<int32_t> offsets(out.size(), -1);
+  char* target = out.data();
+  const UChar* source = reinterpret_cast<const UChar*>(text.data());
+  err = U_ZERO_ERROR;
+  ucnv_fromUnicode(c.get(), &target, out.data() + out.size(), &source, source + text.size(),
+                   offsets.data(), true, &err);
+  if (U_FAILURE(err)) throw std::runtime_error("text encoding failed");
+  out.resize(static_cast<std::size_t>(target - out.data()));
+  for (std::size_t i = 0; i < out.size(); ++i) {
+    const int32_t at = offsets[i];
+    if (at < 0 || static_cast<std::size_t>(at) >= text.size()) continue;
+    const char16_t ch = text[static_cast<std::size_t>(at)];
+    if (ch < 0x80) out[i] = static_cast<char>(ch);
+  }
+  return out;
+}
 
 DecodedText DecodeTextFile(std::string_view bytes) {
   if (StartsWith(bytes, "\xEF\xBB\xBF"))

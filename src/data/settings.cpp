@@ -27,6 +27,19 @@ std::string_view TrimAscii(std::string_view s) {
   return s;
 }
 
+// Takes the one sign a value may carry off its front: -1 for "-", +1 for
+// "+" or none, and 0 when a second sign follows, for two signs are not a
+// number.
+int TakeSign(std::string_view& s) {
+  auto isSign = [&] { return !s.empty() && (s.front() == '+' || s.front() == '-'); };
+  int sign = 1;
+  if (isSign()) {
+    if (s.front() == '-') sign = -1;
+    s.remove_prefix(1);
+  }
+  return isSign() ? 0 : sign;
+}
+
 class Reader {
  public:
   Reader(ProfileStore& p, const LocaleInfo& l) : profile_(p), sep_(l.DecimalSeparator()) {}
@@ -56,55 +69,56 @@ class Reader {
 }  // namespace
 
 std::optional<int> ParseSettingsInt(std::u16string_view text) {
-  std::string s(TrimAscii(Ascii(text)));
-  if (s.empty()) return std::nullopt;
-  bool negative = false;
-  std::size_t at = 0;
-  if (s[0] == '-' || s[0] == '+') {
-    negative = s[0] == '-';
-    at = 1;
-  }
+  const std::string ascii = Ascii(text);
+  std::string_view s = TrimAscii(ascii);
+  const int sign = TakeSign(s);
+  if (sign == 0) return std::nullopt;
   int base = 10;
-  if (s.size() > at + 1 && s[at] == '0' && (s[at + 1] == 'x' || s[at + 1] == 'X')) {
+  if (s.size() > 1 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) {
     base = 16;
-    at += 2;
+    s.remove_prefix(2);
   }
-  if (at >= s.size()) return std::nullopt;
-  long long magnitude = 0;
-  auto [end, ec] = std::from_chars(s.data() + at, s.data() + s.size(), magnitude, base);
-  if (ec != std::errc() || end != s.data() + s.size() || magnitude < 0) return std::nullopt;
-  long long value = negative ? -magnitude : magnitude;
+  if (s.empty()) return std::nullopt;
+  // Unsigned, so that from_chars takes no sign of its own after the "0x".
+  unsigned long long magnitude = 0;
+  auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), magnitude, base);
+  if (ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
+  constexpr unsigned long long kMaxMagnitude =
+      static_cast<unsigned long long>(std::numeric_limits<int>::max()) + 1;
+  if (magnitude > kMaxMagnitude) return std::nullopt;
+  const long long value = sign * static_cast<long long>(magnitude);
   if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
     return std::nullopt;
   return static_cast<int>(value);
 }
 
 std::optional<double> ParseSettingsFloat(std::u16string_view text, char16_t decimalSeparator) {
-  std::string s(TrimAscii(Ascii(text)));
+  const std::string ascii = Ascii(text);
+  std::string_view s = TrimAscii(ascii);
+  const int sign = TakeSign(s);
+  if (sign == 0) return std::nullopt;
   // Only the locale's separator counts; a "." under a "," locale (or the
   // reverse) makes the value unreadable.
   std::string plain;
   bool digits = false;
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    char c = s[i];
+  for (char c : s) {
     if (c >= '0' && c <= '9') {
       digits = true;
       plain += c;
     } else if (static_cast<char16_t>(c) == decimalSeparator) {
       plain += '.';
     } else if (c == '+' || c == '-' || c == 'e' || c == 'E') {
-      plain += c;
+      plain += c;  // past the front, a sign reads only after the "e"
     } else {
       return std::nullopt;
     }
   }
   if (!digits) return std::nullopt;
-  if (!plain.empty() && plain[0] == '+') plain.erase(0, 1);
   double value = 0;
   auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
   if (ec != std::errc() || end != plain.data() + plain.size() || !std::isfinite(value))
     return std::nullopt;
-  return value;
+  return sign * value;
 }
 
 std::u16string FormatSettingsFloat(double value, char16_t decimalSeparator) {
