@@ -35,6 +35,7 @@ struct Window {
 
   explicit Window(int items = 1) {
     WriteBytes(dir / "survey.txt", Survey(items));
+    std::filesystem::create_directory(dir / "Gaikyo");  // no notice to wait for
     logic.SetView(view);
   }
   bool Create() { return logic.FormCreate(dir.path(), (dir / "survey.txt").string()); }

@@ -49,6 +49,9 @@ class FakeView : public MainWindowView {
   bool saveOverview = true;
   int memoLeft = 60, memoTop = 272;
   bool memoVisible = true;
+  std::u16string memoText = u"概況をここに入力";
+  std::optional<bool> memoFocusSelectsAll;  // set when the field got the focus
+  int memoFontSize = 0;
   std::vector<std::string> messages, errors;
 
   FakeView() {
@@ -85,6 +88,10 @@ class FakeView : public MainWindowView {
   void SetSaveOverviewChecked(bool c) override { saveOverview = c; }
   void PlaceMemo(int l, int t) override { memoLeft = l, memoTop = t; }
   void SetMemoVisible(bool v) override { memoVisible = v; }
+  std::u16string MemoText() const override { return memoText; }
+  void SetMemoText(std::u16string_view text) override { memoText = text; }
+  void FocusMemo(bool selectAll) override { memoFocusSelectsAll = selectAll; }
+  void SetMemoFontSize(int points) override { memoFontSize = points; }
   void ShowMessage(std::string_view utf8) override { messages.emplace_back(utf8); }
   void ShowError(std::string_view utf8) override { errors.emplace_back(utf8); }
 };
@@ -128,10 +135,25 @@ class FakePrinters : public Printers {
   bool cancelJobs = false;  // as a user who cancels the PDF file's name
   bool failBegin = false;
   std::vector<JobRecord> jobs;
+  // The current printer, and what the set-up dialog chooses: nothing for a
+  // user who cancels it.
+  struct Printer {
+    std::u16string name;
+    int dpiX = 600, dpiY = 600;
+  };
+  Printer current{u"オフィスのプリンタ"};
+  std::optional<Printer> setupChoice;
+  int setupRuns = 0;
   bool SelectDefaultPrinter() override { return hasDefault; }
-  std::u16string CurrentPrinterName() const override { return u"オフィスのプリンタ"; }
-  int LogPixelsX() const override { return 600; }
-  int LogPixelsY() const override { return 600; }
+  std::u16string CurrentPrinterName() const override { return current.name; }
+  int LogPixelsX() const override { return current.dpiX; }
+  int LogPixelsY() const override { return current.dpiY; }
+  bool RunPrinterSetup() override {
+    ++setupRuns;
+    if (!setupChoice) return false;
+    current = *setupChoice;
+    return true;
+  }
   std::unique_ptr<PrintJob> CreateJob() override {
     if (cancelJobs) return nullptr;
     jobs.emplace_back();

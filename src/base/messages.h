@@ -16,8 +16,13 @@ inline constexpr char kBadSurveyDate[] = "データファイルの調査日が�
 
 // The overview input's text until a kept overview is loaded or the user types.
 inline constexpr char kOverviewPlaceholder[] = "概況をここに入力";
-// A kept overview file that exists but cannot be read (%s: its path).
+// A kept overview file that exists but cannot be read, or written (%s: its
+// path).
 inline constexpr char kOverviewUnreadable[] = "概況ファイルを読み込めません: %s";
+inline constexpr char kOverviewCannotWrite[] = "概況ファイルに書き込めません: %s";
+// Before the folder of the kept overviews is made beside the data file.
+inline constexpr char kOverviewFolderNotice[] =
+    "概況データを保存するフォルダをNinteiData内に作成します。";
 
 // A headless output that names the data file or the settings file (%s: it).
 inline constexpr char kOutputIsInput[] = "出力先が入力ファイルと同じです: %s";
@@ -31,6 +36,7 @@ inline constexpr char kPrintCurrentCaption[] = "現ページ印刷";
 inline constexpr char kPreviousPageCaption[] = "前のページ";
 inline constexpr char kNextPageCaption[] = "次のページ";
 inline constexpr char kOverviewOpenCaption[] = "概況入力";
+inline constexpr char kOverviewCloseCaption[] = "概況閉じる";
 inline constexpr char kSettingsCaption[] = "印刷設定";
 inline constexpr char kCloseCaption[] = "閉じる";
 inline constexpr char kSaveOverviewCaption[] = "概況を保存する";
@@ -49,5 +55,31 @@ inline constexpr char kPrintStartFailed[] = "印刷できません: %s";
 // The data file's insured-person number (%s: the data file's path).
 inline constexpr char kInsuredNumberNotTenDigits[] =
     "被保険者番号が10桁の数字ではありません。数字のない欄は空けて描きます: %s";
+
+// The print settings dialog: the captions of its controls and labels.
+inline constexpr char kChangePrinterCaption[] = "プリンタの変更";
+inline constexpr char kOverviewFontCaption[] = "概況欄フォント変更";
+inline constexpr char kNotesFontCaption[] = "特記事項欄フォント変更";
+inline constexpr char kGroupSpacingCaption[] = "群の境で空白行を挿入する";
+inline constexpr char kOverviewLinesLabel[] = "概況欄行数変更";
+inline constexpr char kPenWidthLabel[] = "被保険者番号枠などの太さ";
+inline constexpr char kNumberColumnLabel[] = "（1 - 1）などの番号欄の幅";
+inline constexpr char kNumberColumnUnitLabel[] = "左端からのmm数";
+inline constexpr char kScaleLabel[] = "倍率の設定 １000より大きいと伸びる";
+inline constexpr char kOffsetLabel[] = "0.1mmずつ全体をずらす";
+inline constexpr char kScaleXLabel[] = "X軸（横）の倍率";
+inline constexpr char kOffsetXLabel[] = "X軸補正";
+inline constexpr char kScaleXHint[] = "+1で横へ約0.2mm伸びる";
+inline constexpr char kOffsetXHint[] = "+10で右へ1mm";
+inline constexpr char kScaleYLabel[] = "Y軸（縦）の倍率";
+inline constexpr char kOffsetYLabel[] = "Y軸補正";
+inline constexpr char kScaleYHint[] = "+1で縦へ約0.3mm伸びる";
+inline constexpr char kOffsetYHint[] = "+10で下へ1mm";
+// A face whose name code page 932 cannot hold (%s: the name); the box keeps
+// its font.
+inline constexpr char kFontNameNotCp932[] = "このフォント名には使えない文字が含まれています: %s";
+// The printer button where the system has no printer to choose.
+inline constexpr char kNoSystemPrinter[] =
+    "選択できるプリンタがありません。印刷はPDFファイルに保存します。";
 
 }  // namespace mirelo::msg

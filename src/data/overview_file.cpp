@@ -2,6 +2,7 @@
 
 #include "base/format_message.h"
 #include "base/messages.h"
+#include "base/atomic_file.h"
 #include "base/file_bytes.h"
 
 namespace mirelo {
@@ -27,6 +28,19 @@ std::u16string ToCrLf(std::u16string_view text) {
     if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
   }
   return out;
+}
+
+std::string OverviewFileBytes(std::u16string_view text, std::optional<TextEncoding> readAs) {
+  const TextEncoding chosen = readAs.value_or(TextEncoding::Cp932);
+  std::string bytes = EncodeTextFile(text, chosen);
+  if (DecodeTextFile(bytes).text == text) return bytes;
+  return EncodeTextFile(text, TextEncoding::Utf8);
+}
+
+void WriteOverviewFile(const std::filesystem::path& path, std::u16string_view text,
+                       std::optional<TextEncoding> readAs) {
+  if (!ReplaceFileAtomically(path, OverviewFileBytes(text, readAs)))
+    throw OverviewFileError(FormatMessage(msg::kOverviewCannotWrite, path.string()));
 }
 
 std::optional<DecodedText> ReadOverviewFile(const std::filesystem::path& path) {

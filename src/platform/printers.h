@@ -21,6 +21,10 @@ class Printers {
   // LOGPIXELSX and LOGPIXELSY of the current printer.
   virtual int LogPixelsX() const = 0;
   virtual int LogPixelsY() const = 0;
+  // Runs the system's printer set-up dialog on the current printer. When
+  // the user confirms, the printer chosen there is current, with its name
+  // and resolution; false when the user cancelled, and then nothing changed.
+  virtual bool RunPrinterSetup() = 0;
   // A job on the current printer, not yet begun; nothing when the user
   // cancelled a question on the way (the file name of a PDF printer).
   // Throws std::runtime_error when no job can be made.

@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShowEvent>
+#include <QTextCursor>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -98,6 +99,7 @@ QtMainWindow::QtMainWindow(MainWindow& logic, QString title)
   connect(Button(ToolButton::PrintCurrent), &QToolButton::clicked, this, [this] { logic_.SpeedButton2Click(); });
   connect(Button(ToolButton::Previous), &QToolButton::clicked, this, [this] { logic_.SpeedButton3Click(); });
   connect(Button(ToolButton::Next), &QToolButton::clicked, this, [this] { logic_.SpeedButton4Click(); });
+  connect(Button(ToolButton::Overview), &QToolButton::clicked, this, [this] { logic_.SpeedButton5Click(); });
   connect(Button(ToolButton::Close), &QToolButton::clicked, this, [this] { logic_.SpeedButton7Click(); });
 
   pageLabel_ = MakeLabel(panel_, "Label1", QStringLiteral("1"), 376, 10);
@@ -241,6 +243,37 @@ void QtMainWindow::PlaceMemo(int left, int top) {
 }
 
 void QtMainWindow::SetMemoVisible(bool visible) { memo_->setVisible(visible); }
+
+std::u16string QtMainWindow::MemoText() const {
+  // The field keeps its lines apart with LF; the program's text has CR LF.
+  QString text = memo_->toPlainText();
+  text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+  return text.toStdU16String();
+}
+
+void QtMainWindow::SetMemoText(std::u16string_view text) {
+  QString plain = QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+  plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  memo_->setPlainText(plain);
+}
+
+void QtMainWindow::FocusMemo(bool selectAll) {
+  memo_->setFocus(Qt::OtherFocusReason);
+  QTextCursor cursor = memo_->textCursor();
+  if (selectAll) {
+    cursor.movePosition(QTextCursor::Start);
+    cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+  } else {
+    cursor.movePosition(QTextCursor::End);
+  }
+  memo_->setTextCursor(cursor);
+}
+
+void QtMainWindow::SetMemoFontSize(int points) {
+  QFont font = memo_->font();
+  font.setPointSize(std::clamp(points, 1, 1000));
+  memo_->setFont(font);
+}
 
 void QtMainWindow::ShowMessage(std::string_view utf8) {
   QMessageBox box(QMessageBox::NoIcon, title_, Utf8(utf8),

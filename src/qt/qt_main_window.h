@@ -49,6 +49,10 @@ class QtMainWindow : public QWidget, public MainWindowView {
   void SetSaveOverviewChecked(bool checked) override;
   void PlaceMemo(int left, int top) override;
   void SetMemoVisible(bool visible) override;
+  std::u16string MemoText() const override;
+  void SetMemoText(std::u16string_view text) override;
+  void FocusMemo(bool selectAll) override;
+  void SetMemoFontSize(int points) override;
   void ShowMessage(std::string_view utf8) override;
   void ShowError(std::string_view utf8) override;
 

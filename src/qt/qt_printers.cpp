@@ -1,8 +1,11 @@
 #include "qt/qt_printers.h"
 
+#include <QApplication>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPrintDialog>
 #include <QPrinterInfo>
 #include <QString>
 
@@ -13,6 +16,18 @@
 
 namespace mirelo::qt {
 
+namespace {
+
+std::unique_ptr<QPrinter> FormPrinter(const QPrinterInfo& info) {
+  auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+  // The form is A4 whatever the printer's default paper.
+  printer->setPageSize(QPageSize(QPageSize::A4));
+  printer->setPageOrientation(QPageLayout::Portrait);
+  return printer;
+}
+
+}  // namespace
+
 bool QtPrinters::SelectDefaultPrinter() {
   if (QPrinterInfo::availablePrinters().isEmpty()) {
     printer_.reset();
@@ -21,10 +36,42 @@ bool QtPrinters::SelectDefaultPrinter() {
   }
   const QPrinterInfo info = QPrinterInfo::defaultPrinter();
   if (info.isNull()) return false;
-  printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-  // The form is A4 whatever the printer's default paper.
-  printer_->setPageSize(QPageSize(QPageSize::A4));
-  printer_->setPageOrientation(QPageLayout::Portrait);
+  printer_ = FormPrinter(info);
+  current_ = Current::System;
+  return true;
+}
+
+bool QtPrinters::RunPrinterSetup() {
+  // Over the dialog that asked for it.
+  QWidget* parent = QApplication::activeModalWidget();
+  const QList<QPrinterInfo> all = QPrinterInfo::availablePrinters();
+  if (all.isEmpty()) {
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(msg::kAppTitle),
+                    QString::fromUtf8(msg::kNoSystemPrinter), QMessageBox::Ok, parent);
+    box.exec();
+    return false;
+  }
+  // The dialog starts on the current printer, or, while the program's own
+  // PDF printer stands in, on the default one: a printer added since the
+  // start can be chosen now. It works on a printer of its own, so that a
+  // cancel leaves the current one as it was.
+  QPrinterInfo start;
+  if (current_ == Current::System) start = QPrinterInfo::printerInfo(printer_->printerName());
+  if (start.isNull()) start = QPrinterInfo::defaultPrinter();
+  if (start.isNull()) start = all.front();
+  std::unique_ptr<QPrinter> chosen = FormPrinter(start);
+  QPrintDialog dialog(chosen.get(), parent);
+  dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+  dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+  dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+  dialog.setOption(QAbstractPrintDialog::PrintShowPageSize, false);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  if (chosen->outputFormat() != QPrinter::NativeFormat || chosen->printerName().isEmpty())
+    return false;  // not a printer of the system's: keep the current one
+  chosen->setPageSize(QPageSize(QPageSize::A4));
+  chosen->setPageOrientation(QPageLayout::Portrait);
+  printer_ = std::move(chosen);
   current_ = Current::System;
   return true;
 }

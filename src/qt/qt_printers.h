@@ -19,6 +19,11 @@ class QtPrinters : public Printers {
   std::u16string CurrentPrinterName() const override;
   int LogPixelsX() const override;
   int LogPixelsY() const override;
+  // Qt's print dialog, cut down to the choice of printer and its options:
+  // no page range, no paper size (the form is A4), no file output. Where the
+  // system has no printer to choose, the user is told so and the program's
+  // own PDF printer stays current.
+  bool RunPrinterSetup() override;
   std::unique_ptr<PrintJob> CreateJob() override;
 
   // The own PDF printer's resolution; it has no unprintable margin.

@@ -7,7 +7,8 @@
 
 namespace mirelo {
 
-void PrepareFirstShowing(MainState& state, TextMeasurer& preview) {
+void PrepareFirstShowing(MainState& state, TextMeasurer& preview,
+                         const std::function<void()>& beforeOverview) {
   const double ppmX = state.ScreenPpm.x;
   state.OverviewText = FromUtf8(msg::kOverviewPlaceholder);
   state.OverviewEncoding.reset();
@@ -16,8 +17,9 @@ void PrepareFirstShowing(MainState& state, TextMeasurer& preview) {
   LoadSurveyData(state.DataFilePath, state.Settings.sw5, state.Survey);
   ComposeDateBox(state.Boxes, state.Survey.SurveyDate, kDateFormatAtShow, preview, ppmX);
   if (state.Survey.Items.size() > 1) ComposeItemBox(state.Boxes, state.Survey.Items, preview, ppmX);
-  // The window makes sure the overview folder exists before this point; the
-  // headless modes create nothing.
+  // The window makes sure the overview folder exists here; the headless
+  // modes create nothing.
+  if (beforeOverview) beforeOverview();
   if (state.Settings.SaveOverview) LoadOverviewText(state, preview);
 
   state.PageCount = CountPages(state.Boxes);

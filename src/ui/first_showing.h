@@ -3,6 +3,8 @@
 // page count. The headless modes show the state it leaves.
 #pragma once
 
+#include <functional>
+
 #include "platform/text_measurer.h"
 #include "ui/main_state.h"
 
@@ -10,6 +12,10 @@ namespace mirelo {
 
 // Throws DataFileError when the data file cannot be read or breaks the format,
 // and std::runtime_error when a kept overview file cannot be read.
-void PrepareFirstShowing(MainState& state, TextMeasurer& preview);
+// beforeOverview, where given, runs after the item box is composed and
+// before the kept overview is looked for: the window's place to make the
+// overview folder.
+void PrepareFirstShowing(MainState& state, TextMeasurer& preview,
+                         const std::function<void()>& beforeOverview = {});
 
 }  // namespace mirelo

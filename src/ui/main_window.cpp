@@ -8,7 +8,11 @@
 #include "compose/box_settings.h"
 #include "render/device_mapping.h"
 #include "render/page_renderer.h"
+#include "base/text_encoding.h"
+#include "compose/box_contents.h"
+#include "layout/char_placement.h"
 #include "ui/first_showing.h"
+#include "ui/overview_text.h"
 #include "ui/page_output.h"
 #include "ui/startup.h"
 
@@ -76,7 +80,8 @@ void MainWindow::FormShow() {
     state_.PrinterPpm = PrinterPixelsPerMm(printers.LogPixelsX(), printers.LogPixelsY());
 
     state_.Settings.SaveOverview = view_->SaveOverviewChecked();
-    PrepareFirstShowing(state_, *measurer_);
+    PrepareFirstShowing(state_, *measurer_, [&] { EnsureOverviewFolder(state_, *view_); });
+    view_->SetMemoText(state_.OverviewText);
 
     DrawCurrentPage();
 
@@ -100,6 +105,10 @@ bool MainWindow::FormClose() {
   state_.Settings.SaveOverview = view_->SaveOverviewChecked();
   try {
     SaveSettings(profile_, services_.Locale(), state_.Boxes, state_.Settings, settingsPath_);
+    // A run whose show step failed never loaded the kept overview: saving
+    // the field would put the placeholder over the user's text.
+    if (state_.Settings.SaveOverview && state_.ShowCompleted)
+      SaveOverviewText(state_, view_->MemoText());
   } catch (const std::exception& e) {
     view_->ShowError(ErrorBoxText(e.what()));
     return false;
@@ -133,6 +142,48 @@ void MainWindow::SpeedButton1Click() { Print(PrintAllPages); }
 void MainWindow::SpeedButton2Click() { Print(PrintCurrentPage); }
 void MainWindow::SpeedButton3Click() { Handle([&] { PreviousPage(); }); }
 void MainWindow::SpeedButton4Click() { Handle([&] { NextPage(); }); }
+void MainWindow::SpeedButton5Click() {
+  // The button's caption is the input's state.
+  Handle([&] {
+    if (overviewOpen_)
+      CloseOverviewInput();
+    else
+      OpenOverviewInput();
+  });
+}
+
+namespace {
+
+constexpr ToolButton kButtonsLockedByTheOverview[] = {
+    ToolButton::PrintAll, ToolButton::PrintCurrent, ToolButton::Previous, ToolButton::Next,
+    ToolButton::Settings};
+
+}  // namespace
+
+void MainWindow::OpenOverviewInput() {
+  view_->SetButtonCaption(ToolButton::Overview, msg::kOverviewCloseCaption);
+  overviewOpen_ = true;
+  view_->SetMemoVisible(true);
+  const std::u16string text = view_->MemoText();
+  const std::u16string placeholder = FromUtf8(msg::kOverviewPlaceholder);
+  const std::u16string_view firstLine = std::u16string_view(text).substr(0, text.find(u"\r\n"));
+  view_->FocusMemo(firstLine == placeholder);
+  for (ToolButton b : kButtonsLockedByTheOverview) view_->SetButtonEnabled(b, false);
+}
+
+void MainWindow::CloseOverviewInput() {
+  view_->SetButtonCaption(ToolButton::Overview, msg::kOverviewOpenCaption);
+  overviewOpen_ = false;
+  view_->SetMemoVisible(false);
+  state_.OverviewText = view_->MemoText();
+  if (measurer_) {
+    ComposeOverviewBox(state_.Boxes, state_.OverviewText, *measurer_, state_.ScreenPpm.x);
+    state_.PageCount = CountPages(state_.Boxes);
+    DrawCurrentPage();
+  }
+  for (ToolButton b : kButtonsLockedByTheOverview) view_->SetButtonEnabled(b, true);
+}
+
 void MainWindow::SpeedButton7Click() { view_->RequestClose(); }
 
 void MainWindow::PreviousPage() {

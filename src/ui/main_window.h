@@ -53,16 +53,21 @@ class MainWindow {
   bool FormClose();
   void FormDestroy();
 
-  void SpeedButton1Click();  // 全ページ印刷
-  void SpeedButton2Click();  // 現ページ印刷
-  void SpeedButton3Click();  // 前のページ
-  void SpeedButton4Click();  // 次のページ
-  void SpeedButton7Click();  // 閉じる
+  // The tool buttons: print all pages, print the current page, previous
+  // page, next page, open or close the overview input, close.
+  void SpeedButton1Click();
+  void SpeedButton2Click();
+  void SpeedButton3Click();
+  void SpeedButton4Click();
+  void SpeedButton5Click();
+  void SpeedButton7Click();
   void FormMouseWheelDown();
   void FormMouseWheelUp();
 
   void PreviousPage();
   void NextPage();
+  void OpenOverviewInput();
+  void CloseOverviewInput();
 
  private:
   // Runs one handler; an error ends it and is shown, and the program goes on.
@@ -78,6 +83,7 @@ class MainWindow {
   MainWindowView* view_ = nullptr;
   std::unique_ptr<TextMeasurer> measurer_;  // the preview canvas's measuring
   PreviewImage* preview_ = nullptr;         // the view's
+  bool overviewOpen_ = false;  // as SpeedButton5's caption says
 };
 
 // The text of an error box: the error's text, with a "." behind it when its

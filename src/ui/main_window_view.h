@@ -4,6 +4,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "platform/preview_image.h"
@@ -62,6 +63,13 @@ class MainWindowView {
   virtual void SetSaveOverviewChecked(bool checked) = 0;
   virtual void PlaceMemo(int left, int top) = 0;            // Memo1
   virtual void SetMemoVisible(bool visible) = 0;
+  // The overview field's text, with CR LF line breaks.
+  virtual std::u16string MemoText() const = 0;
+  virtual void SetMemoText(std::u16string_view text) = 0;
+  // Gives the overview field the keyboard focus, with its whole text
+  // selected or the caret at its end.
+  virtual void FocusMemo(bool selectAll) = 0;
+  virtual void SetMemoFontSize(int points) = 0;
 
   // A message box with one OK button, captioned with the application title;
   // returns when the user has closed it.
