@@ -111,8 +111,13 @@ QtMainWindow::QtMainWindow(MainWindow& logic, QString title)
   saveOverview_->setGeometry(504, 8, 97, 17);
   saveOverview_->setChecked(true);
 
-  MakeLabel(panel_, "Label4", Utf8(msg::kPrinterLabelCaption), 504, 32);
-  printerLabel_ = MakeLabel(panel_, "Label5", QString(), 552, 32);
+  const QLabel* printerCaption =
+      MakeLabel(panel_, "Label4", Utf8(msg::kPrinterLabelCaption), 504, 32);
+  // The printer's name stands at 552 where the caption ends before it; the
+  // Japanese faces here are wider than the form's, and the name must not
+  // cover the caption's colon.
+  printerLabel_ = MakeLabel(panel_, "Label5", QString(),
+                            std::max(552, printerCaption->geometry().right() + 2), 32);
 
   image_ = new QLabel(scrollContent_);
   image_->setObjectName(QStringLiteral("Image1"));

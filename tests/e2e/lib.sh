@@ -29,6 +29,12 @@ readonly BUTTON_CLOSE='844 20'
 
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/mirelo-e2e.XXXXXX")
 chmod 755 "$WORK"
+# The window keeps overviews beside the data file: the scenarios work on
+# copies of the samples whose overview folder is already there, so no notice
+# waits for a click and nothing is written beside the repository's samples.
+mkdir -p "$WORK/samples/Gaikyo"
+cp "$SAMPLES"/*.txt "$WORK/samples/"
+SAMPLES=$WORK/samples
 XVFB_PID=
 CUPSD_LAUNCHER=
 CUPS_QUEUE=
