@@ -1,0 +1,57 @@
+// The print settings dialog as Qt widgets: buttons, spinners with their
+// edit fields, the check box and the static labels at their design places.
+// It shows what the logic tells it and passes every click, arrow and
+// finished entry on to it.
+#pragma once
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QString>
+
+#include <array>
+
+#include "ui/settings_dialog.h"
+#include "ui/settings_dialog_view.h"
+
+namespace mirelo::qt {
+
+class QtSettingsDialog : public QDialog, public SettingsDialogView {
+ public:
+  // mainWindow is the window the dialog is centred over; title captions the
+  // message boxes. Created hidden.
+  QtSettingsDialog(SettingsDialog& logic, QWidget* mainWindow, QString title);
+
+  // SettingsDialogView
+  void ShowModal() override;
+  void Close() override;
+  void SetPrinterLabel(std::u16string_view name) override;
+  void SetSpinnerPosition(Spinner spinner, int position) override;
+  void SetGroupSpacingChecked(bool checked) override;
+  std::optional<FontChoice> ChooseFont(std::u16string_view face, int points) override;
+  void ShowMessage(std::string_view utf8) override;
+  void ShowError(std::string_view utf8) override;
+
+  // Every way of closing ends here: numbers still being typed are taken
+  // first.
+  void done(int result) override;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // The typed text of a field that the user changed since it last showed a
+  // position, handed to the logic as a finished entry.
+  void TakeEntry(Spinner spinner);
+  void Arrow(Spinner spinner, int step);
+  QLineEdit* Edit(Spinner spinner) const { return edits_[static_cast<std::size_t>(spinner)]; }
+
+  SettingsDialog& logic_;
+  QString title_;
+  QLabel* printerLabel_ = nullptr;
+  QCheckBox* groupSpacing_ = nullptr;
+  std::array<QLineEdit*, kSpinnerCount> edits_{};
+};
+
+}  // namespace mirelo::qt

@@ -1,0 +1,101 @@
+// The print settings dialog's logic: every control writes its value into
+// the MainState at once; there is nothing to confirm or cancel. It speaks to
+// its widgets through SettingsDialogView, to the main window through
+// MainWindowView (the printer label, the overview field's font size) and to
+// the printers through Printers, so the tests run it without a window.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/printers.h"
+#include "ui/main_state.h"
+#include "ui/main_window_view.h"
+#include "ui/settings_dialog_view.h"
+
+namespace mirelo {
+
+struct SpinnerRange {
+  int min, max;
+};
+
+// The range of each spinner, in the order of Spinner.
+inline constexpr std::array<SpinnerRange, kSpinnerCount> kSpinnerRanges = {{
+    {5, 10},      // UpDown1
+    {970, 1030},  // UpDown2
+    {980, 1020},  // UpDown3
+    {-100, 100},  // UpDown4
+    {-100, 100},  // UpDown5
+    {1, 15},      // UpDownPenWidth
+    {10, 25},     // UpDownTabLen
+}};
+
+inline SpinnerRange RangeOf(Spinner spinner) {
+  return kSpinnerRanges[static_cast<std::size_t>(spinner)];
+}
+
+// A position as its edit field shows it: "1,000" from 1000 on.
+std::string SpinnerText(int position);
+
+// A finished entry of an edit field: an optional sign and decimal digits,
+// ASCII or full-width, with spaces around; "," between digits is allowed as
+// the fields show it. Nothing when the text holds no number. Values far
+// beyond any range are held at ±1,000,000.
+std::optional<int> ParseSpinnerEntry(std::u16string_view text);
+
+// Whether code page 932 holds text unchanged, character for character.
+bool FitsCp932(std::u16string_view text);
+
+class SettingsDialog {
+ public:
+  SettingsDialog(MainState& state, Printers& printers, MainWindowView& mainWindow);
+  void SetView(SettingsDialogView& view) { view_ = &view; }
+
+  // The main window's "印刷設定": shows the dialog (FormShow first) and
+  // returns when it has been closed, with every change in the state. The
+  // caller then recomposes, recounts and redraws.
+  void ShowModal();
+
+  // The dialog's own handlers.
+  void FormShow();
+  void Button1Click();  // font of the overview box
+  void Button2Click();  // font of the special-notes box
+  void Button3Click();  // close
+  void Button4Click();  // printer
+  // Each stores its own spinner's position.
+  void UpDown1Click();
+  void UpDown2Click();
+  void UpDown3Click();
+  void UpDown4Click();
+  void UpDown5Click();
+  void UpDownPenWidthClick();
+  void UpDownTabLenClick();
+  void CheckBox5Click(bool checked);
+
+  // What the view reports of the spinners. An arrow (a click or an arrow
+  // key, step +1 or -1) moves the position within the range and runs that
+  // spinner's handler. A finished entry (focus lost, Enter, or the dialog
+  // closing) is brought into the range and taken as a click would take it;
+  // text with no number in it puts the position back in the field.
+  void SpinnerArrow(Spinner spinner, int step);
+  void SpinnerEntry(Spinner spinner, std::u16string_view text);
+
+  int Position(Spinner spinner) const { return positions_[static_cast<std::size_t>(spinner)]; }
+
+ private:
+  template <typename Steps>
+  void Handle(Steps steps);
+  void SetPosition(Spinner spinner, int position);
+  void Store(Spinner spinner);
+  void ChangeFont(int box);
+
+  MainState& state_;
+  Printers& printers_;
+  MainWindowView& mainWindow_;
+  SettingsDialogView* view_ = nullptr;
+  std::array<int, kSpinnerCount> positions_{};
+};
+
+}  // namespace mirelo
