@@ -177,6 +177,43 @@ TEST(MainWindow, WithoutADefaultPrinterTheShowStepStopsAndTheWindowStaysUsable) 
   EXPECT_TRUE(std::filesystem::exists(w.dir / "control.ini"));
 }
 
+TEST(MainWindow, ClosingTheSettingsDialogRecomposesAndRedrawsButLeavesTheButtons) {
+  Window w;
+  // 43 items of group 1 and one of group 2: 44 ruled lines, one page, until
+  // a blank line between the groups pushes the last one over.
+  std::string survey = "1234567000001234510000000020210415\r\n";
+  for (int i = 1; i <= 43; ++i)
+    survey += "1234567000001234510" + std::string(i < 10 ? "10" : "1") + std::to_string(i) +
+              "0001見守り。\r\n";
+  survey += "12345670000012345102010001自立。\r\n";
+  WriteBytes(w.dir / "survey.txt", survey);
+  SettingsDialog dialog(w.state, w.services.printers, w.view);
+  FakeDialogView dialogView;
+  dialog.SetView(dialogView);
+  w.logic.SetSettingsDialog(&dialog);
+  w.Show();
+  ASSERT_EQ(w.state.PageCount, 1);
+  const int drawn = w.view.drawn;
+
+  dialogView.whileOpen = [&] { dialog.CheckBox5Click(true); };
+  w.logic.SpeedButton6Click();
+  EXPECT_EQ(dialogView.shown, 1);
+  EXPECT_EQ(w.state.PageCount, 2);
+  EXPECT_FALSE(w.view.Enabled(ToolButton::Next));  // only the paging buttons move it
+  EXPECT_EQ(w.view.drawn, drawn + 1);
+
+  // Closing it again without a change gives the same boxes.
+  auto lines = [&] {
+    return std::vector{w.state.Boxes[2].LineList, w.state.Boxes[3].LineList,
+                       w.state.Boxes[10].LineList};
+  };
+  const auto before = lines();
+  dialogView.whileOpen = nullptr;
+  w.logic.SpeedButton6Click();
+  w.logic.SpeedButton6Click();
+  EXPECT_EQ(lines(), before);
+}
+
 TEST(MainWindow, TheWheelScrollsSixteenDotsATurn) {
   Window w;
   w.Show();

@@ -16,33 +16,6 @@
 namespace mirelo::test {
 namespace {
 
-class FakeDialogView : public SettingsDialogView {
- public:
-  std::u16string printerLabel;
-  std::map<Spinner, std::string> fields;  // what each edit field shows
-  bool groupSpacing = false;
-  std::optional<FontChoice> fontChoice;  // the user's answer; nothing: cancel
-  std::u16string presetFace;
-  int presetPoints = 0, fontRuns = 0, shown = 0, closes = 0;
-  std::function<void()> whileOpen;  // the user, while the dialog is shown
-  std::vector<std::string> messages, errors;
-
-  void ShowModal() override {
-    ++shown;
-    if (whileOpen) whileOpen();
-  }
-  void Close() override { ++closes; }
-  void SetPrinterLabel(std::u16string_view name) override { printerLabel = name; }
-  void SetSpinnerPosition(Spinner s, int position) override { fields[s] = SpinnerText(position); }
-  void SetGroupSpacingChecked(bool checked) override { groupSpacing = checked; }
-  std::optional<FontChoice> ChooseFont(std::u16string_view face, int points) override {
-    ++fontRuns;
-    presetFace = face, presetPoints = points;
-    return fontChoice;
-  }
-  void ShowMessage(std::string_view utf8) override { messages.emplace_back(utf8); }
-  void ShowError(std::string_view utf8) override { errors.emplace_back(utf8); }
-};
 
 // The dialog over a state read from a control.ini with the given lines.
 struct Dialog {

@@ -16,6 +16,8 @@
 #include "test_support.h"
 #include "ui/main_window.h"
 #include "ui/main_window_view.h"
+#include "ui/settings_dialog.h"
+#include "ui/settings_dialog_view.h"
 
 namespace mirelo::test {
 
@@ -161,6 +163,34 @@ class FakePrinters : public Printers {
   }
 };
 
+class FakeDialogView : public SettingsDialogView {
+ public:
+  std::u16string printerLabel;
+  std::map<Spinner, std::string> fields;  // what each edit field shows
+  bool groupSpacing = false;
+  std::optional<FontChoice> fontChoice;  // the user's answer; nothing: cancel
+  std::u16string presetFace;
+  int presetPoints = 0, fontRuns = 0, shown = 0, closes = 0;
+  std::function<void()> whileOpen;  // the user, while the dialog is shown
+  std::vector<std::string> messages, errors;
+
+  void ShowModal() override {
+    ++shown;
+    if (whileOpen) whileOpen();
+  }
+  void Close() override { ++closes; }
+  void SetPrinterLabel(std::u16string_view name) override { printerLabel = name; }
+  void SetSpinnerPosition(Spinner s, int position) override { fields[s] = SpinnerText(position); }
+  void SetGroupSpacingChecked(bool checked) override { groupSpacing = checked; }
+  std::optional<FontChoice> ChooseFont(std::u16string_view face, int points) override {
+    ++fontRuns;
+    presetFace = face, presetPoints = points;
+    return fontChoice;
+  }
+  void ShowMessage(std::string_view utf8) override { messages.emplace_back(utf8); }
+  void ShowError(std::string_view utf8) override { errors.emplace_back(utf8); }
+};
+
 class DotLocale : public LocaleInfo {
  public:
   char16_t DecimalSeparator() const override { return u'.'; }
@@ -195,6 +225,13 @@ class FakeServices : public WindowPlatform {
   void SetApplicationTitle(std::string_view utf8) override { title = utf8; }
   void ShowMessage(std::string_view utf8) override { messages.emplace_back(utf8); }
   std::filesystem::path AppDir() override { return appDir; }
+  std::unique_ptr<SettingsDialogView> CreateSettingsDialog(SettingsDialog&,
+                                                           MainWindowView&) override {
+    auto v = std::make_unique<FakeDialogView>();
+    dialog = v.get();
+    return v;
+  }
+  FakeDialogView* dialog = nullptr;  // the settings dialog made, while it lives
   std::unique_ptr<MainWindowView> CreateMainWindow(MainWindow& logic) override {
     auto v = std::make_unique<FakeView>();
     view = v.get();

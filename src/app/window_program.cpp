@@ -26,7 +26,14 @@ int RunWindowProgram(const CommandLine& line, WindowPlatform& platform) {
 
   int status = kExitOk;
   if (logic.FormCreate(appDir, line.dataPath)) {
+    SettingsDialog settings(state, platform.SystemPrinters(), *view);
+    // A child of the main window: it goes before the window does.
+    std::unique_ptr<SettingsDialogView> settingsView =
+        platform.CreateSettingsDialog(settings, *view);
+    settings.SetView(*settingsView);
+    logic.SetSettingsDialog(&settings);
     platform.RunMessageLoop(*view);
+    logic.SetSettingsDialog(nullptr);
   } else {
     status = kExitError;  // the data file is missing: no window, nothing written
   }

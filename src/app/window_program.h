@@ -9,6 +9,8 @@
 #include "app/command_line.h"
 #include "ui/main_window.h"
 #include "ui/main_window_view.h"
+#include "ui/settings_dialog.h"
+#include "ui/settings_dialog_view.h"
 
 namespace mirelo {
 
@@ -24,6 +26,9 @@ class WindowPlatform : public WindowServices {
   virtual std::filesystem::path AppDir() = 0;
   // The main window, hidden, reporting its events to logic.
   virtual std::unique_ptr<MainWindowView> CreateMainWindow(MainWindow& logic) = 0;
+  // The print settings dialog, hidden, over the main window.
+  virtual std::unique_ptr<SettingsDialogView> CreateSettingsDialog(
+      SettingsDialog& logic, MainWindowView& mainWindow) = 0;
   // Shows the main window (its show step runs) and processes events until
   // the application ends.
   virtual void RunMessageLoop(MainWindowView& mainWindow) = 0;

@@ -100,6 +100,7 @@ QtMainWindow::QtMainWindow(MainWindow& logic, QString title)
   connect(Button(ToolButton::Previous), &QToolButton::clicked, this, [this] { logic_.SpeedButton3Click(); });
   connect(Button(ToolButton::Next), &QToolButton::clicked, this, [this] { logic_.SpeedButton4Click(); });
   connect(Button(ToolButton::Overview), &QToolButton::clicked, this, [this] { logic_.SpeedButton5Click(); });
+  connect(Button(ToolButton::Settings), &QToolButton::clicked, this, [this] { logic_.SpeedButton6Click(); });
   connect(Button(ToolButton::Close), &QToolButton::clicked, this, [this] { logic_.SpeedButton7Click(); });
 
   pageLabel_ = MakeLabel(panel_, "Label1", QStringLiteral("1"), 376, 10);

@@ -15,6 +15,7 @@
 
 #include "base/messages.h"
 #include "qt/qt_main_window.h"
+#include "qt/qt_settings_dialog.h"
 #include "qt/qt_text_measurer.h"
 
 namespace mirelo::qt {
@@ -49,6 +50,12 @@ void QtWindowPlatform::ShowMessage(std::string_view utf8) {
 
 std::unique_ptr<MainWindowView> QtWindowPlatform::CreateMainWindow(MainWindow& logic) {
   return std::make_unique<QtMainWindow>(logic, title_);
+}
+
+std::unique_ptr<SettingsDialogView> QtWindowPlatform::CreateSettingsDialog(
+    SettingsDialog& logic, MainWindowView& mainWindow) {
+  return std::make_unique<QtSettingsDialog>(logic, &static_cast<QtMainWindow&>(mainWindow),
+                                            title_);
 }
 
 void QtWindowPlatform::RunMessageLoop(MainWindowView& mainWindow) {

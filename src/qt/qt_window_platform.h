@@ -29,6 +29,8 @@ class QtWindowPlatform : public WindowPlatform {
   void ShowMessage(std::string_view utf8) override;
   std::filesystem::path AppDir() override { return appDir_; }
   std::unique_ptr<MainWindowView> CreateMainWindow(MainWindow& logic) override;
+  std::unique_ptr<SettingsDialogView> CreateSettingsDialog(SettingsDialog& logic,
+                                                           MainWindowView& mainWindow) override;
   void RunMessageLoop(MainWindowView& mainWindow) override;
 
  private:

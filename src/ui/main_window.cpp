@@ -184,6 +184,19 @@ void MainWindow::CloseOverviewInput() {
   for (ToolButton b : kButtonsLockedByTheOverview) view_->SetButtonEnabled(b, true);
 }
 
+void MainWindow::SpeedButton6Click() {
+  Handle([&] {
+    if (!settingsDialog_) return;
+    settingsDialog_->ShowModal();  // every change is in the state when it returns
+    if (!measurer_) return;        // a show step that failed before the page existed
+    // Button states, the current page and its label stay as they are.
+    RecomposeAfterSettings(state_.Boxes, state_.Survey, state_.Settings.sw5, view_->MemoText(),
+                           *measurer_, state_.ScreenPpm.x);
+    state_.PageCount = CountPages(state_.Boxes);
+    DrawCurrentPage();
+  });
+}
+
 void MainWindow::SpeedButton7Click() { view_->RequestClose(); }
 
 void MainWindow::PreviousPage() {

@@ -16,6 +16,7 @@
 #include "platform/text_measurer.h"
 #include "ui/main_state.h"
 #include "ui/main_window_view.h"
+#include "ui/settings_dialog.h"
 
 namespace mirelo {
 
@@ -42,6 +43,9 @@ class MainWindow {
   MainWindow(MainState& state, WindowServices& services, ProfileStore& profile,
              std::string settingsPath);
   void SetView(MainWindowView& view) { view_ = &view; }
+  // The print settings dialog that SpeedButton6 shows; nothing while there
+  // is none.
+  void SetSettingsDialog(SettingsDialog* dialog) { settingsDialog_ = dialog; }
 
   // The create step. False when the program is to end without showing the
   // window: the data file is missing (the user has been told).
@@ -54,12 +58,14 @@ class MainWindow {
   void FormDestroy();
 
   // The tool buttons: print all pages, print the current page, previous
-  // page, next page, open or close the overview input, close.
+  // page, next page, open or close the overview input, print settings,
+  // close.
   void SpeedButton1Click();
   void SpeedButton2Click();
   void SpeedButton3Click();
   void SpeedButton4Click();
   void SpeedButton5Click();
+  void SpeedButton6Click();
   void SpeedButton7Click();
   void FormMouseWheelDown();
   void FormMouseWheelUp();
@@ -81,6 +87,7 @@ class MainWindow {
   ProfileStore& profile_;
   std::string settingsPath_;
   MainWindowView* view_ = nullptr;
+  SettingsDialog* settingsDialog_ = nullptr;
   std::unique_ptr<TextMeasurer> measurer_;  // the preview canvas's measuring
   PreviewImage* preview_ = nullptr;         // the view's
   bool overviewOpen_ = false;  // as SpeedButton5's caption says
