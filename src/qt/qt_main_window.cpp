@@ -17,19 +17,10 @@
 #include <cmath>
 
 #include "base/messages.h"
+#include "qt/qt_form_widgets.h"
 
 namespace mirelo::qt {
 namespace {
-
-QString Utf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QFont PixelFont(int pixels) {
-  QFont font(QStringLiteral("Tahoma"));
-  font.setPixelSize(pixels);
-  return font;
-}
 
 struct ButtonPlace {
   ToolButton button;
@@ -54,14 +45,6 @@ constexpr int kPanelHeight = 49;
 constexpr int kMemoWidth = 697, kMemoHeight = 81;
 constexpr int kMemoDesignLeft = 60, kMemoDesignTop = 272;
 constexpr int kLabel2Left = 328;
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int left, int top) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->move(left, top);
-  label->adjustSize();
-  return label;
-}
 
 }  // namespace
 

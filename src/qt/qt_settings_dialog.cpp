@@ -13,19 +13,10 @@
 #include <functional>
 
 #include "base/messages.h"
+#include "qt/qt_form_widgets.h"
 
 namespace mirelo::qt {
 namespace {
-
-QString Utf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QFont PixelFont(int pixels) {
-  QFont font(QStringLiteral("Tahoma"));
-  font.setPixelSize(pixels);
-  return font;
-}
 
 constexpr int kClientWidth = 486, kClientHeight = 360;
 
@@ -84,14 +75,6 @@ constexpr LabelPlace kLabels[] = {
     {"Label14", msg::kScaleYHint, 80, 296},
     {"Label11", msg::kOffsetYHint, 256, 296},
 };
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int left, int top) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->move(left, top);
-  label->adjustSize();
-  return label;
-}
 
 // Two arrow buttons stacked in the spinner's place; like the form's
 // spinners they take no focus, and held down they repeat.

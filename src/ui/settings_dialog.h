@@ -53,7 +53,7 @@ class SettingsDialog {
   SettingsDialog(MainState& state, Printers& printers, MainWindowView& mainWindow);
   void SetView(SettingsDialogView& view) { view_ = &view; }
 
-  // The main window's "印刷設定": shows the dialog (FormShow first) and
+  // The main window's settings button: shows the dialog (FormShow first) and
   // returns when it has been closed, with every change in the state. The
   // caller then recomposes, recounts and redraws.
   void ShowModal();
