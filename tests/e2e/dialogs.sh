@@ -1,0 +1,68 @@
+# shellcheck shell=bash disable=SC2034
+# Steps with the window's input field and dialogs, shared by the scenarios
+# and scripts/screenshot. Sourced after lib.sh.
+
+# SpeedButton5 lies on the page, 96,152 89x33 inside the scroll box, whose
+# top is 49 below the window's; the page starts unscrolled.
+readonly BUTTON_OVERVIEW='140 217'
+readonly BUTTON_SETTINGS='724 20'
+
+# The print settings dialog: 486 x 360, centred over the main window.
+readonly SETTINGS_CAPTION='印刷設定'
+readonly SETTINGS_SIZE='486 x 360'
+# Centres of its controls, and a spot of no control for the mouse to rest.
+readonly SETTINGS_CLOSE='423 20'
+readonly SETTINGS_NOTES_FONT='96 152'
+readonly SETTINGS_UPDOWN2_UP='169 229'
+readonly SETTINGS_EDIT4='300 235'
+readonly SETTINGS_RESTING_PLACE='470 350'
+# Qt's font dialog, in Japanese where Qt's translations are installed.
+readonly FONT_DIALOG_CAPTION='(フォントの選択|Select Font)'
+
+# The file dialog of the program's own PDF printer, which the program offers
+# where the system has no printer.
+readonly PDF_DIALOG_CAPTION='PDFファイルに保存'
+
+# type_text WINDOW TEXT : gives the window the keyboard focus and types TEXT.
+type_text() {
+  xdotool windowfocus --sync "$1" type --delay 15 "$2"
+}
+
+# print_to_own_pdf PID WINDOW "X Y" PDF : clicks a print button of the main
+# window, names the file in the PDF printer's dialog, and waits for the
+# message box that follows the job; its id is then in WINDOW.
+print_to_own_pdf() {
+  local pid=$1 window=$2 button=$3 pdf=$4
+  click "$window" "$button"
+  wait_window "$pid" "$PDF_DIALOG_CAPTION"
+  type_text "$WINDOW" "$pdf"
+  xdotool key Return
+  wait_window "$pid" "$BOX_CAPTION"
+  [ -s "$pdf" ] || fail "the PDF printer wrote no $pdf"
+}
+
+# open_settings PID WINDOW : opens the print settings dialog from the main
+# window and checks its size and place; its id is then in DIALOG.
+open_settings() {
+  local pid=$1 window=$2
+  click "$window" "$BUTTON_SETTINGS"
+  wait_window "$pid" "$SETTINGS_CAPTION"
+  DIALOG=$WINDOW
+  local main_x main_y main_w main_h
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  main_x=$X main_y=$Y main_w=$WIDTH main_h=$HEIGHT
+  eval "$(xdotool getwindowgeometry --shell "$DIALOG")"
+  [ "$WIDTH x $HEIGHT" = "$SETTINGS_SIZE" ] || fail "the settings dialog is $WIDTH x $HEIGHT, not $SETTINGS_SIZE"
+  # Centred: the same space left and right, above and below, give or take
+  # the pixel of an odd difference.
+  local dx=$(((X - main_x) - (main_x + main_w - X - WIDTH)))
+  local dy=$(((Y - main_y) - (main_y + main_h - Y - HEIGHT)))
+  ((dx >= -2 && dx <= 2 && dy >= -2 && dy <= 2)) ||
+    fail "the settings dialog at $X,$Y is not centred over the window at $main_x,$main_y ($main_w x $main_h)"
+}
+
+# close_settings PID : "閉じる" in the dialog; waits until it is gone.
+close_settings() {
+  click "$DIALOG" "$SETTINGS_CLOSE"
+  wait_for "the settings dialog to close after 閉じる" has_no_window "$1" "$SETTINGS_CAPTION"
+}

@@ -1,0 +1,155 @@
+#!/usr/bin/env bash
+# "印刷設定" opens the print settings dialog centred over the window. There
+# the special-notes font size is set in Qt's font dialog, the X scale is
+# moved by its spinner's arrow and the X offset typed into its field; after
+# "閉じる" the printed pages follow (more pages with the larger font, the
+# page shifted by the offset). The close writes the values into the
+# settings file, and the next start shows them in the dialog again.
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/dialogs.sh"
+
+sample=$SAMPLES/large-survey.txt
+ini=$WORK/control.ini
+readonly NOTES_SIZE=20
+# The fields of UpDown2 (X scale) and UpDown4 (X offset), as -crop geometry.
+readonly SHOWN_FIELDS='241x22+104+224'
+
+page_count() {
+  "$MIRELO" --ini "$1" --dump-layout "$sample" | sed -n 's/^ *"PageCount": *\([0-9]*\),*$/\1/p'
+}
+
+# ini_value FILE SECTION KEY : the value of one key of the settings file.
+ini_value() {
+  iconv -f CP932 -t UTF-8 "$1" | tr -d '\r' |
+    awk -v section="[$2]" -v key="$3" '
+      /^\[/ { inside = ($0 == section); next }
+      inside && index($0, key "=") == 1 { print substr($0, length(key) + 2); exit }'
+}
+
+# The picture of the two fields as the dialog shows them now.
+picture_fields() {
+  import -window "$DIALOG" -crop "$SHOWN_FIELDS" +repage "$1"
+}
+
+# Pictures the fields into FIELDS_SET once two pictures in a row agree, so
+# the fields have been drawn after the last key.
+fields_settled() {
+  picture_fields "$WORK/fields-now.png"
+  if [ -e "$WORK/fields-set.png" ] && cmp -s "$WORK/fields-now.png" "$WORK/fields-set.png"; then
+    return 0
+  fi
+  mv "$WORK/fields-now.png" "$WORK/fields-set.png"
+  sleep 0.3
+  return 1
+}
+
+# Whether the fields look as they did when they were set.
+fields_as_set() {
+  picture_fields "$WORK/fields-shown.png"
+  DIFFERENCE=$(compare -metric AE "$WORK/fields-set.png" "$WORK/fields-shown.png" null: 2>&1 || true)
+  [ "${DIFFERENCE%% *}" = 0 ]
+}
+
+# "x y" of the first word of page 1 of a PDF, in points.
+first_word_at() {
+  pdftotext -f 1 -l 1 -bbox "$1" - |
+    sed -n 's/.*<word xMin="\([0-9.]*\)" yMin="\([0-9.]*\)".*/\1 \2/p' | head -n 1
+}
+
+# near "X Y" "X Y" DX : whether the second point lies DX points right of the
+# first, give or take half a point.
+near() {
+  awk -v a="$1" -v b="$2" -v dx="$3" 'BEGIN {
+    split(a, p, " "); split(b, q, " ")
+    d = q[1] - p[1] - dx; e = q[2] - p[2]
+    exit !(d > -0.5 && d < 0.5 && e > -0.5 && e < 0.5) }'
+}
+
+need pdftotext pdfinfo iconv import compare
+default_pages=$(page_count "$WORK/no-settings.ini")
+[ -n "$default_pages" ] || fail "the layout dump gave no page count"
+
+start_xvfb
+isolate_program
+start_mirelo first --ini "$ini" "$sample"
+pid=$MIRELO_PID
+wait_window "$pid" "$CAPTION"
+window=$WINDOW
+open_settings "$pid" "$window"
+
+# The special-notes font: the size typed into the font dialog's size field
+# (its label's shortcut Alt+S goes there and selects the size), then OK.
+click "$DIALOG" "$SETTINGS_NOTES_FONT"
+wait_window "$pid" "$FONT_DIALOG_CAPTION"
+font_dialog=$WINDOW
+xdotool windowfocus --sync "$font_dialog" key alt+s type "$NOTES_SIZE"
+xdotool key Return
+wait_for "the font dialog to close after Return" has_no_window "$pid" "$FONT_DIALOG_CAPTION"
+
+# The X scale one step up by its arrow; the X offset typed, then Tab.
+click "$DIALOG" "$SETTINGS_UPDOWN2_UP"
+click "$DIALOG" "$SETTINGS_EDIT4"
+xdotool windowfocus --sync "$DIALOG" key ctrl+a type 25
+xdotool key Tab
+click "$DIALOG" "$SETTINGS_RESTING_PLACE"
+wait_for "the dialog's fields to be drawn" fields_settled
+close_settings "$pid"
+has_window "$pid" "$CAPTION" || fail "the main window is gone after the dialog closed"
+
+# Every page as the window now prints it.
+pdf=$WORK/printed.pdf
+print_to_own_pdf "$pid" "$window" "$BUTTON_PRINT_ALL" "$pdf"
+press_return "$WINDOW"
+wait_for "the message box to close after Return" has_no_window "$pid" "$BOX_CAPTION"
+click "$window" "$BUTTON_CLOSE"
+wait_exit "$pid"
+[ "$STATUS" -eq 0 ] || fail "mirelo ended with status $STATUS after 閉じる"
+
+# The settings file holds what was set, the rest as before.
+[ -s "$ini" ] || fail "閉じる did not write the settings file"
+for expected in Bikou.Size=$NOTES_SIZE Print.x_Bai=1.001 Print.x_offset=2.5 \
+  Print.y_Bai=1 Print.y_offset=0 Gaikyou.Size=10 Gaikyou.Line=6 Bikou.TabLen=15 Waku.Width=10 Print.sw5=0; do
+  key=${expected%%=*}
+  value=$(ini_value "$ini" "${key%%.*}" "${key#*.}")
+  [ "$key=$value" = "$expected" ] || fail "the settings file has $key=$value, not $expected"
+done
+log "the settings file holds the dialog's values (the special-notes face: $(ini_value "$ini" Bikou Font))"
+
+# The pages follow: the larger font needs more of them, and the printed ones
+# are those the settings file now gives, shifted by the offset.
+pages=$(page_count "$ini")
+((pages > default_pages)) || fail "the special-notes font of $NOTES_SIZE points left $pages page(s), $default_pages before"
+printed=$(pdfinfo "$pdf" | sed -n 's/^Pages: *//p')
+[ "$printed" = "$pages" ] || fail "the window printed $printed page(s), the settings give $pages"
+"$MIRELO" --ini "$ini" --print-pdf "$WORK/expected.pdf" "$sample" || fail "mirelo --print-pdf failed"
+sed 's/^x_offset=2.5\r$/x_offset=0\r/' "$ini" >"$WORK/no-offset.ini"
+"$MIRELO" --ini "$WORK/no-offset.ini" --print-pdf "$WORK/no-offset.pdf" "$sample" || fail "mirelo --print-pdf failed"
+at=$(first_word_at "$pdf")
+near "$(first_word_at "$WORK/expected.pdf")" "$at" 0 ||
+  fail "the printed page's first word stands at $at, not where the settings put it: $(first_word_at "$WORK/expected.pdf")"
+# 2.5 mm is 7.09 points.
+near "$(first_word_at "$WORK/no-offset.pdf")" "$at" 7.09 ||
+  fail "the printed page is not shifted 2.5 mm right: its first word at $at, without the offset at $(first_word_at "$WORK/no-offset.pdf")"
+log "the window printed $printed page(s), shifted 2.5 mm right, as the settings give"
+
+# The next start: the dialog shows the kept values, and closing it and the
+# window changes nothing in the file.
+cp "$ini" "$WORK/kept.ini"
+start_mirelo second --ini "$ini" "$sample"
+pid=$MIRELO_PID
+wait_window "$pid" "$CAPTION"
+window=$WINDOW
+open_settings "$pid" "$window"
+click "$DIALOG" "$SETTINGS_RESTING_PLACE"
+deadline=$((SECONDS + WAIT_LIMIT))
+until fields_as_set; do
+  ((SECONDS < deadline)) ||
+    fail "the dialog shows other X scale and offset fields than were set ($DIFFERENCE pixels differ)"
+  sleep 0.2
+done
+close_settings "$pid"
+click "$window" "$BUTTON_CLOSE"
+wait_exit "$pid"
+[ "$STATUS" -eq 0 ] || fail "the second run ended with status $STATUS after 閉じる"
+cmp "$WORK/kept.ini" "$ini" >&2 || fail "opening and closing the dialog changed the settings file"
+log "PASSED: the dialog's font size, scale and offset took effect, were kept and shown again"
