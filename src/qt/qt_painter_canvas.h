@@ -4,12 +4,17 @@
 
 #include <QBrush>
 #include <QFont>
-#include <QFontMetrics>
+#include <QGlyphRun>
+#include <QImage>
 #include <QPainter>
 #include <QPen>
 #include <QPoint>
 
-#include <optional>
+#include <map>
+#include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "platform/canvas.h"
 #include "render/device_mapping.h"
@@ -44,14 +49,37 @@ class QtPainterCanvas : public Canvas {
   int PhysicalOffsetY() const override { return facts_.physicalOffsetY; }
 
  private:
+  // A text as this device draws it in one font: the glyphs that QPainter's
+  // text layout gives it, placed from the start of its baseline, and the
+  // width of its cell.
+  struct DrawnText {
+    std::vector<QGlyphRun> runs;
+    int advance = 0;
+  };
+  // One face and size on this device, made once and kept with the texts
+  // drawn in it, so that a character drawn again is not laid out again.
+  struct CanvasFont {
+    QFont font;
+    int ascent = 0;
+    int height = 0;
+    std::unordered_map<std::u16string, DrawnText> texts;
+  };
+
+  CanvasFont& FontFor(std::u16string_view faceName, int pointSize);
+  const DrawnText& Drawn(std::u16string_view text);
+  const QImage& Bitmap(std::string_view resourceName);
+
   QPainter& painter_;
   DeviceFacts facts_;
   QPen pen_;
   QBrush brush_;
-  QFont font_;
-  std::optional<QFontMetrics> metrics_;  // of font_ on this device, for every text cell
+  std::map<std::pair<std::u16string, int>, CanvasFont> fonts_;
+  CanvasFont* font_ = nullptr;  // the font set last
   int pointSize_ = 0;
   QPoint current_;
+  // The page bitmaps, loaded once: a PDF then holds each image once and
+  // every page refers to it.
+  std::map<std::string, QImage, std::less<>> bitmaps_;
 };
 
 }  // namespace mirelo::qt

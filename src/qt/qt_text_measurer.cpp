@@ -113,15 +113,56 @@ QtTextMeasurer::QtTextMeasurer(int dotsPerInch, bool fastPrefixWidths)
 }
 
 void QtTextMeasurer::SetFont(std::u16string_view faceName, int pointSize) {
-  font_ = FormFont(faceName, pointSize);
-  metrics_.emplace(font_, &device_);
+  const auto key = std::make_pair(std::u16string(faceName), pointSize);
+  auto it = fonts_.find(key);
+  if (it == fonts_.end()) {
+    QFont font = FormFont(faceName, pointSize);
+    QFontMetrics metrics(font, &device_);
+    it = fonts_.emplace(key, MeasuringFont{std::move(font), std::move(metrics), {}, {}, {}}).first;
+  }
+  font_ = &it->second;
   pointSize_ = pointSize;
 }
 
 int QtTextMeasurer::FontHeight() const { return CharacterHeight(pointSize_, dpi_); }
 
 int QtTextMeasurer::TextWidth(std::u16string_view text) {
-  return metrics_->horizontalAdvance(ToQString(text));
+  if (!fast_) return font_->metrics.horizontalAdvance(ToQString(text));
+  auto [it, made] = font_->widths.try_emplace(std::u16string(text), 0);
+  if (made) it->second = font_->metrics.horizontalAdvance(ToQString(text));
+  return it->second;
+}
+
+// Prefixes shorter than this are not looked up among the measured texts.
+constexpr std::size_t kRecallKey = 8;
+
+bool QtTextMeasurer::Recall(std::u16string_view text, std::vector<int>& widths) const {
+  if (text.size() < kRecallKey) return false;
+  const auto it = font_->byStart.find(std::u16string(text.substr(0, kRecallKey)));
+  if (it == font_->byStart.end()) return false;
+  for (auto at = it->second.rbegin(); at != it->second.rend(); ++at) {
+    const MeasuredText& seen = font_->measured[*at];
+    if (!std::u16string_view(seen.text).starts_with(text)) continue;
+    widths.assign(seen.widths.begin(), seen.widths.begin() + static_cast<std::ptrdiff_t>(text.size()));
+    return true;
+  }
+  return false;
+}
+
+void QtTextMeasurer::Remember(std::u16string_view text, const std::vector<int>& widths) {
+  if (text.size() < kRecallKey) return;
+  font_->byStart[std::u16string(text.substr(0, kRecallKey))].push_back(font_->measured.size());
+  font_->measured.push_back({std::u16string(text), widths});
+}
+
+void QtTextMeasurer::PrefixWidths(std::u16string_view text, std::vector<int>& widths) {
+  if (!fast_) {
+    TextMeasurer::PrefixWidths(text, widths);
+    return;
+  }
+  if (Recall(text, widths)) return;
+  MeasurePrefixes(text, widths);
+  Remember(text, widths);
 }
 
 // A prefix measured alone and the same prefix inside the shaped line have
@@ -143,14 +184,17 @@ int QtTextMeasurer::TextWidth(std::u16string_view text) {
 //   anywhere else inside what the layout takes as one character.
 // All other prefixes are measured alone. Sums of advances are exact (fixed
 // point), so equal advances give equal sums and equal rounding.
-void QtTextMeasurer::PrefixWidths(std::u16string_view text, std::vector<int>& widths) {
+void QtTextMeasurer::MeasurePrefixes(std::u16string_view text, std::vector<int>& widths) {
   const qsizetype n = static_cast<qsizetype>(text.size());
   const QString s = ToQString(text);
-  if (!fast_ || n < 2 || !PlainText(s)) {
+  if (n < 2 || !PlainText(s)) {
     TextMeasurer::PrefixWidths(text, widths);
     return;
   }
-  QTextLayout layout(s, font_, &device_);
+  QTextLayout layout(s, font_->font, &device_);
+  // Keep the shaped glyphs after the line is laid out; otherwise asking for
+  // glyph runs or positions shapes the text again.
+  layout.setCacheEnabled(true);
   QTextOption option;
   option.setWrapMode(QTextOption::NoWrap);
   layout.setTextOption(option);
