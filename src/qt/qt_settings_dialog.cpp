@@ -214,13 +214,19 @@ void QtSettingsDialog::SetGroupSpacingChecked(bool checked) { groupSpacing_->set
 std::optional<FontChoice> QtSettingsDialog::ChooseFont(std::u16string_view face, int points) {
   QFont initial(QString::fromUtf16(face.data(), static_cast<qsizetype>(face.size())));
   initial.setPointSize(std::clamp(points, 1, 1000));
-  bool ok = false;
-  const QFont font = QFontDialog::getFont(&ok, initial, this);
-  if (!ok) return std::nullopt;
+  QFontDialog dialog(initial, this);
+  // The form's faces are names that this system knows only through their
+  // stand-ins, so the dialog opens on another family. Where the user leaves
+  // that family as it is, the face stays the box's own.
+  const QString offered = dialog.currentFont().family();
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  const QFont font = dialog.selectedFont();
   // The face and the size only; style and effects stay the form's.
   const double size = font.pointSizeF();
   const int whole = size > 0 ? static_cast<int>(std::lround(size)) : points;
-  return FontChoice{font.family().toStdU16String(), std::clamp(whole, 1, 1000)};
+  const std::u16string chosen =
+      font.family() == offered ? std::u16string(face) : font.family().toStdU16String();
+  return FontChoice{chosen, std::clamp(whole, 1, 1000)};
 }
 
 void QtSettingsDialog::ShowMessage(std::string_view utf8) {
