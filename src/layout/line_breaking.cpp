@@ -11,10 +11,13 @@ namespace mirelo {
 namespace {
 
 // Prefix widths of the remaining text, in dots. A measurer with a fast
-// PrefixWidths measures a stretch of the text at once: first as much as a
-// line of full-width characters in the form's boxes takes, then, if the line
-// runs on, all it can reach. Otherwise each prefix is measured when the loop
-// reaches it, so nothing past the break is measured.
+// PrefixWidths measures a stretch of the text at once: first as much as most
+// lines of the form's boxes take (a line of full-width characters, or one
+// with some half-width ones among them), then, if the line runs on, all it
+// can reach. Every unit measured past the break is measured again for the
+// next line, and a line that outruns the first stretch is measured twice.
+// Otherwise each prefix is measured when the loop reaches it, so nothing
+// past the break is measured.
 class PrefixWidthSource {
  public:
   PrefixWidthSource(TextMeasurer& measurer, std::u16string_view text)
@@ -35,7 +38,7 @@ class PrefixWidthSource {
   }
 
  private:
-  static constexpr std::size_t kFirstStretch = 64;
+  static constexpr std::size_t kFirstStretch = 80;
 
   void Measure(std::size_t units) {
     // A stretch that ended inside a character would hand the measurer half
