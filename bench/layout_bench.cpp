@@ -2,13 +2,9 @@
 // measured prefix by prefix and with the fast prefix widths, and prints how
 // many times faster the fast way is. Breaking and placing every line both
 // ways gives the same lines and positions (the tests hold them to it); only
-// the time differs.
-#include <QGuiApplication>
-
+// the time differs. bench_main.cpp prints the ratio.
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-#include <map>
 #include <random>
 #include <string>
 #include <vector>
@@ -53,10 +49,10 @@ std::vector<std::u16string> SurveyItems() {
 }
 
 // Composes box 3 from every item and places every line, as the first page
-// drawn after composition and then every further page do.
+// drawn after composition and then every further page do, on a measurer
+// that has measured nothing before.
 void LayOut(benchmark::State& state, bool fast) {
   const std::vector<std::u16string> items = SurveyItems();
-  qt::QtTextMeasurer measurer(kDpi, fast);
   BoxTable boxes;
   InitBoxTable(boxes);
   SetDefaultBoxes(boxes);
@@ -65,6 +61,9 @@ void LayOut(benchmark::State& state, bool fast) {
   CharPositions positions;
   std::size_t lines = 0;
   for (auto _ : state) {
+    // A measurer of its own for every composition, as a run starts with:
+    // nothing measured before counts.
+    qt::QtTextMeasurer measurer(kDpi, fast);
     boxes[3].LineList.clear();
     for (const std::u16string& item : items) FillBox(boxes, 3, item, measurer, kPpm);
     for (const std::u16string& line : box.LineList) {
@@ -82,36 +81,4 @@ void BM_LayoutFast(benchmark::State& state) { LayOut(state, true); }
 BENCHMARK(BM_LayoutPrefixByPrefix)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_LayoutFast)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
-// Keeps the time of one iteration of each benchmark for the ratio.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs) {
-      if (run.iterations == 0 || run.run_type != Run::RT_Iteration) continue;
-      // The name without its arguments ("/min_time:2.000").
-      const std::string name = run.benchmark_name();
-      seconds[name.substr(0, name.find('/'))] = run.real_accumulated_time / double(run.iterations);
-    }
-  }
-  std::map<std::string, double> seconds;
-};
-
 }  // namespace
-
-int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  static char arg0[] = "mirelo_bench", platformOpt[] = "-platform", offscreen[] = "offscreen";
-  char* qtArgv[] = {arg0, platformOpt, offscreen, nullptr};
-  int qtArgc = 3;
-  QGuiApplication app(qtArgc, qtArgv);
-
-  RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  const auto slow = reporter.seconds.find("BM_LayoutPrefixByPrefix");
-  const auto fast = reporter.seconds.find("BM_LayoutFast");
-  if (slow != reporter.seconds.end() && fast != reporter.seconds.end() && fast->second > 0)
-    std::printf("Layout of 1,000 items: prefix by prefix / fast = %.1f\n", slow->second / fast->second);
-  benchmark::Shutdown();
-  return 0;
-}

@@ -1,5 +1,6 @@
-// Drawing the form: one page on the preview bitmap, and the larger sample
-// printed to PDF through the printer path, each reported per page.
+// Drawing the form: one page of the larger sample on the preview bitmap, and
+// a survey of 1,000 items (31 pages) printed to PDF through the printer path,
+// each reported per page.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -7,6 +8,7 @@
 #include <string>
 
 #include "qt/qt_locale.h"
+#include "thousand_items.h"
 #include "qt/qt_preview_image.h"
 #include "qt/qt_printer_job.h"
 #include "qt/qt_text_measurer.h"
@@ -33,12 +35,10 @@ class NoSettings : public ProfileStore {
   }
 };
 
-MainState LargeSurvey(TextMeasurer& preview) {
+MainState Survey(const std::filesystem::path& data, TextMeasurer& preview) {
   NoSettings settings;
   qt::QtLocaleInfo locale;
   MainState state;
-  const std::filesystem::path data =
-      std::filesystem::path(MIRELO_SOURCE_DIR) / "samples" / "large-survey.txt";
   CreateMainState(state, std::filesystem::temp_directory_path(), data.string(), settings, locale,
                   std::nullopt, std::nullopt);
   state.Settings.SaveOverview = false;
@@ -54,9 +54,23 @@ benchmark::Counter PerPage(int pages) {
                                        benchmark::Counter::kInvert);
 }
 
+MainState LargeSample(TextMeasurer& preview) {
+  return Survey(std::filesystem::path(MIRELO_SOURCE_DIR) / "samples" / "large-survey.txt", preview);
+}
+
+MainState ThousandItems(TextMeasurer& preview) {
+  const std::filesystem::path data =
+      std::filesystem::temp_directory_path() / "mirelo-bench-1000-items.txt";
+  bench::WriteThousandItemSurvey(data);
+  MainState state = Survey(data, preview);
+  std::error_code ec;
+  std::filesystem::remove(data, ec);
+  return state;
+}
+
 void BM_DrawPreviewPage(benchmark::State& bench) {
   qt::QtTextMeasurer preview(kScreenDpi);
-  const MainState state = LargeSurvey(preview);
+  const MainState state = LargeSample(preview);
   const int width = RoundHalfEven(210 * state.ScreenPpm.x);
   const int height = RoundHalfEven(297 * state.ScreenPpm.y);
   for (auto _ : bench) {
@@ -69,7 +83,7 @@ void BM_DrawPreviewPage(benchmark::State& bench) {
 
 void BM_PrintLargeSurveyToPdf(benchmark::State& bench) {
   qt::QtTextMeasurer preview(kScreenDpi);
-  const MainState state = LargeSurvey(preview);
+  const MainState state = ThousandItems(preview);
   const std::filesystem::path pdf =
       std::filesystem::temp_directory_path() / "mirelo-bench-print.pdf";
   for (auto _ : bench) {
