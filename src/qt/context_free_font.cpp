@@ -3,8 +3,10 @@
 #include <QSet>
 #include <QString>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <vector>
 #include <string_view>
 
 namespace mirelo::qt {
@@ -142,6 +144,10 @@ bool CollectLigatures(TableReader& t, qsizetype sub, QSet<int>& components, QSet
 // from a substitution, and the caller has ruled those out.
 bool CharactersOf(const QRawFont& font, const QSet<int>& glyphs, QSet<char32_t>& joiners) {
   TableReader t(font.fontTable("cmap"));
+  // In order, so that each run of glyphs of a group is found by search
+  // rather than by a walk over all of them.
+  std::vector<std::uint32_t> sorted(glyphs.begin(), glyphs.end());
+  std::sort(sorted.begin(), sorted.end());
   const auto see = [&](char32_t cp, int glyph) {
     if (glyphs.contains(glyph)) joiners.insert(cp);
   };
@@ -176,10 +182,9 @@ bool CharactersOf(const QRawFont& font, const QSet<int>& glyphs, QSet<char32_t>&
       for (std::uint32_t g = 0; g < groups && t.ok(); ++g) {
         const qsizetype group = sub + 16 + 12 * qsizetype(g);
         const std::uint32_t first = t.U32(group), last = t.U32(group + 4), glyph = t.U32(group + 8);
-        for (int target : glyphs) {
-          if (std::uint32_t(target) >= glyph && std::uint32_t(target) - glyph <= last - first)
-            see(first + (std::uint32_t(target) - glyph), target);
-        }
+        for (auto it = std::lower_bound(sorted.begin(), sorted.end(), glyph);
+             it != sorted.end() && *it - glyph <= last - first; ++it)
+          see(first + (*it - glyph), static_cast<int>(*it));
       }
     } else {
       return false;  // a mapping this check does not read
