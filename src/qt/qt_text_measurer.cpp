@@ -135,18 +135,33 @@ int QtTextMeasurer::TextWidth(std::u16string_view text) {
 
 // Prefixes shorter than this are not looked up among the measured texts.
 constexpr std::size_t kRecallKey = 8;
+// Line breaking never measures a line's last character, so the last line of
+// a text is a measured text and one character more: a few units at most.
+constexpr std::size_t kRecallTail = 4;
 
-bool QtTextMeasurer::Recall(std::u16string_view text, std::vector<int>& widths) const {
+bool QtTextMeasurer::Recall(std::u16string_view text, std::vector<int>& widths) {
   if (text.size() < kRecallKey) return false;
   const auto it = font_->byStart.find(std::u16string(text.substr(0, kRecallKey)));
   if (it == font_->byStart.end()) return false;
+  const MeasuredText* head = nullptr;  // the longest measured text that text begins with
   for (auto at = it->second.rbegin(); at != it->second.rend(); ++at) {
     const MeasuredText& seen = font_->measured[*at];
-    if (!std::u16string_view(seen.text).starts_with(text)) continue;
-    widths.assign(seen.widths.begin(), seen.widths.begin() + static_cast<std::ptrdiff_t>(text.size()));
-    return true;
+    if (std::u16string_view(seen.text).starts_with(text)) {
+      widths.assign(seen.widths.begin(),
+                    seen.widths.begin() + static_cast<std::ptrdiff_t>(text.size()));
+      return true;
+    }
+    if (text.starts_with(seen.text) && text.size() - seen.text.size() <= kRecallTail &&
+        (!head || seen.text.size() > head->text.size()))
+      head = &seen;
   }
-  return false;
+  if (!head) return false;
+  // The widths kept for the head, and the few prefixes after it measured alone.
+  widths = head->widths;
+  for (std::size_t k = head->text.size() + 1; k <= text.size(); ++k)
+    widths.push_back(TextWidth(text.substr(0, k)));
+  Remember(text, widths);  // a page drawn again finds the whole line
+  return true;
 }
 
 void QtTextMeasurer::Remember(std::u16string_view text, const std::vector<int>& widths) {

@@ -62,8 +62,9 @@ class QtTextMeasurer : public TextMeasurer {
   // The shaping of the font of a glyph run, read once per font engine.
   const FontShaping& ShapingOf(const QRawFont& font);
   // The widths of every prefix of text, if text is a prefix of a text
-  // measured before in the current font.
-  bool Recall(std::u16string_view text, std::vector<int>& widths) const;
+  // measured before in the current font, or one with a short tail after it
+  // (whose prefixes are then measured alone).
+  bool Recall(std::u16string_view text, std::vector<int>& widths);
   void Remember(std::u16string_view text, const std::vector<int>& widths);
   void MeasurePrefixes(std::u16string_view text, std::vector<int>& widths);
 
