@@ -94,8 +94,13 @@ class FakeView : public MainWindowView {
   void SetMemoText(std::u16string_view text) override { memoText = text; }
   void FocusMemo(bool selectAll) override { memoFocusSelectsAll = selectAll; }
   void SetMemoFontSize(int points) override { memoFontSize = points; }
-  void ShowMessage(std::string_view utf8) override { messages.emplace_back(utf8); }
+  void ShowMessage(std::string_view utf8) override {
+    messages.emplace_back(utf8);
+    if (messageLog) messageLog->emplace_back(utf8);
+  }
   void ShowError(std::string_view utf8) override { errors.emplace_back(utf8); }
+  // Where the boxes are also written down, to outlive the view.
+  std::vector<std::string>* messageLog = nullptr;
 };
 
 // A print job that keeps its pages as draw logs.
@@ -234,6 +239,7 @@ class FakeServices : public WindowPlatform {
   FakeDialogView* dialog = nullptr;  // the settings dialog made, while it lives
   std::unique_ptr<MainWindowView> CreateMainWindow(MainWindow& logic) override {
     auto v = std::make_unique<FakeView>();
+    v->messageLog = &messages;
     view = v.get();
     logic_ = &logic;
     return v;

@@ -33,6 +33,14 @@ bool InstanceLock::TryTake(std::string_view title) {
   // O_NOFOLLOW: a link planted in a shared folder must not lead elsewhere.
   fd_ = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, S_IRUSR | S_IWUSR);
   if (fd_ < 0) return true;
+  // In the shared temporary folder another user could hold a file of this
+  // name open; only a file of the user's own is a lock.
+  struct stat info {};
+  if (fstat(fd_, &info) != 0 || info.st_uid != getuid()) {
+    close(fd_);
+    fd_ = -1;
+    return true;
+  }
   if (flock(fd_, LOCK_EX | LOCK_NB) == 0) return true;
   const bool held = errno == EWOULDBLOCK;
   close(fd_);

@@ -118,6 +118,8 @@ QtMainWindow::QtMainWindow(MainWindow& logic, QString title)
   pale.setColor(QPalette::Base, QColor(255, 255, 136));
   memo_->setPalette(pale);
   memo_->setPlainText(Utf8(msg::kOverviewPlaceholder));
+  // The form switches the input method to hiragana here. Qt has no hint for
+  // that: the field leaves the input method on, and its mode to the user.
 
   // A wheel turn anywhere in the window scrolls the page, as the window's
   // own wheel handlers decide.
@@ -300,10 +302,14 @@ void QtMainWindow::resizeEvent(QResizeEvent* event) {
 bool QtMainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Wheel && watched->isWidgetType() &&
       static_cast<QWidget*>(watched)->window() == this && isEnabled()) {
+    // Only the turns of the wheel are the window's; a sideways touchpad
+    // scroll goes on to the scroll box.
     const QPoint turn = static_cast<QWheelEvent*>(event)->angleDelta();
-    if (turn.y() < 0) logic_.FormMouseWheelDown();
-    if (turn.y() > 0) logic_.FormMouseWheelUp();
-    return true;
+    if (turn.y() != 0) {
+      if (turn.y() < 0) logic_.FormMouseWheelDown();
+      if (turn.y() > 0) logic_.FormMouseWheelUp();
+      return true;
+    }
   }
   return QWidget::eventFilter(watched, event);
 }

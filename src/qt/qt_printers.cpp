@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPageSize>
@@ -100,7 +101,9 @@ std::unique_ptr<PrintJob> QtPrinters::CreateJob() {
           nullptr, QString::fromUtf8(msg::kOwnPdfPrinterName), QString(),
           QString::fromUtf8(msg::kPdfFileFilter));
       if (path.isEmpty()) return nullptr;
-      return QtPrinterJob::ForPdf(path.toStdString(), kOwnPdfDpi, 0, 0);
+      // A name typed without an ending gets the PDF's.
+      const QString file = QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".pdf") : path;
+      return QtPrinterJob::ForPdf(file.toStdString(), kOwnPdfDpi, 0, 0);
     }
     case Current::None:
       break;

@@ -28,10 +28,10 @@ struct MainState {
   // was read in during this run, if it was read.
   std::u16string OverviewText;
   std::optional<TextEncoding> OverviewEncoding;
-  // The show step ran to its end: the data was read and page 1 drawn. A run
-  // whose show step failed never loaded the kept overview, so it must not
-  // save over it at close.
-  bool ShowCompleted = false;
+  // The show step got past looking for the kept overview (and loading it
+  // where the save option was on). A run whose show step failed before that
+  // never loaded it, so it must not save over it at close.
+  bool OverviewLookedFor = false;
 };
 
 }  // namespace mirelo

@@ -82,6 +82,7 @@ void MainWindow::FormShow() {
     state_.Settings.SaveOverview = view_->SaveOverviewChecked();
     PrepareFirstShowing(state_, *measurer_, [&] { EnsureOverviewFolder(state_, *view_); });
     view_->SetMemoText(state_.OverviewText);
+    state_.OverviewLookedFor = true;
 
     DrawCurrentPage();
 
@@ -91,7 +92,6 @@ void MainWindow::FormShow() {
     view_->SetMemoVisible(false);
     view_->PlaceMemo(static_cast<int>(15 * state_.ScreenPpm.x) + imageLeft,
                      static_cast<int>(49 * state_.ScreenPpm.y) + imageTop);
-    state_.ShowCompleted = true;
   });
 }
 
@@ -107,7 +107,7 @@ bool MainWindow::FormClose() {
     SaveSettings(profile_, services_.Locale(), state_.Boxes, state_.Settings, settingsPath_);
     // A run whose show step failed never loaded the kept overview: saving
     // the field would put the placeholder over the user's text.
-    if (state_.Settings.SaveOverview && state_.ShowCompleted)
+    if (state_.Settings.SaveOverview && state_.OverviewLookedFor)
       SaveOverviewText(state_, view_->MemoText());
   } catch (const std::exception& e) {
     view_->ShowError(ErrorBoxText(e.what()));
