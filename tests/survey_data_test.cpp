@@ -163,6 +163,19 @@ TEST(SurveyData, GroupSpacingIsIdempotentAndRemovable) {
   EXPECT_TRUE(empty.empty());
 }
 
+// Found by fuzzing: on a line shorter than the group columns the mark moved
+// into them, so that applying the marks again found a new group and marked
+// the line before it as well.
+TEST(SurveyData, GroupSpacingOnLinesShorterThanTheGroupColumnsIsIdempotent) {
+  const std::u16string shortLine = u"123456700000123";  // 15 characters
+  ItemList once = {kHeader, shortLine, shortLine, Item(u"0201", u"三")};
+  ApplyGroupSpacing(once);
+  EXPECT_EQ(once, (ItemList{kHeader, shortLine, shortLine + kMark, Item(u"0201", u"三")}));
+  ItemList twice = once;
+  ApplyGroupSpacing(twice);
+  EXPECT_EQ(twice, once);
+}
+
 TEST(SurveyData, EveryLineBreakFormAndEveryByteOrderMarkGiveTheSameList) {
   const std::string crlf = test::ReadBytes(kWorkedExample);
   const SurveyData expected = Parse(crlf, true);

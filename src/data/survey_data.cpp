@@ -31,6 +31,14 @@ std::optional<int> Digits(std::u16string_view s) {
   return v;
 }
 
+// The group columns of an item line. A spacing mark at its end is no part
+// of them: on a line shorter than the columns the mark would otherwise move
+// into them, and applying the marks again would then find a new group there.
+std::u16string GroupOf(std::u16string_view line) {
+  if (EndsWith(line, kGroupSpacingMark)) line.remove_suffix(kGroupSpacingMark.size());
+  return Columns(line, 19, 20);
+}
+
 bool IsLeapYear(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
 
 bool IsCalendarDate(const CalendarDate& d) {
@@ -110,9 +118,9 @@ void MergeContinuationLines(ItemList& items) {
 
 void ApplyGroupSpacing(ItemList& items) {
   if (items.size() < 2) return;
-  std::u16string prevGroup = Columns(items[1], 19, 20);
+  std::u16string prevGroup = GroupOf(items[1]);
   for (std::size_t i = 2; i < items.size(); ++i) {
-    std::u16string group = Columns(items[i], 19, 20);
+    std::u16string group = GroupOf(items[i]);
     if (group == prevGroup) continue;
     prevGroup = std::move(group);
     if (!EndsWith(items[i - 1], kGroupSpacingMark)) items[i - 1] += kGroupSpacingMark;
