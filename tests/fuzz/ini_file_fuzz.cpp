@@ -24,21 +24,13 @@
 #include "data/ini_file.h"
 #include "data/settings.h"
 #include "fake_text_measurer.h"
+#include "fuzz_check.h"
 #include "layout/box_table.h"
 #include "layout/char_placement.h"
 
 namespace {
 
 using namespace mirelo;
-
-// A failed check names itself and ends the run, which keeps the input.
-#define Check(condition)                                                        \
-  do {                                                                          \
-    if (!(condition)) {                                                         \
-      std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #condition); \
-      std::abort();                                                             \
-    }                                                                           \
-  } while (false)
 
 class Locale : public LocaleInfo {
  public:

@@ -15,21 +15,13 @@
 
 #include "base/text_encoding.h"
 #include "fake_text_measurer.h"
+#include "fuzz_check.h"
 #include "layout/box_table.h"
 #include "layout/line_breaking.h"
 
 namespace {
 
 using namespace mirelo;
-
-// A failed check names itself and ends the run, which keeps the input.
-#define Check(condition)                                                        \
-  do {                                                                          \
-    if (!(condition)) {                                                         \
-      std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #condition); \
-      std::abort();                                                             \
-    }                                                                           \
-  } while (false)
 
 // The fake's widths, looked up in a table rather than a map: measuring every
 // prefix anew is what the slow way does, and it is most of the run time.

@@ -10,20 +10,12 @@
 #include "compose/box_contents.h"
 #include "data/survey_data.h"
 #include "fake_text_measurer.h"
+#include "fuzz_check.h"
 #include "layout/box_table.h"
 #include "layout/char_placement.h"
 #include "layout/line_breaking.h"
 
 namespace {
-
-// A failed check names itself and ends the run, which keeps the input.
-#define Check(condition)                                                        \
-  do {                                                                          \
-    if (!(condition)) {                                                         \
-      std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #condition); \
-      std::abort();                                                             \
-    }                                                                           \
-  } while (false)
 
 void LoadAndCompose(std::string_view bytes, bool sw5) {
   using namespace mirelo;
