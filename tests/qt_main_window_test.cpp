@@ -18,14 +18,7 @@ namespace {
 
 TEST(QtMainWindow, ControlsStandWhereTheFormPutsThemAndClicksReachTheLogic) {
   TempDir dir;
-  // 100 one-line items: three pages.
-  std::string survey = "1234567000001234510000000020210415\r\n";
-  for (int i = 0; i < 100; ++i) {
-    char code[8];
-    std::snprintf(code, sizeof code, "%02d%02d", 1 + i / 50, 1 + i % 50);
-    survey += std::string("123456700000123451") + code + "0001abc\r\n";
-  }
-  WriteBytes(dir / "survey.txt", survey);
+  WriteBytes(dir / "survey.txt", Survey(100));  // three pages
   // With its overview folder, so that no notice waits for a click.
   std::filesystem::create_directory(dir / "Gaikyo");
   FakeServices services;

@@ -3,6 +3,7 @@
 // measure with fixed widths. The logic itself runs for real.
 #pragma once
 
+#include <cstdio>
 #include <map>
 #include <memory>
 #include <optional>
@@ -20,6 +21,17 @@
 #include "ui/settings_dialog_view.h"
 
 namespace mirelo::test {
+
+// A survey of n one-line items in distinct groups: 44 ruled lines a page.
+inline std::string Survey(int items) {
+  std::string text = "\xEF\xBB\xBF" "1234567000001234510000000020210415\r\n";
+  for (int i = 0; i < items; ++i) {
+    char code[24];
+    std::snprintf(code, sizeof code, "%02d%02d", 1 + i / 50, 1 + i % 50);
+    text += std::string("123456700000123451") + code + "0001見守りが必要。\r\n";
+  }
+  return text;
+}
 
 class RecordingPreview : public PreviewImage {
  public:
