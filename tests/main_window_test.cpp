@@ -19,7 +19,7 @@ struct Window {
   FakeServices services;
   FakeView view;
   MainState state;
-  IniFile profile{dir / "control.ini"};
+  IniFile profile{dir / "control.ini", Files()};
   MainWindow logic{state, services, profile, (dir / "control.ini").string()};
 
   explicit Window(int items = 1) {
@@ -249,7 +249,7 @@ TEST(MainWindow, ASettingsFileThatCannotBeWrittenKeepsTheWindowOpen) {
   WriteBytes(dir / "not-a-folder", "");
   const std::filesystem::path ini = dir / "not-a-folder" / "control.ini";
   Window w;
-  IniFile profile(ini);
+  IniFile profile(ini, Files());
   MainWindow logic(w.state, w.services, profile, ini.string());
   logic.SetView(w.view);
   ASSERT_TRUE(logic.FormCreate(w.dir.path(), (w.dir / "survey.txt").string()));

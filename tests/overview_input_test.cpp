@@ -28,7 +28,7 @@ struct Window {
   FakeServices services;
   FakeView view;
   MainState state;
-  IniFile profile{dir / "control.ini"};
+  IniFile profile{dir / "control.ini", Files()};
   MainWindow logic{state, services, profile, (dir / "control.ini").string()};
 
   Window() {

@@ -23,7 +23,7 @@ TEST(QtMainWindow, ControlsStandWhereTheFormPutsThemAndClicksReachTheLogic) {
   std::filesystem::create_directory(dir / "Gaikyo");
   FakeServices services;
   MainState state;
-  IniFile profile(dir / "control.ini");
+  IniFile profile(dir / "control.ini", Files());
   MainWindow logic(state, services, profile, (dir / "control.ini").string());
   qt::QtMainWindow window(logic, QStringLiteral("ミレロ"));
   logic.SetView(window);

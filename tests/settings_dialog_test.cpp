@@ -28,7 +28,7 @@ struct Dialog {
 
   explicit Dialog(const std::string& ini = "") {
     WriteBytes(dir / "control.ini", ini);
-    IniFile profile(dir / "control.ini");
+    IniFile profile(dir / "control.ini", Files());
     SetDefaultBoxes(state.Boxes);
     LoadSettings(profile, DotLocale(), state.Boxes, state.Settings, 0, 0);
     state.PrinterPpm = PrinterPixelsPerMm(600, 600);

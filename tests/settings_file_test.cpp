@@ -20,6 +20,7 @@
 namespace mirelo {
 namespace {
 
+using test::Files;
 using test::ReadBytes;
 using test::TempDir;
 using test::WriteBytes;
@@ -89,7 +90,7 @@ BoxTable DefaultBoxes() {
 
 TEST(IniFile, CreatesTheFileWithItsSectionAndKey) {
   TempDir dir;
-  IniFile ini(dir / "control.ini");
+  IniFile ini(dir / "control.ini", Files());
   ASSERT_TRUE(ini.WriteString(u"Waku", u"Width", u"10"));
   EXPECT_EQ(ReadBytes(dir / "control.ini"), "[Waku]\r\nWidth=10\r\n");
   EXPECT_EQ(dir.Entries(), std::set<std::string>{"control.ini"});  // no temporary left behind
@@ -109,7 +110,7 @@ TEST(IniFile, ReplacesAValueInPlaceAndLeavesEveryOtherLineByteForByte) {
       "[Bikou]\r\n"
       "Size=9\r\n";
   WriteBytes(dir / "control.ini", before);
-  IniFile ini(dir / "control.ini");
+  IniFile ini(dir / "control.ini", Files());
   ASSERT_TRUE(ini.WriteString(u"Gaikyou", u"Size", u"12"));
   EXPECT_EQ(ReadBytes(dir / "control.ini"),
             "; \x83\x52\x83\x81\x83\x93\x83\x67\r\n"
@@ -126,7 +127,7 @@ TEST(IniFile, ReplacesAValueInPlaceAndLeavesEveryOtherLineByteForByte) {
 TEST(IniFile, AddsAMissingKeyAtTheEndOfItsSection) {
   TempDir dir;
   WriteBytes(dir / "control.ini", "[Bikou]\r\nSize=9\r\nFont=x\r\n\r\n[Print]\r\nsw5=0\r\n");
-  IniFile ini(dir / "control.ini");
+  IniFile ini(dir / "control.ini", Files());
   ASSERT_TRUE(ini.WriteString(u"Bikou", u"TabLen", u"15"));
   EXPECT_EQ(ReadBytes(dir / "control.ini"),
             "[Bikou]\r\nSize=9\r\nFont=x\r\nTabLen=15\r\n\r\n[Print]\r\nsw5=0\r\n");
@@ -135,7 +136,7 @@ TEST(IniFile, AddsAMissingKeyAtTheEndOfItsSection) {
 TEST(IniFile, AddsAMissingSectionAtTheEndOfTheFile) {
   TempDir dir;
   WriteBytes(dir / "control.ini", "[PrintForm]\r\nTop=1\r\n");
-  IniFile ini(dir / "control.ini");
+  IniFile ini(dir / "control.ini", Files());
   ASSERT_TRUE(ini.WriteString(u"Hozon", u"option", u"1"));
   EXPECT_EQ(ReadBytes(dir / "control.ini"), "[PrintForm]\r\nTop=1\r\n[Hozon]\r\noption=1\r\n");
 }
@@ -144,7 +145,7 @@ TEST(IniFile, MatchesSectionAndKeyNamesWithoutRegardToCase) {
   TempDir dir;
   const std::string head = "[Other]\r\nx_bai=9\r\n[print]\r\nY_BAI=3\r\n";
   WriteBytes(dir / "control.ini", head + "X_BAI=0.5\r\n");
-  IniFile ini(dir / "control.ini");
+  IniFile ini(dir / "control.ini", Files());
   EXPECT_EQ(ini.ReadString(u"Print", u"x_Bai"), u"0.5");
   EXPECT_EQ(ini.ReadString(u"PRINT", u"y_bai"), u"3");
   EXPECT_EQ(ini.ReadString(u"Print", u"z_Bai"), std::nullopt);
@@ -161,7 +162,7 @@ TEST(IniFile, MatchesSectionAndKeyNamesWithoutRegardToCase) {
 
 TEST(IniFile, KeepsCodePage932TextAndReadsItBackUnchanged) {
   TempDir dir;
-  IniFile ini(dir / "control.ini");
+  IniFile ini(dir / "control.ini", Files());
   ASSERT_TRUE(ini.WriteString(u"Gaikyou", u"Font", u"ＭＳ Ｐゴシック"));
   EXPECT_EQ(ReadBytes(dir / "control.ini"), "[Gaikyou]\r\nFont=" + kMsPGothic932 + "\r\n");
   EXPECT_EQ(ini.ReadString(u"Gaikyou", u"Font"), u"ＭＳ Ｐゴシック");
@@ -176,7 +177,7 @@ TEST(IniFile, KeepsCodePage932TextAndReadsItBackUnchanged) {
 
 TEST(IniFile, TellsAMissingFileSectionOrKeyFromAnEmptyValue) {
   TempDir dir;
-  IniFile ini(dir / "control.ini");
+  IniFile ini(dir / "control.ini", Files());
   EXPECT_EQ(ini.ReadString(u"Gaikyou", u"Font"), std::nullopt);
   EXPECT_FALSE(std::filesystem::exists(dir / "control.ini"));  // reading creates nothing
 
@@ -189,7 +190,7 @@ TEST(IniFile, TellsAMissingFileSectionOrKeyFromAnEmptyValue) {
 
 TEST(IniFile, AValueWithLineBreaksCannotAddLinesOrSections) {
   TempDir dir;
-  IniFile ini(dir / "control.ini");
+  IniFile ini(dir / "control.ini", Files());
   ASSERT_TRUE(ini.WriteString(u"Bikou", u"Font", u"Evil\r\n[Print]\r\nsw5=1"));
   ASSERT_TRUE(ini.WriteString(u"Gaikyou", u"Font", u"a\rb\nc\td\x1A" u"e"));
   const std::string bytes = ReadBytes(dir / "control.ini");
@@ -221,7 +222,7 @@ TEST(IniFile, AWriteThatFailsLeavesTheFileExactlyAsItWas) {
     SCOPED_TRACE("the disk fills while the new content is written");
     TempDir dir;
     WriteBytes(dir / "control.ini", before);
-    IniFile ini(dir / "control.ini");
+    IniFile ini(dir / "control.ini", Files());
     bool written = true;
     {
       FileSizeLimit limit(before.size());
@@ -235,7 +236,7 @@ TEST(IniFile, AWriteThatFailsLeavesTheFileExactlyAsItWas) {
     SCOPED_TRACE("the settings file's folder is a file");
     TempDir dir;
     WriteBytes(dir / "notafolder", before);
-    IniFile ini(dir / "notafolder" / "control.ini");
+    IniFile ini(dir / "notafolder" / "control.ini", Files());
     EXPECT_FALSE(ini.WriteString(u"Print", u"y_Bai", u"1"));
     EXPECT_EQ(ReadBytes(dir / "notafolder"), before);
     EXPECT_EQ(dir.Entries(), std::set<std::string>{"notafolder"});
@@ -246,7 +247,7 @@ TEST(IniFile, AFolderInTheFilesPlaceReadsAsMissingAndIsNeverWrittenOver) {
   TempDir dir;
   std::filesystem::create_directory(dir / "control.ini");
   WriteBytes(dir / "control.ini" / "inside", "x");
-  IniFile ini(dir / "control.ini");
+  IniFile ini(dir / "control.ini", Files());
   EXPECT_EQ(ini.ReadString(u"Waku", u"Width"), std::nullopt);
   EXPECT_FALSE(ini.WriteString(u"Waku", u"Width", u"10"));
   EXPECT_TRUE(std::filesystem::is_directory(dir / "control.ini"));
@@ -266,7 +267,7 @@ TEST(IniFile, AFolderInTheFilesPlaceReadsAsMissingAndIsNeverWrittenOver) {
 
 TEST(Settings, FirstRunTakesTheDefaultsAndCloseWritesTheFifteenKeysInOrder) {
   TempDir dir;
-  IniFile ini(dir / "control.ini");
+  IniFile ini(dir / "control.ini", Files());
   FakeLocale locale(u'.');
   BoxTable boxes = DefaultBoxes();
   PrintSettings settings;
@@ -436,7 +437,7 @@ TEST(Settings, SignsSpacesExponentsAndHexInBothReaders) {
   WriteBytes(dir / "control.ini",
              "[Print]\r\nx_offset=+-0.5\r\ny_offset=+-1\r\nx_Bai=+0.5\r\n"
              "[Gaikyou]\r\nLine=-+1\r\n[Waku]\r\nWidth=+0x8\r\n");
-  IniFile ini(dir / "control.ini");
+  IniFile ini(dir / "control.ini", Files());
   BoxTable boxes = DefaultBoxes();
   PrintSettings settings;
   LoadSettings(ini, FakeLocale(u'.'), boxes, settings, 0, 0);
@@ -451,7 +452,7 @@ TEST(Settings, FractionsDoNotCrossLocalesWithAnotherSeparatorButWholeValuesDo) {
   for (auto [writeSep, readSep] : {std::pair{u',', u'.'}, std::pair{u'.', u','}}) {
     SCOPED_TRACE(std::string("written with ") + static_cast<char>(writeSep));
     TempDir dir;
-    IniFile ini(dir / "control.ini");
+    IniFile ini(dir / "control.ini", Files());
     BoxTable boxes = DefaultBoxes();
     PrintSettings settings;
     settings.Top = settings.Left = 0;
@@ -503,7 +504,7 @@ TEST(Settings, ALongFaceNameIsCutAt31BytesOnACharacterBoundaryAndWrittenBackCut)
   for (const Case& c : cases) {
     SCOPED_TRACE(ToUtf8(c.name));
     TempDir dir;
-    IniFile ini(dir / "control.ini");
+    IniFile ini(dir / "control.ini", Files());
     ASSERT_TRUE(ini.WriteString(u"Bikou", u"Font", c.name));
     BoxTable boxes = DefaultBoxes();
     PrintSettings settings;
@@ -551,7 +552,7 @@ TEST(Settings, ASaveThatCannotWriteNamesTheFileAndKeepsTheKeysWrittenBefore) {
     TempDir dir;
     WriteBytes(dir / "exe-folder", "a file\r\n");
     const std::filesystem::path path = dir / "exe-folder" / "control.ini";
-    IniFile ini(path);
+    IniFile ini(path, Files());
     BoxTable boxes = DefaultBoxes();
     PrintSettings settings;
     try {
@@ -566,7 +567,7 @@ TEST(Settings, ASaveThatCannotWriteNamesTheFileAndKeepsTheKeysWrittenBefore) {
     SCOPED_TRACE("the disk fills half-way through the keys");
     TempDir dir;
     const std::filesystem::path path = dir / "control.ini";
-    IniFile ini(path);
+    IniFile ini(path, Files());
     BoxTable boxes = DefaultBoxes();
     PrintSettings settings;
     LoadSettings(ini, FakeLocale(u'.'), boxes, settings, 514, 189);

@@ -16,6 +16,8 @@
 #include <string_view>
 #include <vector>
 
+#include "qt/posix_file_store.h"
+
 namespace mirelo::test {
 
 class TempDir {
@@ -49,6 +51,12 @@ class TempDir {
  private:
   std::filesystem::path path_;
 };
+
+// The file store the program writes through; it holds no state.
+inline FileStore& Files() {
+  static qt::PosixFileStore store;
+  return store;
+}
 
 inline std::string ReadBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);

@@ -234,6 +234,7 @@ class FakeServices : public WindowPlatform {
     return std::make_unique<FakeTextMeasurer>();
   }
   Printers& SystemPrinters() override { return printers; }
+  FileStore& Files() override { return test::Files(); }
 
   bool TakeInstanceLock(std::string_view) override {
     lockAsked = true;

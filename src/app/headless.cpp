@@ -5,7 +5,6 @@
 #include <stdexcept>
 
 #include "app/dump_layout.h"
-#include "base/atomic_file.h"
 #include "base/format_message.h"
 #include "base/messages.h"
 #include "data/ini_file.h"
@@ -31,7 +30,7 @@ void WritePreviewPng(const CommandLine& line, const MainState& state, HeadlessPl
 }
 
 void WriteDrawLog(const CommandLine& line, const MainState& state, TextMeasurer& preview,
-                  int screenDpi) {
+                  int screenDpi, FileStore& files) {
   const bool printer = line.target != u'D';
   DeviceFacts facts = printer ? DeviceFacts{line.printerDpi, line.printerDpi, line.printerMarginX,
                                             line.printerMarginY}
@@ -40,7 +39,7 @@ void WriteDrawLog(const CommandLine& line, const MainState& state, TextMeasurer&
   RenderPage(line.target, line.page, state, canvas, preview);
   std::string text;
   for (const std::string& l : canvas.Lines()) text += l + "\n";
-  if (!ReplaceFileAtomically(line.outputPath, text))
+  if (!files.ReplaceFile(line.outputPath, text))
     throw std::runtime_error(FormatMessage(msg::kCannotWrite, line.outputPath));
 }
 
@@ -65,7 +64,7 @@ int RunHeadless(const CommandLine& line, HeadlessPlatform& platform, std::ostrea
                 std::ostream& err) {
   std::filesystem::path iniPath =
       line.iniPath ? std::filesystem::path(*line.iniPath) : platform.AppDir() / kSettingsFileName;
-  IniFile profile(iniPath);
+  IniFile profile(iniPath, platform.Files());
 
   // An output over the data file or the settings file would destroy what
   // the user owns; the headless modes only ever write their own output.
@@ -114,7 +113,7 @@ int RunHeadless(const CommandLine& line, HeadlessPlatform& platform, std::ostrea
         WritePreviewPng(line, state, platform, *preview, screenDpi);
         return kExitOk;
       case RunMode::DrawLog:
-        WriteDrawLog(line, state, *preview, screenDpi);
+        WriteDrawLog(line, state, *preview, screenDpi, platform.Files());
         return kExitOk;
       default:
         break;

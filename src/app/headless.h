@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/command_line.h"
+#include "platform/file_store.h"
 #include "platform/locale_info.h"
 #include "platform/preview_image.h"
 #include "platform/print_job.h"
@@ -32,6 +33,8 @@ class HeadlessPlatform {
   // whose printable area starts marginX, marginY dots into the paper.
   virtual std::unique_ptr<PrintJob> CreatePdfJob(const std::filesystem::path& path, int dpi,
                                                  int marginX, int marginY) = 0;
+  // Where the outputs written from bytes (the draw log) go.
+  virtual FileStore& Files() = 0;
 };
 
 inline constexpr int kExitOk = 0;

@@ -18,7 +18,7 @@ int RunWindowProgram(const CommandLine& line, WindowPlatform& platform) {
   const std::filesystem::path appDir = platform.AppDir();
   const std::filesystem::path settingsPath =
       line.iniPath ? std::filesystem::path(*line.iniPath) : appDir / kSettingsFileName;
-  IniFile profile(settingsPath);
+  IniFile profile(settingsPath, platform.Files());
   MainState state;
   MainWindow logic(state, platform, profile, settingsPath.string());
   std::unique_ptr<MainWindowView> view = platform.CreateMainWindow(logic);

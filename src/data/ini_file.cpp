@@ -6,7 +6,6 @@
 #include <system_error>
 #include <vector>
 
-#include "base/atomic_file.h"
 #include "base/file_bytes.h"
 #include "base/text_encoding.h"
 
@@ -147,7 +146,7 @@ bool IniFile::WriteString(std::u16string_view section, std::u16string_view key,
     bytes += line;
     bytes += "\r\n";
   }
-  return ReplaceFileAtomically(path_, bytes);
+  return files_.ReplaceFile(path_, bytes);
 }
 
 }  // namespace mirelo

@@ -1,18 +1,18 @@
 // control.ini: an INI file in code page 932 with CR LF line ends, read and
-// written one key at a time. Each write replaces the whole file atomically
-// (a temporary file beside it, then a rename), so a failed write leaves the
-// file as it was.
+// written one key at a time. Each write replaces the whole file through the
+// file store, so a failed write or a power cut leaves the file as it was.
 #pragma once
 
 #include <filesystem>
 
+#include "platform/file_store.h"
 #include "platform/profile_store.h"
 
 namespace mirelo {
 
 class IniFile : public ProfileStore {
  public:
-  explicit IniFile(std::filesystem::path path) : path_(std::move(path)) {}
+  IniFile(std::filesystem::path path, FileStore& files) : path_(std::move(path)), files_(files) {}
 
   std::optional<std::u16string> ReadString(std::u16string_view section,
                                            std::u16string_view key) override;
@@ -23,6 +23,7 @@ class IniFile : public ProfileStore {
 
  private:
   std::filesystem::path path_;
+  FileStore& files_;
 };
 
 }  // namespace mirelo

@@ -2,7 +2,6 @@
 
 #include "base/format_message.h"
 #include "base/messages.h"
-#include "base/atomic_file.h"
 #include "base/file_bytes.h"
 
 namespace mirelo {
@@ -38,8 +37,8 @@ std::string OverviewFileBytes(std::u16string_view text, std::optional<TextEncodi
 }
 
 void WriteOverviewFile(const std::filesystem::path& path, std::u16string_view text,
-                       std::optional<TextEncoding> readAs) {
-  if (!ReplaceFileAtomically(path, OverviewFileBytes(text, readAs)))
+                       std::optional<TextEncoding> readAs, FileStore& files) {
+  if (!files.ReplaceFile(path, OverviewFileBytes(text, readAs)))
     throw OverviewFileError(FormatMessage(msg::kOverviewCannotWrite, path.string()));
 }
 

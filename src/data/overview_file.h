@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "base/text_encoding.h"
+#include "platform/file_store.h"
 
 namespace mirelo {
 
@@ -34,10 +35,11 @@ std::u16string ToCrLf(std::u16string_view text);
 // that nothing the user typed turns into "?".
 std::string OverviewFileBytes(std::u16string_view text, std::optional<TextEncoding> readAs);
 
-// Replaces the overview file at path whole or not at all. Throws
-// OverviewFileError when it cannot be written; the old file then stays.
+// Replaces the overview file at path whole or not at all, through files.
+// Throws OverviewFileError when it cannot be written; the old file then
+// stays.
 void WriteOverviewFile(const std::filesystem::path& path, std::u16string_view text,
-                       std::optional<TextEncoding> readAs);
+                       std::optional<TextEncoding> readAs, FileStore& files);
 
 // The overview file decoded by its byte-order mark (code page 932 without
 // one), with CR LF line breaks; nothing when there is no such file. Throws

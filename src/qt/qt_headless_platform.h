@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "app/headless.h"
+#include "qt/posix_file_store.h"
 #include "qt/qt_locale.h"
 
 namespace mirelo::qt {
@@ -20,9 +21,11 @@ class QtHeadlessPlatform : public HeadlessPlatform {
                                                    int dpi) override;
   std::unique_ptr<PrintJob> CreatePdfJob(const std::filesystem::path& path, int dpi, int marginX,
                                          int marginY) override;
+  FileStore& Files() override { return files_; }
 
  private:
   QtLocaleInfo locale_;
+  PosixFileStore files_;
   std::filesystem::path appDir_;
 };
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <stdexcept>
 
-#include "base/atomic_file.h"
+#include "qt/posix_file_store.h"
 #include "base/format_message.h"
 #include "base/messages.h"
 
@@ -39,13 +39,14 @@ const QImage& QtPreviewImage::Image() {
 }
 
 void QtPreviewImage::SavePng(const std::filesystem::path& path) {
-  const std::optional<std::filesystem::path> temp = CreateTempFileBeside(path);
+  PosixFileStore files;
+  const std::optional<std::filesystem::path> temp = files.CreateTempFileBeside(path);
   const bool saved = temp && Image().save(QString::fromStdString(temp->string()), "PNG");
   if (!saved) {
     std::error_code ec;
     if (temp) std::filesystem::remove(*temp, ec);
   }
-  if (!saved || !CommitTempFile(*temp, path))
+  if (!saved || !files.CommitTempFile(*temp, path))
     throw std::runtime_error(FormatMessage(msg::kCannotWrite, path.string()));
 }
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <utility>
 
-#include "base/atomic_file.h"
+#include "qt/posix_file_store.h"
 #include "base/format_message.h"
 #include "base/messages.h"
 
@@ -35,7 +35,7 @@ QtPrinterJob::QtPrinterJob(std::unique_ptr<QPrinter> owned, std::filesystem::pat
 
 std::unique_ptr<QtPrinterJob> QtPrinterJob::ForPdf(const std::filesystem::path& path,
                                                    int dotsPerInch, int marginX, int marginY) {
-  const std::optional<std::filesystem::path> temp = CreateTempFileBeside(path);
+  const std::optional<std::filesystem::path> temp = PosixFileStore().CreateTempFileBeside(path);
   if (!temp) throw std::runtime_error(FormatMessage(msg::kCannotWrite, path.string()));
   auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
   printer->setOutputFormat(QPrinter::PdfFormat);
@@ -88,7 +88,7 @@ void QtPrinterJob::End() {
   if (pdfTemp_) {
     const std::filesystem::path temp = *std::exchange(pdfTemp_, std::nullopt);
     if (!ended) RemoveQuietly(temp);
-    if (!ended || !CommitTempFile(temp, *pdfPath_))
+    if (!ended || !PosixFileStore().CommitTempFile(temp, *pdfPath_))
       throw std::runtime_error(FormatMessage(msg::kCannotWrite, pdfPath_->string()));
   } else if (!ended) {
     throw std::runtime_error(FormatMessage(msg::kPrintStartFailed, OutputName()));

@@ -8,6 +8,7 @@
 
 #include "app/window_program.h"
 #include "qt/instance_lock.h"
+#include "qt/posix_file_store.h"
 #include "qt/qt_locale.h"
 #include "qt/qt_printers.h"
 
@@ -22,6 +23,7 @@ class QtWindowPlatform : public WindowPlatform {
   int ScreenDpi() override;
   std::unique_ptr<TextMeasurer> CreatePreviewMeasurer(int dotsPerInch) override;
   Printers& SystemPrinters() override { return printers_; }
+  FileStore& Files() override { return files_; }
 
   // WindowPlatform
   bool TakeInstanceLock(std::string_view title) override { return lock_.TryTake(title); }
@@ -38,6 +40,7 @@ class QtWindowPlatform : public WindowPlatform {
   InstanceLock lock_;
   QtLocaleInfo locale_;
   QtPrinters printers_;
+  PosixFileStore files_;
   QString title_;
 };
 

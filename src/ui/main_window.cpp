@@ -108,7 +108,7 @@ bool MainWindow::FormClose() {
     // A run whose show step failed never loaded the kept overview: saving
     // the field would put the placeholder over the user's text.
     if (state_.Settings.SaveOverview && state_.OverviewLookedFor)
-      SaveOverviewText(state_, view_->MemoText());
+      SaveOverviewText(state_, view_->MemoText(), services_.Files());
   } catch (const std::exception& e) {
     view_->ShowError(ErrorBoxText(e.what()));
     return false;

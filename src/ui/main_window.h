@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/file_store.h"
 #include "platform/locale_info.h"
 #include "platform/preview_image.h"
 #include "platform/printers.h"
@@ -29,6 +30,8 @@ class WindowServices {
   virtual int ScreenDpi() = 0;
   virtual std::unique_ptr<TextMeasurer> CreatePreviewMeasurer(int dotsPerInch) = 0;
   virtual Printers& SystemPrinters() = 0;
+  // Where the kept overview is written.
+  virtual FileStore& Files() = 0;
 };
 
 // The design places of the window, in pixels at 96 dots per inch.

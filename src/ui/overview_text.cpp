@@ -24,8 +24,8 @@ void LoadOverviewText(MainState& state, TextMeasurer& preview) {
   ComposeOverviewBox(state.Boxes, state.OverviewText, preview, state.ScreenPpm.x);
 }
 
-void SaveOverviewText(const MainState& state, std::u16string_view text) {
-  WriteOverviewFile(OverviewFilePath(state.DataFilePath), text, state.OverviewEncoding);
+void SaveOverviewText(const MainState& state, std::u16string_view text, FileStore& files) {
+  WriteOverviewFile(OverviewFilePath(state.DataFilePath), text, state.OverviewEncoding, files);
 }
 
 }  // namespace mirelo

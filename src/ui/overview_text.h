@@ -5,6 +5,7 @@
 
 #include <string_view>
 
+#include "platform/file_store.h"
 #include "platform/text_measurer.h"
 #include "ui/main_state.h"
 #include "ui/main_window_view.h"
@@ -23,6 +24,6 @@ void LoadOverviewText(MainState& state, TextMeasurer& preview);
 
 // Writes text, the input field's, to the overview file in the encoding it was
 // read in. Throws OverviewFileError when it cannot be written.
-void SaveOverviewText(const MainState& state, std::u16string_view text);
+void SaveOverviewText(const MainState& state, std::u16string_view text, FileStore& files);
 
 }  // namespace mirelo

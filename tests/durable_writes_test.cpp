@@ -1,0 +1,80 @@
+// Replacing a user's file must survive a power cut: the new file reaches the
+// disk before it is renamed over the old one, and the folder after. The
+// order of the system calls is watched with strace on the real executable;
+// the file store itself is checked directly.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "test_support.h"
+
+namespace mirelo::test {
+namespace {
+
+// The strace lines (with -y, descriptors shown with their paths) that flush
+// or rename, in order.
+std::vector<std::string> SyncsAndRenames(const std::filesystem::path& log) {
+  std::vector<std::string> lines;
+  std::istringstream in(ReadBytes(log));
+  for (std::string line; std::getline(in, line);)
+    if (line.find("fsync(") != std::string::npos || line.find("rename") != std::string::npos)
+      lines.push_back(line);
+  return lines;
+}
+
+TEST(DurableWrites, EveryHeadlessOutputIsFlushedBeforeItsRenameAndTheFolderAfter) {
+  if (RunTool({"strace", "-V"}, ".").status != 0) GTEST_SKIP() << "strace is not installed";
+  const std::string sample = std::string(MIRELO_SOURCE_DIR) + "/samples/worked-example.txt";
+  for (const std::string mode : {"--draw-log", "--print-pdf", "--preview-png"}) {
+    SCOPED_TRACE(mode);
+    TempDir dir;
+    const std::filesystem::path out = dir / "out";
+    WriteBytes(out, "the old output");
+    const RunResult r = RunTool({"strace", "-f", "-y", "-qq", "-o", (dir / "trace").string(), "-e",
+                                 "trace=fsync,fdatasync,rename,renameat,renameat2",
+                                 MIRELO_EXECUTABLE, mode, out.string(), sample},
+                                dir.path());
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::vector<std::string> calls = SyncsAndRenames(dir / "trace");
+
+    const std::string folder = dir.path().string();
+    const std::regex syncOfTemp("fsync\\(\\d+<" + folder + "/out\\.mirelo-\\d+\\.tmp>\\) = 0");
+    const std::regex renameOver("rename.*\"" + folder + "/out\\.mirelo-\\d+\\.tmp\".*\"" + folder +
+                                "/out\".* = 0");
+    const std::regex syncOfFolder("fsync\\(\\d+<" + folder + ">\\) = 0");
+    std::size_t i = 0;
+    for (const std::regex* step : {&syncOfTemp, &renameOver, &syncOfFolder}) {
+      while (i < calls.size() && !std::regex_search(calls[i], *step)) ++i;
+      EXPECT_LT(i, calls.size()) << "a step missing or out of order in:\n"
+                                 << ReadBytes(dir / "trace");
+    }
+    EXPECT_NE(ReadBytes(out), "the old output");
+  }
+}
+
+TEST(DurableWrites, TheFileStoreKeepsPermissionsAndLeavesNothingBehindOnFailure) {
+  TempDir dir;
+  const std::filesystem::path file = dir / "control.ini";
+  WriteBytes(file, "old");
+  ASSERT_EQ(::chmod(file.c_str(), 0640), 0);
+  ASSERT_TRUE(Files().ReplaceFile(file, "new"));
+  EXPECT_EQ(ReadBytes(file), "new");
+  struct stat st;
+  ASSERT_EQ(::stat(file.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+
+  // A folder in the file's place: the rename fails, the folder stays, and
+  // the temporary file is gone.
+  std::filesystem::create_directory(dir / "taken");
+  EXPECT_FALSE(Files().ReplaceFile(dir / "taken", "new"));
+  EXPECT_TRUE(std::filesystem::is_directory(dir / "taken"));
+  EXPECT_FALSE(Files().ReplaceFile(dir / "no-such-folder" / "x", "new"));
+  EXPECT_EQ(dir.Entries(), (std::set<std::string>{"control.ini", "taken"}));
+}
+
+}  // namespace
+}  // namespace mirelo::test
