@@ -1,6 +1,7 @@
 // Millimetres to device dots on screen and printer: scale, offsets, the
 // printer's unprintable margin, and rounding of halves to even.
 #include <cfenv>
+#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -77,6 +78,33 @@ TEST(DeviceMapping, HalvesGoToTheEvenNeighbour) {
     EXPECT_EQ(RoundHalfEven(2.6), 3);
   }
   std::fesetround(saved);
+}
+
+TEST(DeviceMapping, ScalesAndOffsetsThatCannotWorkAreTakenAsNoCorrection) {
+  const double nan = std::nan(""), inf = HUGE_VAL;
+  const struct {
+    double scale, offset;
+    double usedScale, usedOffset;
+  } cases[] = {
+      {0.95, -0.3, 0.95, -0.3},  // a calibration beyond the dialog's range still works
+      {0.5, 297.0, 0.5, 297.0},  {2.0, -297.0, 2.0, -297.0},
+      {0.0, 1e7, 1.0, 0.0},      {-1.0, -1e7, 1.0, 0.0},
+      {0.49, 297.1, 1.0, 0.0},   {2.01, nan, 1.0, 0.0},
+      {nan, inf, 1.0, 0.0},      {inf, -inf, 1.0, 0.0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.scale << " " << c.offset);
+    const DeviceMapping screen = ScreenMapping({4, 4}, c.scale, c.scale, c.offset, c.offset);
+    EXPECT_EQ(screen.x_Bai, c.usedScale);
+    EXPECT_EQ(screen.y_Bai, c.usedScale);
+    EXPECT_EQ(screen.OffsetX, c.usedOffset);
+    EXPECT_EQ(screen.OffsetY, c.usedOffset);
+    // The printer's margin still comes off a repaired offset.
+    const DeviceMapping printer = PrinterMapping({4, 4}, c.scale, c.scale, c.offset, c.offset, 8, 4);
+    EXPECT_EQ(printer.x_Bai, c.usedScale);
+    EXPECT_EQ(printer.OffsetX, c.usedOffset - 2);
+    EXPECT_EQ(printer.OffsetY, c.usedOffset - 1);
+  }
 }
 
 }  // namespace

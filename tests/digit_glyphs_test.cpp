@@ -194,11 +194,18 @@ TEST(NumberRow, CellsWithoutAnAsciiDigitStayEmpty) {
   }
 }
 
-TEST(NumberRow, HugeFramePenWidthDoesNotOverflow) {
+TEST(NumberRow, AFrameWidthOutsideOneToAHundredDotsIsHeldThere) {
   DeviceMapping printer = PrinterMapping(PrinterPixelsPerMm(600, 600), 1.0, 1.0, 0.0, 0.0, 0, 0);
-  RowCalls row = DrawRow(printer, u"0123456789", true, 2147483647);
-  EXPECT_EQ(row.strokePen, "pen 2147483647");
-  EXPECT_EQ(row.outlinePen, "pen 2147483647");
+  const struct {
+    int width;
+    const char *stroke, *outline;
+  } cases[] = {{2147483647, "pen 200", "pen 100"}, {-2147483647 - 1, "pen 2", "pen 1"},
+               {0, "pen 2", "pen 1"},              {15, "pen 30", "pen 15"}};
+  for (const auto& c : cases) {
+    RowCalls row = DrawRow(printer, u"0123456789", true, c.width);
+    EXPECT_EQ(row.strokePen, c.stroke) << c.width;
+    EXPECT_EQ(row.outlinePen, c.outline) << c.width;
+  }
 }
 
 TEST(IsTenAsciiDigits, OnlyExactlyTenAsciiDigits) {

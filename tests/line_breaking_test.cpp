@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "fake_text_measurer.h"
+#include "data/settings.h"
 #include "layout/box_table.h"
 #include "layout/line_breaking.h"
 #include "layout/text_clusters.h"
@@ -127,9 +128,6 @@ TEST(FillBoxTest, ACharacterWiderThanTheBoxGoesOnALineOfItsOwn) {
       {"every character wider than the box", u"ABC", 5, 0, {u"A", u"τB", u"τC"}},
       {"a wide one among narrow ones", u"ABWCD", 30, 0, {u"AB", u"τW", u"τCD"}},
       {"a wide pair", u"A𠮷B", 15, 0, {u"A", u"τ𠮷", u"τB"}},
-      // A TabPos beyond the width makes every TabMark too wide: the break
-      // before one puts a TabMark in front of it. The text still ends.
-      {"TabPos beyond the width", u"AτBτC", 30, 40, {u"A", u"ττB", u"ττC"}},
   };
   for (const auto& c : cases) {
     test::FakeTextMeasurer m;
@@ -138,6 +136,15 @@ TEST(FillBoxTest, ACharacterWiderThanTheBoxGoesOnALineOfItsOwn) {
     m.widths[U'𠮷'] = 20;
     EXPECT_EQ(Show(Fill(c.text, c.width, c.tabPos, &m)), Show(c.lines)) << c.name;
     EXPECT_EQ(m.halfPairMeasurements, 0) << c.name;
+  }
+}
+
+TEST(FillBoxTest, ATabPosOutsideTheBoxCountsAsTheDefaultNumberColumn) {
+  const std::u16string text = u"( 1 - 1 )τ見守りが必要。τ[改行]τ歩行は自立。";
+  for (double tabPos : {-1.0, 60.0, 1e300, std::nan("")}) {
+    test::FakeTextMeasurer m, d;
+    EXPECT_EQ(Show(Fill(text, 60, tabPos, &m)), Show(Fill(text, 60, kDefaultNotesTabLen, &d)))
+        << tabPos;
   }
 }
 

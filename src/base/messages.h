@@ -13,6 +13,7 @@ inline constexpr char kDataUnreadable[] = "データファイルを読み込め�
 inline constexpr char kDataEmpty[] = "データファイルが空です: %s";
 inline constexpr char kHeaderTooShort[] = "データファイルの見出し行が34文字に足りません: %s";
 inline constexpr char kBadSurveyDate[] = "データファイルの調査日が正しい日付ではありません: %s";
+inline constexpr char kDataTooLarge[] = "データファイルが大きすぎます（4 MB まで）: %s";
 
 // The overview input's text until a kept overview is loaded or the user types.
 inline constexpr char kOverviewPlaceholder[] = "概況をここに入力";
@@ -20,6 +21,7 @@ inline constexpr char kOverviewPlaceholder[] = "概況をここに入力";
 // path).
 inline constexpr char kOverviewUnreadable[] = "概況ファイルを読み込めません: %s";
 inline constexpr char kOverviewCannotWrite[] = "概況ファイルに書き込めません: %s";
+inline constexpr char kOverviewTooLarge[] = "概況ファイルが大きすぎます（4 MB まで）: %s";
 // Before the folder of the kept overviews is made beside the data file.
 inline constexpr char kOverviewFolderNotice[] =
     "概況データを保存するフォルダをNinteiData内に作成します。";

@@ -48,7 +48,9 @@ std::optional<DecodedText> ReadOverviewFile(const std::filesystem::path& path) {
   // An unreadable file is not taken for a missing one: the placeholder would
   // then be saved over the user's text at closing.
   const std::optional<std::string> bytes = ReadFileBytes(path);
-  if (!bytes) throw OverviewFileError(FormatMessage(msg::kOverviewUnreadable, path.string()));
+  if (!bytes)
+    throw OverviewFileError(FormatMessage(
+        LargerThan(path) ? msg::kOverviewTooLarge : msg::kOverviewUnreadable, path.string()));
   DecodedText decoded = DecodeTextFile(*bytes);
   decoded.text = ToCrLf(decoded.text);
   return decoded;

@@ -160,7 +160,7 @@ void ReadSettings(ProfileStore& profile, const LocaleInfo& locale, BoxSettings& 
   settings.x_offset = r.Float(u"Print", u"x_offset", 0.0);
   settings.y_offset = r.Float(u"Print", u"y_offset", 0.0);
   settings.sw5 = r.Bool(u"Print", u"sw5", false);
-  b.NotesTabLen = r.Float(u"Bikou", u"TabLen", 15.0);
+  b.NotesTabLen = r.Float(u"Bikou", u"TabLen", kDefaultNotesTabLen);
 }
 
 void WriteSettings(ProfileStore& profile, const LocaleInfo& locale, const BoxSettings& boxSettings,

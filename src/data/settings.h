@@ -28,13 +28,17 @@ struct PrintSettings {
 // The other six: while the program runs they are fields of boxes 2 (the
 // overview) and 3 (the special notes) of the box table; these are their
 // values on the way to and from the file.
+// The number column of the special notes, in mm from the box's left edge,
+// where the settings file gives none.
+inline constexpr double kDefaultNotesTabLen = 15.0;
+
 struct BoxSettings {
   int OverviewSize = 10;
   std::u16string OverviewFont = kFaceProportional;
   int OverviewLines = 6;
   int NotesSize = 9;
   std::u16string NotesFont = kFaceProportional;
-  double NotesTabLen = 15.0;
+  double NotesTabLen = kDefaultNotesTabLen;
 };
 
 // A write to the settings file failed; what() is the user's message.

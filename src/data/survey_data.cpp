@@ -62,7 +62,9 @@ std::u16string ColumnsFrom(std::u16string_view line, std::size_t first) {
 
 void LoadSurveyData(const std::filesystem::path& path, bool sw5, SurveyData& data) {
   const std::optional<std::string> bytes = ReadFileBytes(path);
-  if (!bytes) throw DataFileError(FormatMessage(msg::kDataUnreadable, path.string()));
+  if (!bytes)
+    throw DataFileError(FormatMessage(LargerThan(path) ? msg::kDataTooLarge : msg::kDataUnreadable,
+                                      path.string()));
   ParseSurveyData(*bytes, path.string(), sw5, data);
 }
 

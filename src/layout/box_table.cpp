@@ -1,6 +1,9 @@
 #include "layout/box_table.h"
 
+#include <algorithm>
+
 #include "base/text_encoding.h"
+#include "data/settings.h"
 
 namespace mirelo {
 namespace {
@@ -68,6 +71,12 @@ void SetDefaultBoxes(BoxTable& table) {
 
 double InnerWidth(const LayoutBox& box) {
   return box.Right - box.Left - box.MarginRight - box.MarginLeft;
+}
+
+int EffectiveFontSize(const LayoutBox& box) { return std::clamp(box.FontSize, 1, 100); }
+
+double EffectiveTabPos(const LayoutBox& box) {
+  return box.TabPos >= 0 && box.TabPos < InnerWidth(box) ? box.TabPos : kDefaultNotesTabLen;
 }
 
 std::u16string FontNameText(const LayoutBox& box) { return DecodeCp932(box.FontName); }

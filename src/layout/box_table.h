@@ -45,6 +45,16 @@ void SetDefaultBoxes(BoxTable& table);
 
 double InnerWidth(const LayoutBox& box);
 
+// Boxes 2 and 3 take their font size, line count and tab position from the
+// settings file as it was read, and the settings keep those values so that
+// the file is written back as it was. The layout and the drawing use these
+// instead, repaired where the file holds a value that cannot work:
+// a font size below 1 point counts as 1, one above 100 as 100;
+int EffectiveFontSize(const LayoutBox& box);
+// a tab position that is not inside the box's inner width (negative, wider
+// than the box, not a number) counts as the default number column.
+double EffectiveTabPos(const LayoutBox& box);
+
 // FontName as text, and set from text: cut to at most 31 bytes of code page
 // 932 at a character boundary.
 std::u16string FontNameText(const LayoutBox& box);

@@ -84,7 +84,7 @@ int LineRaise(int pointSize, int fontHeight) {
   return RoundHalfEven(height * RaiseFactor(pointSize));
 }
 
-int EffectiveLinesPerPage(const LayoutBox& box) { return std::max(box.LinesPerPage, 1); }
+int EffectiveLinesPerPage(const LayoutBox& box) { return std::clamp(box.LinesPerPage, 1, 100); }
 
 int CountPages(const BoxTable& boxes) {
   double most = 0;

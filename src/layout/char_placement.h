@@ -50,7 +50,9 @@ int LineRaise(int pointSize, int fontHeight);
 // The pages the fullest box needs; 0 when every list is empty.
 int CountPages(const BoxTable& boxes);
 
-// LinesPerPage as paging uses it: a value below 1 counts as 1.
+// LinesPerPage as paging and drawing use it: a value below 1 counts as 1
+// (never a division by zero), one above 100 as 100 (lines closer than a
+// fraction of a millimetre only smear).
 int EffectiveLinesPerPage(const LayoutBox& box);
 
 }  // namespace mirelo

@@ -149,8 +149,8 @@ void FillBox(BoxTable& boxes, int box, std::u16string_view text, TextMeasurer& p
              double screenPixelsPerMmX) {
   LayoutBox& target = boxes[box];
   const double width = InnerWidth(target);
-  const double tabPos = target.TabPos;
-  preview.SetFont(FontNameText(target), target.FontSize);
+  const double tabPos = EffectiveTabPos(target);
+  preview.SetFont(FontNameText(target), EffectiveFontSize(target));
 
   std::u16string rest(text);
   TrimControlsAndSpaces(rest);

@@ -32,6 +32,14 @@ struct DeviceMapping {
   }
 };
 
+// Scales and offsets come from the settings file as read, and the settings
+// keep them so. A scale that cannot be a printer's calibration (not a
+// number, 0 or negative, below half or above twice the size) is taken as 1;
+// an offset that moves the form off the sheet (more than 297 mm, or not a
+// number) as 0. Anything between is used as it stands, 0.95 too.
+double UsableScale(double scale);
+double UsableOffset(double mm);
+
 // Offset rule. The screen preview shows the user's offsets as they are; the
 // printer's canvas starts at its printable area, so its unprintable margin
 // (dots) is taken off to count from the paper's edge.

@@ -1,7 +1,6 @@
 #include "render/digit_glyphs.h"
 
 #include <algorithm>
-#include <climits>
 
 #include "render/digit_strokes.h"
 
@@ -22,11 +21,10 @@ int CellDigit(std::u16string_view number, int cell) {
   return c >= u'0' && c <= u'9' ? c - u'0' : -1;
 }
 
-// The settings file may hold any integer; doubling it must not overflow.
-int DoubledWidth(int width) {
-  return static_cast<int>(std::clamp(2LL * width, static_cast<long long>(INT_MIN),
-                                     static_cast<long long>(INT_MAX)));
-}
+// The frame width comes from the settings file as read: below 1 dot it
+// counts as 1, above 100 dots (a stroke of 4 mm at 600 dpi, past the cells
+// it frames) as 100. The dialog offers 1 to 15.
+int UsableFrameWidth(int width) { return std::clamp(width, 1, 100); }
 
 }  // namespace
 
@@ -49,12 +47,13 @@ void DrawDigit(Canvas& canvas, const DeviceMapping& mapping, int digit, double x
 
 void DrawNumberRow(Canvas& canvas, const DeviceMapping& mapping,
                    std::u16string_view insuredPersonNumber, bool onPrinter, int framePenWidth) {
-  canvas.SetPenWidth(onPrinter ? DoubledWidth(framePenWidth) : 2);
+  const int frameWidth = UsableFrameWidth(framePenWidth);
+  canvas.SetPenWidth(onPrinter ? 2 * frameWidth : 2);
   for (int i = 0; i < kNumberCells; ++i) {
     DrawDigit(canvas, mapping, CellDigit(insuredPersonNumber, i), kRowLeftMm + kCellPitchMm * i,
               kRowTopMm);
   }
-  canvas.SetPenWidth(onPrinter ? framePenWidth : 2);
+  canvas.SetPenWidth(onPrinter ? frameWidth : 2);
   for (int i = 0; i < kNumberCells; ++i) {
     double x = kRowLeftMm + kCellPitchMm * i;
     canvas.Rectangle(mapping.DeviceRect(x, kRowTopMm, x + kDigitCellWidthMm, kRowBottomMm));

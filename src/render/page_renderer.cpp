@@ -26,8 +26,8 @@ void DrawBoxText(int page, const LayoutBox& box, Canvas& canvas, const DeviceMap
   const long long last = std::min(static_cast<long long>(linesPerPage) * pg - 1, count - 1);
 
   const std::u16string face = FontNameText(box);
-  canvas.SetFont(face, box.FontSize);
-  source.preview.SetFont(face, box.FontSize);
+  canvas.SetFont(face, EffectiveFontSize(box));
+  source.preview.SetFont(face, EffectiveFontSize(box));
 
   const double innerWidth = InnerWidth(box);
   const double pitch = (box.Bottom - box.Top) / linesPerPage;
@@ -37,7 +37,7 @@ void DrawBoxText(int page, const LayoutBox& box, Canvas& canvas, const DeviceMap
   for (long long l = first; l <= last; ++l) {
     const std::u16string& line = box.LineList[static_cast<std::size_t>(l)];
     const long long row = l - first;
-    PlaceCharacters(positions, line, innerWidth, box.TabPos, source.preview,
+    PlaceCharacters(positions, line, innerWidth, EffectiveTabPos(box), source.preview,
                     source.screenPixelsPerMmX);
     const std::size_t n = std::min(line.size(), kMaxLineLength);
     if (n == 0) continue;
