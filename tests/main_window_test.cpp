@@ -157,9 +157,17 @@ TEST(MainWindow, WithoutADefaultPrinterTheShowStepStopsAndTheWindowStaysUsable) 
   EXPECT_EQ(w.view.errors,
             std::vector<std::string>{"デフォルトのプリンタが現在選択されていません."});
   EXPECT_EQ(w.view.drawn, 0);
-  EXPECT_TRUE(w.view.memoVisible);
-  for (int b = 1; b <= 7; ++b) EXPECT_TRUE(w.view.Enabled(static_cast<ToolButton>(b)));
+  // The overview input alone stays closed and hidden: the kept overview was
+  // never loaded, so nothing typed could be saved.
+  EXPECT_FALSE(w.view.memoVisible);
+  for (int b = 1; b <= 7; ++b)
+    EXPECT_EQ(w.view.Enabled(static_cast<ToolButton>(b)), b != 5) << b;
   EXPECT_FALSE(w.state.OverviewLookedFor);
+  // Printing says again why there is no page, and prints nothing.
+  w.logic.SpeedButton1Click();
+  EXPECT_TRUE(w.services.printers.jobs.empty());
+  EXPECT_EQ(w.view.errors.size(), 2u);
+  EXPECT_EQ(w.view.errors.back(), w.view.errors.front());
   EXPECT_EQ(w.state.PageCount, 1);
   // The close still saves the settings.
   EXPECT_TRUE(w.logic.FormClose());

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/file_bytes.h"
 #include "base/format_message.h"
 #include "base/messages.h"
 #include "base/visible_text.h"
@@ -63,9 +64,11 @@ TEST(EscapeControls, ShowsWhatWouldBreakOrHideALineAndKeepsTheRest) {
 
 // Every message of the headless modes that names a path, for every name.
 TEST(Executable, APathWithControlCharactersStaysOnOneLineInEveryMessage) {
-  enum Fault { Empty, ShortHeader, BadDate, OutputIsInput, OutputFolderMissing, NumberNotDigits };
-  const Fault faults[] = {Empty, ShortHeader, BadDate, OutputIsInput, OutputFolderMissing,
-                          NumberNotDigits};
+  enum Fault {
+    Empty, ShortHeader, BadDate, TooLarge, OutputIsInput, OutputFolderMissing, NumberNotDigits
+  };
+  const Fault faults[] = {Empty,         ShortHeader,         BadDate,        TooLarge,
+                          OutputIsInput, OutputFolderMissing, NumberNotDigits};
   const std::string good = kKey + "0000000020210415\r\n";
 
   for (const Name& n : kNames) {
@@ -88,6 +91,10 @@ TEST(Executable, APathWithControlCharactersStaysOnOneLineInEveryMessage) {
         case BadDate:
           WriteBytes(data, kKey + "0000000020210230\r\n");
           message = msg::kBadSurveyDate;
+          break;
+        case TooLarge:
+          WriteBytes(data, good + std::string(kMaxReadBytes, 'x'));
+          message = msg::kDataTooLarge;
           break;
         case OutputIsInput:
           WriteBytes(data, good);

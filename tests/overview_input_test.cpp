@@ -3,9 +3,6 @@
 // close without losing what the user typed or had.
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-
-#include <csignal>
 #include <string>
 
 #include "base/text_encoding.h"
@@ -17,40 +14,7 @@
 namespace mirelo::test {
 namespace {
 
-const std::string kSurvey =
-    "1234567000001234510000000020210415\r\n"
-    "12345670000012345101010001見守りが必要。\r\n";
-
-struct Window {
-  TempDir dir;
-  std::filesystem::path data = dir / "NinteiData" / "A001.txt";
-  std::filesystem::path kept = dir / "NinteiData" / "Gaikyo" / "A001.txt";
-  FakeServices services;
-  FakeView view;
-  MainState state;
-  IniFile profile{dir / "control.ini", Files()};
-  MainWindow logic{state, services, profile, (dir / "control.ini").string()};
-
-  Window() {
-    std::filesystem::create_directories(data.parent_path());
-    WriteBytes(data, kSurvey);
-    logic.SetView(view);
-  }
-  void Keep(std::string_view bytes) {
-    std::filesystem::create_directories(kept.parent_path());
-    WriteBytes(kept, bytes);
-  }
-  void Show() {
-    ASSERT_TRUE(logic.FormCreate(dir.path(), data.string()));
-    logic.FormShow();
-    ASSERT_TRUE(view.errors.empty()) << view.errors.front();
-  }
-  std::u16string Box2() const {
-    std::u16string all;
-    for (const std::u16string& line : state.Boxes[2].LineList) all += line + u"|";
-    return all;
-  }
-};
+using Window = KeptSurveyWindow;
 
 const std::u16string kPlaceholder = u"概況をここに入力";
 
@@ -190,27 +154,6 @@ TEST(OverviewInput, AFailedShowNeverSavesOverTheKeptOverview) {
   EXPECT_EQ(ReadBytes(w.kept), EncodeCp932(u"前の概況"));
   EXPECT_TRUE(std::filesystem::exists(w.dir / "control.ini"));
 }
-
-// A disk that fills up in the middle of the write: the file size limit makes
-// the write fail after its first bytes.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &old_);
-    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = old_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &old_);
-    std::signal(SIGXFSZ, oldHandler_);
-  }
-
- private:
-  rlimit old_{};
-  void (*oldHandler_)(int) = nullptr;
-};
 
 TEST(OverviewInput, AWriteThatFailsKeepsTheOldFileAndTheWindowOpen) {
   Window w;

@@ -1,8 +1,5 @@
 // control.ini: single-key reads and writes on real files (checked byte for
 // byte), the 15 settings and their value forms, and failed writes.
-#include <sys/resource.h>
-
-#include <csignal>
 #include <map>
 #include <optional>
 #include <string>
@@ -21,6 +18,7 @@ namespace mirelo {
 namespace {
 
 using test::Files;
+using test::FileSizeLimit;
 using test::ReadBytes;
 using test::TempDir;
 using test::WriteBytes;
@@ -56,26 +54,6 @@ class MemoryProfile : public ProfileStore {
     values[{std::u16string(s), std::u16string(k)}] = std::u16string(v);
     return true;
   }
-};
-
-// Files may grow no larger than the given size while this lives: the write
-// that would pass it fails as it does on a full disk, also for root.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    savedHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit{bytes, saved_.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, savedHandler_);
-  }
-
- private:
-  rlimit saved_{};
-  void (*savedHandler_)(int) = nullptr;
 };
 
 BoxTable DefaultBoxes() {

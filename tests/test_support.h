@@ -5,6 +5,9 @@
 #include <QJsonObject>
 #include <QJsonValue>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <cstddef>
 #include <filesystem>
 #include <fstream>
@@ -57,6 +60,28 @@ inline FileStore& Files() {
   static qt::PosixFileStore store;
   return store;
 }
+
+// Files may grow no larger than the given size while this lives: the write
+// that would pass it fails as it does on a full disk, also for root.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    savedHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{bytes, saved_.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, savedHandler_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit saved_{};
+  void (*savedHandler_)(int) = nullptr;
+};
 
 inline std::string ReadBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/window_program.h"
+#include "data/ini_file.h"
 #include "fake_text_measurer.h"
 #include "render/recording_canvas.h"
 #include "test_support.h"
@@ -266,6 +267,44 @@ class FakeServices : public WindowPlatform {
 
  private:
   MainWindow* logic_ = nullptr;
+};
+
+// The main window's logic on a survey kept as a host program keeps it:
+// <dir>/NinteiData/A001.txt, its overview in NinteiData/Gaikyo/A001.txt, the
+// settings in <dir>/control.ini.
+struct KeptSurveyWindow {
+  static constexpr char kSurvey[] =
+      "1234567000001234510000000020210415\r\n"
+      "12345670000012345101010001見守りが必要。\r\n";
+  TempDir dir;
+  std::filesystem::path data = dir / "NinteiData" / "A001.txt";
+  std::filesystem::path kept = dir / "NinteiData" / "Gaikyo" / "A001.txt";
+  FakeServices services;
+  FakeView view;
+  MainState state;
+  IniFile profile{dir / "control.ini", Files()};
+  MainWindow logic{state, services, profile, (dir / "control.ini").string()};
+
+  explicit KeptSurveyWindow(std::string_view survey = kSurvey) {
+    std::filesystem::create_directories(data.parent_path());
+    WriteBytes(data, survey);
+    logic.SetView(view);
+  }
+  void Keep(std::string_view bytes) {
+    std::filesystem::create_directories(kept.parent_path());
+    WriteBytes(kept, bytes);
+  }
+  // The show step, which must raise no error box.
+  void Show() {
+    ASSERT_TRUE(logic.FormCreate(dir.path(), data.string()));
+    logic.FormShow();
+    ASSERT_TRUE(view.errors.empty()) << view.errors.front();
+  }
+  std::u16string Box2() const {
+    std::u16string all;
+    for (const std::u16string& line : state.Boxes[2].LineList) all += line + u"|";
+    return all;
+  }
 };
 
 }  // namespace mirelo::test

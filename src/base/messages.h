@@ -22,9 +22,13 @@ inline constexpr char kOverviewPlaceholder[] = "概況をここに入力";
 inline constexpr char kOverviewUnreadable[] = "概況ファイルを読み込めません: %s";
 inline constexpr char kOverviewCannotWrite[] = "概況ファイルに書き込めません: %s";
 inline constexpr char kOverviewTooLarge[] = "概況ファイルが大きすぎます（4 MB まで）: %s";
+// Below either of the two above at the first showing: the window goes on
+// without the kept overview.
+inline constexpr char kOverviewLeftAlone[] = "概況ファイルはそのまま残し、今回は概況の入力も保存もしません。";
 // Before the folder of the kept overviews is made beside the data file.
 inline constexpr char kOverviewFolderNotice[] =
     "概況データを保存するフォルダをNinteiData内に作成します。";
+inline constexpr char kOverviewFolderCannotCreate[] = "概況を保存するフォルダを作成できません: %s";
 
 // A headless output that names the data file or the settings file (%s: it).
 inline constexpr char kOutputIsInput[] = "出力先が入力ファイルと同じです: %s";

@@ -8,7 +8,8 @@
 namespace mirelo {
 
 void PrepareFirstShowing(MainState& state, TextMeasurer& preview,
-                         const std::function<void()>& beforeOverview) {
+                         const std::function<void()>& beforeOverview,
+                         const std::function<void(const OverviewFileError&)>& overviewUnreadable) {
   const double ppmX = state.ScreenPpm.x;
   state.OverviewText = FromUtf8(msg::kOverviewPlaceholder);
   state.OverviewEncoding.reset();
@@ -20,9 +21,19 @@ void PrepareFirstShowing(MainState& state, TextMeasurer& preview,
   // The window makes sure the overview folder exists here; the headless
   // modes create nothing.
   if (beforeOverview) beforeOverview();
-  if (state.Settings.SaveOverview) LoadOverviewText(state, preview);
+  bool lookedFor = true;
+  if (state.Settings.SaveOverview) {
+    try {
+      LoadOverviewText(state, preview);
+    } catch (const OverviewFileError& e) {
+      if (!overviewUnreadable) throw;
+      overviewUnreadable(e);
+      lookedFor = false;
+    }
+  }
 
   state.PageCount = CountPages(state.Boxes);
+  state.OverviewLookedFor = lookedFor;
 }
 
 }  // namespace mirelo

@@ -29,8 +29,9 @@ struct MainState {
   std::u16string OverviewText;
   std::optional<TextEncoding> OverviewEncoding;
   // The show step got past looking for the kept overview (and loading it
-  // where the save option was on). A run whose show step failed before that
-  // never loaded it, so it must not save over it at close.
+  // where the save option was on). A run whose show step failed before that,
+  // or whose kept overview could not be read, never loaded it, so it must not
+  // save over it at close.
   bool OverviewLookedFor = false;
 };
 

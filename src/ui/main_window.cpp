@@ -4,9 +4,11 @@
 #include <string>
 
 #include "base/geometry.h"
+#include "base/format_message.h"
 #include "base/messages.h"
 #include "compose/box_settings.h"
 #include "render/device_mapping.h"
+#include "render/digit_glyphs.h"
 #include "render/page_renderer.h"
 #include "base/text_encoding.h"
 #include "compose/box_contents.h"
@@ -58,7 +60,22 @@ bool MainWindow::FormCreate(const std::filesystem::path& appDir, const std::stri
 }
 
 void MainWindow::FormShow() {
-  Handle([&] {
+  try {
+    ShowStep();
+  } catch (const std::exception& e) {
+    // The window stays for the settings and the close; printing answers
+    // with the reason the page is missing. The kept overview was never
+    // loaded, so nothing typed could be saved without overwriting it: the
+    // input stays closed and out of sight.
+    view_->SetButtonEnabled(ToolButton::Overview, false);
+    view_->SetMemoVisible(false);
+    showError_ = ErrorBoxText(e.what());
+    view_->ShowError(showError_);
+  }
+}
+
+void MainWindow::ShowStep() {
+  {
     view_->SetCaption(msg::kMainWindowCaption);
 
     const int dpi = services_.ScreenDpi();
@@ -80,9 +97,20 @@ void MainWindow::FormShow() {
     state_.PrinterPpm = PrinterPixelsPerMm(printers.LogPixelsX(), printers.LogPixelsY());
 
     state_.Settings.SaveOverview = view_->SaveOverviewChecked();
-    PrepareFirstShowing(state_, *measurer_, [&] { EnsureOverviewFolder(state_, *view_); });
+    std::string overviewError;
+    try {
+      PrepareFirstShowing(
+          state_, *measurer_, [&] { EnsureOverviewFolder(state_, *view_); },
+          [&](const OverviewFileError& e) { overviewError = e.what(); });
+    } catch (...) {
+      // No survey, no page: nothing to print or page through.
+      for (ToolButton b : {ToolButton::PrintAll, ToolButton::PrintCurrent, ToolButton::Previous,
+                           ToolButton::Next})
+        view_->SetButtonEnabled(b, false);
+      throw;
+    }
     view_->SetMemoText(state_.OverviewText);
-    state_.OverviewLookedFor = true;
+    pageReady_ = true;
 
     DrawCurrentPage();
 
@@ -92,7 +120,15 @@ void MainWindow::FormShow() {
     view_->SetMemoVisible(false);
     view_->PlaceMemo(static_cast<int>(15 * state_.ScreenPpm.x) + imageLeft,
                      static_cast<int>(49 * state_.ScreenPpm.y) + imageTop);
-  });
+
+    if (!overviewError.empty()) {
+      // The file stays as it is: no input this run, nothing saved over it.
+      view_->SetButtonEnabled(ToolButton::Overview, false);
+      view_->ShowError(ErrorBoxText(overviewError) + "\r\n" + msg::kOverviewLeftAlone);
+    }
+    if (!IsTenAsciiDigits(state_.Survey.InsuredPersonNumber))
+      view_->ShowMessage(FormatMessage(msg::kInsuredNumberNotTenDigits, state_.DataFilePath));
+  }
 }
 
 bool MainWindow::FormClose() {
@@ -122,7 +158,7 @@ void MainWindow::FormDestroy() {
 }
 
 void MainWindow::DrawCurrentPage() {
-  if (!preview_ || !measurer_) return;  // a show step that failed before the page existed
+  if (!pageReady_) return;  // a show step that failed before the page existed
   ClearPreview(*preview_);
   RenderPage(u'D', state_.CurrentPage, state_, preview_->ImageCanvas(), *measurer_);
   view_->PreviewDrawn();
@@ -130,7 +166,12 @@ void MainWindow::DrawCurrentPage() {
 
 void MainWindow::Print(void (*print)(const MainState&, PrintJob&, TextMeasurer&)) {
   Handle([&] {
-    if (!measurer_) return;
+    if (!pageReady_) {
+      // The show step stopped before the page existed; say why again
+      // rather than print an empty form.
+      if (!showError_.empty()) view_->ShowError(showError_);
+      return;
+    }
     std::unique_ptr<PrintJob> job = services_.SystemPrinters().CreateJob();
     if (!job) return;  // the user cancelled on the way: nothing printed, nothing to say
     print(state_, *job, *measurer_);
@@ -176,7 +217,7 @@ void MainWindow::CloseOverviewInput() {
   overviewOpen_ = false;
   view_->SetMemoVisible(false);
   state_.OverviewText = view_->MemoText();
-  if (measurer_) {
+  if (pageReady_) {
     ComposeOverviewBox(state_.Boxes, state_.OverviewText, *measurer_, state_.ScreenPpm.x);
     state_.PageCount = CountPages(state_.Boxes);
     DrawCurrentPage();
@@ -188,7 +229,7 @@ void MainWindow::SpeedButton6Click() {
   Handle([&] {
     if (!settingsDialog_) return;
     settingsDialog_->ShowModal();  // every change is in the state when it returns
-    if (!measurer_) return;        // a show step that failed before the page existed
+    if (!pageReady_) return;       // a show step that failed before the page existed
     // Button states, the current page and its label stay as they are.
     RecomposeAfterSettings(state_.Boxes, state_.Survey, state_.Settings.sw5, view_->MemoText(),
                            *measurer_, state_.ScreenPpm.x);

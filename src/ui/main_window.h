@@ -84,6 +84,7 @@ class MainWindow {
   void Handle(Steps steps);
   void Print(void (*print)(const MainState&, PrintJob&, TextMeasurer&));
   void DrawCurrentPage();
+  void ShowStep();
 
   MainState& state_;
   WindowServices& services_;
@@ -94,6 +95,8 @@ class MainWindow {
   std::unique_ptr<TextMeasurer> measurer_;  // the preview canvas's measuring
   PreviewImage* preview_ = nullptr;         // the view's
   bool overviewOpen_ = false;  // as SpeedButton5's caption says
+  bool pageReady_ = false;     // the show step composed the page
+  std::string showError_;      // why the show step stopped, as its box said
 };
 
 // The text of an error box: the error's text, with a "." behind it when its

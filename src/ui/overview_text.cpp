@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "base/format_message.h"
 #include "base/messages.h"
 #include "compose/box_contents.h"
 #include "data/overview_file.h"
@@ -11,9 +12,13 @@ namespace mirelo {
 void EnsureOverviewFolder(const MainState& state, MainWindowView& view) {
   const std::filesystem::path folder = OverviewFolder(state.DataFilePath);
   std::error_code ec;
-  if (std::filesystem::exists(folder, ec)) return;
+  if (std::filesystem::is_directory(folder, ec)) return;
   view.ShowMessage(msg::kOverviewFolderNotice);
-  std::filesystem::create_directories(folder, ec);
+  // A folder that cannot be made leaves the showing going on; a save at
+  // close then fails with its own message and keeps the window open until
+  // the user unchecks the save option.
+  if (!std::filesystem::create_directories(folder, ec) && ec)
+    view.ShowError(FormatMessage(msg::kOverviewFolderCannotCreate, folder.string()));
 }
 
 void LoadOverviewText(MainState& state, TextMeasurer& preview) {

@@ -14,7 +14,7 @@ namespace mirelo {
 
 // When the folder of kept overviews is missing beside the data file: tells
 // the user, then makes it with any missing parents. A folder that cannot be
-// made is not reported; writing the file at close then fails, and says so.
+// made is reported in an error box, and the showing goes on.
 void EnsureOverviewFolder(const MainState& state, MainWindowView& view);
 
 // When the data file's overview file exists: its text becomes the input
