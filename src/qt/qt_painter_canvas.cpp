@@ -45,7 +45,14 @@ void QtPainterCanvas::Reset() {
   brush_ = QBrush(Qt::white);
   painter_.setPen(pen_);
   painter_.setBrush(brush_);
+  painterHasBrush_ = true;
   painter_.setFont(font_ ? font_->font : QFont());
+}
+
+void QtPainterCanvas::UseBrush() {
+  if (painterHasBrush_) return;
+  painter_.setBrush(brush_);
+  painterHasBrush_ = true;
 }
 
 void QtPainterCanvas::SetPenWidth(int width) {
@@ -58,6 +65,7 @@ void QtPainterCanvas::SetBrush(BrushStyle style, std::uint32_t rgb) {
                                       : QBrush(Qt::NoBrush);
   brush_.setColor(QColor::fromRgb(static_cast<QRgb>(rgb)));
   painter_.setBrush(brush_);
+  painterHasBrush_ = true;
 }
 
 QtPainterCanvas::CanvasFont& QtPainterCanvas::FontFor(std::u16string_view faceName,
@@ -128,6 +136,14 @@ const QtPainterCanvas::DrawnText& QtPainterCanvas::Drawn(std::u16string_view tex
 
 void QtPainterCanvas::TextOut(int x, int y, std::u16string_view text) {
   const DrawnText& drawn = Drawn(text);
+  // Glyphs are painted with the pen alone. Without a brush on the painter,
+  // a PDF page does not set the brush's colour again around every
+  // character's cell fill (the fill below brings its own colour), which is
+  // most of what a character costs; what is painted is the same.
+  if (painterHasBrush_) {
+    painter_.setBrush(Qt::NoBrush);
+    painterHasBrush_ = false;
+  }
   // Opaque text: the character cell is painted with the brush colour first.
   if (brush_.style() != Qt::NoBrush)
     painter_.fillRect(QRect(x, y, drawn.advance, font_->height), brush_.color());
@@ -136,21 +152,27 @@ void QtPainterCanvas::TextOut(int x, int y, std::u16string_view text) {
 }
 
 void QtPainterCanvas::LineTo(int x, int y) {
+  UseBrush();
   painter_.drawLine(current_, QPoint(x, y));
   current_ = QPoint(x, y);
 }
 
 void QtPainterCanvas::Polyline(std::span<const DevicePt> points) {
+  UseBrush();
   QPolygon polygon;
   for (const DevicePt& p : points) polygon << QPoint(p.x, p.y);
   painter_.drawPolyline(polygon);
   if (!points.empty()) current_ = QPoint(points.back().x, points.back().y);
 }
 
-void QtPainterCanvas::Rectangle(const DeviceRectangle& r) { painter_.drawRect(ToQRect(r)); }
+void QtPainterCanvas::Rectangle(const DeviceRectangle& r) {
+  UseBrush();
+  painter_.drawRect(ToQRect(r));
+}
 
 void QtPainterCanvas::FillRect(const DeviceRectangle& r) {
   if (brush_.style() == Qt::NoBrush) return;
+  UseBrush();
   painter_.fillRect(QRect(QPoint(r.Left, r.Top), QPoint(r.Right - 1, r.Bottom - 1)), brush_);
 }
 
@@ -166,6 +188,7 @@ const QImage& QtPainterCanvas::Bitmap(std::string_view resourceName) {
 }
 
 void QtPainterCanvas::StretchBitmap(std::string_view resourceName, const DeviceRectangle& r) {
+  UseBrush();
   painter_.drawImage(QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top), Bitmap(resourceName));
 }
 

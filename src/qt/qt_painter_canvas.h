@@ -68,11 +68,16 @@ class QtPainterCanvas : public Canvas {
   CanvasFont& FontFor(std::u16string_view faceName, int pointSize);
   const DrawnText& Drawn(std::u16string_view text);
   const QImage& Bitmap(std::string_view resourceName);
+  // The painter's brush as the canvas's brush, for the calls that paint
+  // with it; text paints its cells with the brush's colour and leaves the
+  // painter without a brush (see TextOut).
+  void UseBrush();
 
   QPainter& painter_;
   DeviceFacts facts_;
   QPen pen_;
   QBrush brush_;
+  bool painterHasBrush_ = false;  // the painter's brush is brush_, else none
   std::map<std::pair<std::u16string, int>, CanvasFont> fonts_;
   CanvasFont* font_ = nullptr;  // the font set last
   int pointSize_ = 0;
