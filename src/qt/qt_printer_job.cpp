@@ -2,6 +2,7 @@
 
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPrinterInfo>
 #include <QString>
 
 #include <stdexcept>
@@ -21,6 +22,14 @@ void RemoveQuietly(const std::filesystem::path& path) {
 }
 
 }  // namespace
+
+bool QtPrinterJob::PrinterStillThere() const {
+  // The print system answers anew each time: a queue deleted since the
+  // window showed its name is missing here. Qt hands the finished job to
+  // CUPS without reporting a refusal, so this is asked before the job
+  // starts and again before it is handed over.
+  return pdfPath_ || QPrinterInfo::availablePrinterNames().contains(printer_.printerName());
+}
 
 QtPrinterJob::QtPrinterJob(QPrinter& printer) : printer_(printer) {}
 
@@ -59,7 +68,7 @@ std::string QtPrinterJob::OutputName() const {
 
 void QtPrinterJob::Begin(std::u16string_view title) {
   printer_.setDocName(QString::fromUtf16(title.data(), static_cast<qsizetype>(title.size())));
-  if (!painter_.begin(&printer_))
+  if (!PrinterStillThere() || !painter_.begin(&printer_))
     throw std::runtime_error(FormatMessage(msg::kPrintStartFailed, OutputName()));
 
   DeviceFacts facts{printer_.resolution(), printer_.resolution(), 0, 0};
@@ -83,6 +92,10 @@ void QtPrinterJob::NewPage() {
 }
 
 void QtPrinterJob::End() {
+  if (!PrinterStillThere()) {
+    Abort();
+    throw std::runtime_error(FormatMessage(msg::kPrintStartFailed, OutputName()));
+  }
   canvas_.reset();
   const bool ended = painter_.end();
   if (pdfTemp_) {

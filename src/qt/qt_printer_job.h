@@ -35,6 +35,8 @@ class QtPrinterJob : public PrintJob {
  private:
   QtPrinterJob(std::unique_ptr<QPrinter> owned, std::filesystem::path pdfPath,
                std::filesystem::path pdfTemp, int marginX, int marginY);
+  // Whether the system still has the job's printer (a PDF file always is).
+  bool PrinterStillThere() const;
   // The printer's name, or the PDF file's, for messages.
   std::string OutputName() const;
 
