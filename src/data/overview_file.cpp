@@ -44,10 +44,11 @@ void WriteOverviewFile(const std::filesystem::path& path, std::u16string_view te
 
 std::optional<DecodedText> ReadOverviewFile(const std::filesystem::path& path) {
   std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
-  // An unreadable file is not taken for a missing one: the placeholder would
-  // then be saved over the user's text at closing.
-  const std::optional<std::string> bytes = ReadFileBytes(path);
+  if (!std::filesystem::exists(path, ec) && !ec) return std::nullopt;
+  // An unreadable file (a folder in its place among them) is not taken for
+  // a missing one: the placeholder would then be saved over it at closing.
+  const std::optional<std::string> bytes =
+      std::filesystem::is_regular_file(path, ec) ? ReadFileBytes(path) : std::nullopt;
   if (!bytes)
     throw OverviewFileError(FormatMessage(
         LargerThan(path) ? msg::kOverviewTooLarge : msg::kOverviewUnreadable, path.string()));
