@@ -167,6 +167,17 @@ TEST(BadInputs, SettingsThatCannotWorkAreRepairedInUseAndWrittenBackAsTheyWere) 
   EXPECT_EQ(w.view.drawn, 1);
   EXPECT_EQ(w.state.PageCount, 1);
   EXPECT_EQ(w.state.Boxes[3].LineList.size(), 1u);  // the item on one line, as with the defaults
+  // Both boxes drawn at 1 point; the text lands on the page, where no
+  // correction puts it.
+  int onePoint = 0;
+  for (const std::string& call : w.view.preview->canvas.Lines()) {
+    if (call.find("\"op\":\"font\"") != std::string::npos)
+      onePoint += call.find("\"size\":1,") != std::string::npos;
+    EXPECT_EQ(call.find("\"size\":0,"), std::string::npos) << call;
+    EXPECT_EQ(call.find("\"size\":-"), std::string::npos) << call;
+    EXPECT_EQ(call.find("\"x\":-"), std::string::npos) << call;
+  }
+  EXPECT_EQ(onePoint, 1);  // box 3 only: box 2 holds no text
   ASSERT_TRUE(w.logic.FormClose());
   const std::string written = ReadBytes(w.dir / "control.ini");
   for (const char* kept : {"Size=0\r\n", "Line=0\r\n", "Size=-9\r\n", "TabLen=1000\r\n",
