@@ -191,6 +191,14 @@ TEST(IniFile, AValueWithLineBreaksCannotAddLinesOrSections) {
   auto font = ini.ReadString(u"Bikou", u"Font");
   ASSERT_TRUE(font);
   EXPECT_EQ(font->find(u'\n'), std::u16string::npos);
+
+  // A value that ends in a space once its controls are gone is written as it
+  // reads back, so a second write of what was read changes nothing.
+  ASSERT_TRUE(ini.WriteString(u"Gaikyou", u"Font", std::u16string_view(u" ＭＳ \0\0\t", 7)));
+  const std::string once = ReadBytes(dir / "control.ini");
+  ASSERT_TRUE(ini.WriteString(u"Gaikyou", u"Font", *ini.ReadString(u"Gaikyou", u"Font")));
+  EXPECT_EQ(ReadBytes(dir / "control.ini"), once);
+  EXPECT_EQ(ini.ReadString(u"Gaikyou", u"Font"), u"ＭＳ");
 }
 
 TEST(IniFile, AWriteThatFailsLeavesTheFileExactlyAsItWas) {

@@ -108,7 +108,11 @@ bool IniFile::WriteString(std::u16string_view section, std::u16string_view key,
                           std::u16string_view value) {
   std::vector<std::string> lines;
   if (!ReadLines(path_, &lines)) return false;
-  const std::string keyLine = EncodeCp932(WithoutControls(key) + u"=" + WithoutControls(value));
+  // Written as it will be read back: without controls, and without the
+  // spaces at either end that reading trims (a face name that ended in
+  // controls would otherwise change between two closes).
+  const std::string keyLine =
+      EncodeCp932(Trim(WithoutControls(key)) + u"=" + Trim(WithoutControls(value)));
 
   // Find the section, the key in it, and the last non-blank line of it.
   bool inSection = false;
