@@ -153,6 +153,8 @@ TEST(BadInputs, TheUserIsToldAndNothingTheUserHadChanges) {
       ASSERT_TRUE(after.count(path)) << path;
       EXPECT_TRUE(after[path] == bytes) << path << " changed";
     }
+    for (const auto& [path, bytes] : after)  // and no temporary file left behind
+      EXPECT_EQ(path.find(".mirelo-"), std::string::npos) << path;
   }
 }
 
@@ -161,7 +163,7 @@ TEST(BadInputs, SettingsThatCannotWorkAreRepairedInUseAndWrittenBackAsTheyWere) 
   const std::string ini =
       "[Gaikyou]\r\nSize=0\r\nLine=0\r\n[Bikou]\r\nSize=-9\r\nTabLen=1000\r\n"
       "[Waku]\r\nWidth=-5\r\n[Print]\r\nx_Bai=0\r\ny_Bai=-1\r\nx_offset=10000000\r\n"
-      "y_offset=-1e300\r\n";
+      "y_offset=-1e300\r\n";  // written back in its own form, -1e+300
   WriteBytes(w.dir / "control.ini", ini);
   w.Show();
   EXPECT_EQ(w.view.drawn, 1);
@@ -183,6 +185,20 @@ TEST(BadInputs, SettingsThatCannotWorkAreRepairedInUseAndWrittenBackAsTheyWere) 
   for (const char* kept : {"Size=0\r\n", "Line=0\r\n", "Size=-9\r\n", "TabLen=1000\r\n",
                            "Width=-5\r\n", "x_Bai=0\r\n", "y_Bai=-1\r\n", "x_offset=10000000\r\n"})
     EXPECT_NE(written.find(kept), std::string::npos) << kept << " in\n" << written;
+}
+
+// A settings file too large to read gives the defaults, and since it cannot
+// be rewritten key by key either, the close says so and keeps it whole.
+TEST(BadInputs, ASettingsFileOverTheLimitIsLeftWholeAndTheCloseSaysSo) {
+  KeptSurveyWindow w;
+  const std::string ini = "[Gaikyou]\r\nLine=9\r\n" + std::string(kMaxReadBytes, ';') + "\r\n";
+  WriteBytes(w.dir / "control.ini", ini);
+  w.Show();
+  EXPECT_EQ(w.state.Boxes[2].LinesPerPage, 6);  // the default
+  EXPECT_FALSE(w.logic.FormClose());
+  ASSERT_EQ(w.view.errors.size(), 1u);
+  EXPECT_NE(w.view.errors[0].find("control.ini に書き込めません"), std::string::npos);
+  EXPECT_TRUE(ReadBytes(w.dir / "control.ini") == ini);
 }
 
 }  // namespace

@@ -170,11 +170,21 @@ TEST(CountPagesTest, TheFullestBoxDecides) {
   }
 }
 
-TEST(CountPagesTest, EffectiveLinesPerPageIsAtLeastOne) {
+TEST(CountPagesTest, SettingsThatCannotWorkAreUsedWithinTheirLimits) {
   LayoutBox box;
-  for (auto [stored, effective] : {std::pair{6, 6}, {1, 1}, {0, 1}, {-2, 1}}) {
+  box.Left = 0;
+  box.Right = 180;
+  for (auto [stored, effective] :
+       {std::pair{6, 6}, {1, 1}, {0, 1}, {-2, 1}, {100, 100}, {101, 100}, {2147483647, 100}}) {
     box.LinesPerPage = stored;
-    EXPECT_EQ(EffectiveLinesPerPage(box), effective);
+    EXPECT_EQ(EffectiveLinesPerPage(box), effective) << stored;
+    box.FontSize = stored;
+    EXPECT_EQ(EffectiveFontSize(box), effective) << stored;
+  }
+  for (auto [stored, effective] : {std::pair{0.0, 0.0}, {20.0, 20.0}, {179.9, 179.9},
+                                   {180.0, 15.0}, {-0.1, 15.0}, {std::nan(""), 15.0}}) {
+    box.TabPos = stored;
+    EXPECT_EQ(EffectiveTabPos(box), effective) << stored;
   }
 }
 

@@ -3,7 +3,9 @@
 // order of the system calls is watched with strace on the real executable;
 // the file store itself is checked directly.
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <functional>
@@ -73,16 +75,22 @@ TEST(DurableWrites, EveryHeadlessOutputIsFlushedBeforeItsRenameAndTheFolderAfter
   }
 }
 
+mode_t ModeOf(const std::filesystem::path& path) {
+  struct stat st;
+  return ::stat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+
 TEST(DurableWrites, TheFileStoreKeepsPermissionsAndLeavesNothingBehindOnFailure) {
   TempDir dir;
   const std::filesystem::path file = dir / "control.ini";
-  WriteBytes(file, "old");
-  ASSERT_EQ(::chmod(file.c_str(), 0640), 0);
-  ASSERT_TRUE(Files().ReplaceFile(file, "new"));
-  EXPECT_EQ(ReadBytes(file), "new");
-  struct stat st;
-  ASSERT_EQ(::stat(file.c_str(), &st), 0);
-  EXPECT_EQ(st.st_mode & 0777, 0640u);
+  for (mode_t mode : {0640, 0666, 0444}) {
+    WriteBytes(file, "old");
+    ASSERT_EQ(::chmod(file.c_str(), mode), 0);
+    ASSERT_TRUE(Files().ReplaceFile(file, "new")) << std::oct << mode;
+    EXPECT_EQ(ReadBytes(file), "new");
+    EXPECT_EQ(ModeOf(file), mode);
+    ASSERT_EQ(::chmod(file.c_str(), 0600), 0);
+  }
 
   // A folder in the file's place: the rename fails, the folder stays, and
   // the temporary file is gone.
@@ -91,6 +99,33 @@ TEST(DurableWrites, TheFileStoreKeepsPermissionsAndLeavesNothingBehindOnFailure)
   EXPECT_TRUE(std::filesystem::is_directory(dir / "taken"));
   EXPECT_FALSE(Files().ReplaceFile(dir / "no-such-folder" / "x", "new"));
   EXPECT_EQ(dir.Entries(), (std::set<std::string>{"control.ini", "taken"}));
+}
+
+// A read-only file in a folder the user may write to is replaced and stays
+// read-only, also for a user whom its permissions bind (root's do not, so
+// the program runs as nobody where the test runs as root).
+TEST(DurableWrites, AReadOnlyFileIsReplacedAndStaysReadOnly) {
+  TempDir dir;
+  const std::filesystem::path out = dir / "page.jsonl";
+  WriteBytes(out, "old");
+  ASSERT_EQ(::chmod(out.c_str(), 0444), 0);
+  std::vector<std::string> command = {MIRELO_EXECUTABLE, "--draw-log", out.string(),
+                                      std::string(MIRELO_SOURCE_DIR) + "/samples/worked-example.txt"};
+  if (::geteuid() == 0) {
+    const passwd* nobody = ::getpwnam("nobody");
+    if (!nobody) GTEST_SKIP() << "no user nobody";
+    ASSERT_EQ(::chmod(dir.path().c_str(), 0777), 0);
+    ASSERT_EQ(::chown(out.c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+    command.insert(command.begin(), {"setpriv", "--reuid=nobody", "--regid=" +
+                                     std::to_string(nobody->pw_gid), "--clear-groups", "--"});
+  }
+  const RunResult r = RunTool(command, dir.path());
+  if (r.status != 0 && r.err.find("Permission denied") != std::string::npos)
+    GTEST_SKIP() << "nobody cannot reach the executable here: " << r.err;
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(ReadBytes(out), "old");
+  EXPECT_EQ(ModeOf(out), 0444u);
+  EXPECT_EQ(dir.Entries(), (std::set<std::string>{"page.jsonl"}));
 }
 
 }  // namespace

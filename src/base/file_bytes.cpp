@@ -11,8 +11,8 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& path,
   try {
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
-    // Read in pieces up to one byte past the limit: a device or a file that
-    // grows while it is read is refused as well as a large one.
+    // Read in pieces, stopping at the first one that passes the limit: a
+    // file that grows while it is read is refused as well as a large one.
     std::string bytes;
     char buffer[64 * 1024];
     while (in) {

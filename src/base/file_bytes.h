@@ -13,6 +13,7 @@ namespace mirelo {
 // 130 KB. Anything larger than this is refused rather than read into
 // memory, so a wrong file (a disk image, a device) cannot exhaust memory or
 // keep the program busy for minutes.
+// The messages kDataTooLarge and kOverviewTooLarge name this limit.
 inline constexpr std::size_t kMaxReadBytes = 4 * 1024 * 1024;
 
 // The file's bytes, or nothing when it cannot be opened or read through (a

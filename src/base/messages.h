@@ -13,6 +13,7 @@ inline constexpr char kDataUnreadable[] = "データファイルを読み込め�
 inline constexpr char kDataEmpty[] = "データファイルが空です: %s";
 inline constexpr char kHeaderTooShort[] = "データファイルの見出し行が34文字に足りません: %s";
 inline constexpr char kBadSurveyDate[] = "データファイルの調査日が正しい日付ではありません: %s";
+// The limit named is kMaxReadBytes (base/file_bytes.h).
 inline constexpr char kDataTooLarge[] = "データファイルが大きすぎます（4 MB まで）: %s";
 
 // The overview input's text until a kept overview is loaded or the user types.

@@ -22,6 +22,8 @@ bool ReadLines(const std::filesystem::path& path, std::vector<std::string>* line
   lines->clear();
   std::error_code ec;
   if (!std::filesystem::exists(path, ec)) return !ec;
+  // Only a regular file is read: a pipe in its place would block forever.
+  if (!std::filesystem::is_regular_file(path, ec)) return false;
   const std::optional<std::string> read = ReadFileBytes(path);
   if (!read) return false;
   const std::string& bytes = *read;

@@ -3,8 +3,8 @@
 // to a temporary file of its own beside the target and reaches the disk
 // before it is renamed over the target; the folder's new entry reaches the
 // disk after the rename. A power cut at any moment then leaves the old file
-// or the new one, whole. A file the user keeps under a name like "x.tmp" is
-// never touched.
+// or the new one, whole. The new file gets the old one's permissions. A file
+// the user keeps under a name like "x.tmp" is never touched.
 #pragma once
 
 #include <filesystem>
@@ -29,6 +29,9 @@ class FileStore {
   // Returns false when anything fails; path is then exactly as it was, and
   // no temporary file is left behind.
   virtual bool ReplaceFile(const std::filesystem::path& path, std::string_view bytes) = 0;
+  // Makes the folder with any missing parents, each flushed with its
+  // parent's entry for it. True when the folder is there afterwards.
+  virtual bool CreateFolder(const std::filesystem::path& folder) = 0;
 };
 
 }  // namespace mirelo

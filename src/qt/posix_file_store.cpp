@@ -6,10 +6,12 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <optional>
 #include <random>
 #include <string>
 #include <system_error>
 #include <utility>
+#include <vector>
 
 namespace mirelo::qt {
 namespace {
@@ -73,39 +75,41 @@ void SyncFolderOf(const std::filesystem::path& path) {
   if (dir.get() >= 0) Sync(dir.get());
 }
 
-}  // namespace
+// The permission bits of the regular file at path, if there is one.
+std::optional<mode_t> ModeOf(const std::filesystem::path& path) {
+  struct stat st;
+  if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+  return st.st_mode & 07777;
+}
 
-std::optional<std::filesystem::path> PosixFileStore::CreateTempFileBeside(
+// A new, empty file beside path, open for writing, under a name no other
+// file has. Replacing a file, it is made for its owner alone until it is
+// finished (the old file's permissions, read-only ones among them, are
+// given to it only then); a new file gets the user's usual ones.
+std::optional<std::pair<std::filesystem::path, int>> OpenTempBeside(
     const std::filesystem::path& path) {
-  // A replaced file keeps the permissions it had; a new one gets the
-  // user's usual ones.
-  mode_t mode = 0666;
-  struct stat old;
-  if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) mode = old.st_mode & 07777;
-
+  const mode_t mode = ModeOf(path) ? 0600 : 0666;
   std::random_device seed;
   std::mt19937_64 random(seed());
   for (int attempt = 0; attempt < 16; ++attempt) {
     std::filesystem::path temp = path;
     temp += ".mirelo-" + std::to_string(random() % 1000000000ULL) + ".tmp";
     // O_EXCL: fails when the name is taken, so nobody's file is opened.
-    Fd fd(Open(temp, O_WRONLY | O_CREAT | O_EXCL, mode));
-    if (fd.get() >= 0) {
-      if (mode != 0666) ::fchmod(fd.get(), mode);  // past the umask, as the old file had it
-      if (fd.Close()) return temp;
-      RemoveQuietly(temp);
-      return std::nullopt;
-    }
+    const int fd = Open(temp, O_WRONLY | O_CREAT | O_EXCL, mode);
+    if (fd >= 0) return std::pair{std::move(temp), fd};
     if (errno != EEXIST) return std::nullopt;  // the folder refuses
   }
   return std::nullopt;
 }
 
-bool PosixFileStore::CommitTempFile(const std::filesystem::path& temp,
-                                    const std::filesystem::path& path) {
-  Fd fd(Open(temp, O_RDONLY));
-  const bool synced = fd.get() >= 0 && Sync(fd.get()) && fd.Close();
-  if (!synced || ::rename(temp.c_str(), path.c_str()) != 0) {
+// Gives the finished temporary file the replaced file's permissions, flushes
+// it to the disk, closes it and renames it over path, then flushes the
+// folder. Removes it on any failure.
+bool Commit(Fd& fd, const std::filesystem::path& temp, const std::filesystem::path& path) {
+  const std::optional<mode_t> oldMode = ModeOf(path);
+  const bool ready = fd.get() >= 0 && (!oldMode || ::fchmod(fd.get(), *oldMode) == 0) &&
+                     Sync(fd.get()) && fd.Close();
+  if (!ready || ::rename(temp.c_str(), path.c_str()) != 0) {
     RemoveQuietly(temp);
     return false;
   }
@@ -113,16 +117,49 @@ bool PosixFileStore::CommitTempFile(const std::filesystem::path& temp,
   return true;
 }
 
+}  // namespace
+
+std::optional<std::filesystem::path> PosixFileStore::CreateTempFileBeside(
+    const std::filesystem::path& path) {
+  std::optional<std::pair<std::filesystem::path, int>> temp = OpenTempBeside(path);
+  if (!temp) return std::nullopt;
+  Fd fd(temp->second);
+  if (fd.Close()) return std::move(temp->first);
+  RemoveQuietly(temp->first);
+  return std::nullopt;
+}
+
+bool PosixFileStore::CommitTempFile(const std::filesystem::path& temp,
+                                    const std::filesystem::path& path) {
+  Fd fd(Open(temp, O_RDONLY));
+  return Commit(fd, temp, path);
+}
+
 bool PosixFileStore::ReplaceFile(const std::filesystem::path& path, std::string_view bytes) {
-  const std::optional<std::filesystem::path> temp = CreateTempFileBeside(path);
+  std::optional<std::pair<std::filesystem::path, int>> temp = OpenTempBeside(path);
   if (!temp) return false;
-  Fd fd(Open(*temp, O_WRONLY | O_TRUNC));
-  const bool written = fd.get() >= 0 && WriteAll(fd.get(), bytes) && Sync(fd.get()) && fd.Close();
-  if (!written || ::rename(temp->c_str(), path.c_str()) != 0) {
-    RemoveQuietly(*temp);
+  Fd fd(temp->second);
+  if (!WriteAll(fd.get(), bytes)) {
+    fd.Close();
+    RemoveQuietly(temp->first);
     return false;
   }
-  SyncFolderOf(path);
+  return Commit(fd, temp->first, path);
+}
+
+bool PosixFileStore::CreateFolder(const std::filesystem::path& folder) {
+  // Each folder made reaches the disk with its parent's entry for it, so a
+  // file later kept inside is not lost with the folder in a power cut.
+  std::vector<std::filesystem::path> made;
+  for (std::filesystem::path f = folder; !f.empty() && f != f.parent_path(); f = f.parent_path()) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(f, ec)) break;
+    made.push_back(f);
+  }
+  std::error_code ec;
+  std::filesystem::create_directories(folder, ec);
+  if (ec || !std::filesystem::is_directory(folder, ec)) return false;
+  for (const std::filesystem::path& f : made) SyncFolderOf(f);
   return true;
 }
 

@@ -13,6 +13,7 @@ class PosixFileStore final : public FileStore {
   bool CommitTempFile(const std::filesystem::path& temp,
                       const std::filesystem::path& path) override;
   bool ReplaceFile(const std::filesystem::path& path, std::string_view bytes) override;
+  bool CreateFolder(const std::filesystem::path& folder) override;
 };
 
 }  // namespace mirelo::qt

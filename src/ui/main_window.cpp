@@ -100,7 +100,7 @@ void MainWindow::ShowStep() {
     std::string overviewError;
     try {
       PrepareFirstShowing(
-          state_, *measurer_, [&] { EnsureOverviewFolder(state_, *view_); },
+          state_, *measurer_, [&] { EnsureOverviewFolder(state_, *view_, services_.Files()); },
           [&](const OverviewFileError& e) { overviewError = e.what(); });
     } catch (...) {
       // No survey, no page: nothing to print or page through.

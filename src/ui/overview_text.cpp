@@ -9,7 +9,7 @@
 
 namespace mirelo {
 
-void EnsureOverviewFolder(const MainState& state, MainWindowView& view) {
+void EnsureOverviewFolder(const MainState& state, MainWindowView& view, FileStore& files) {
   const std::filesystem::path folder = OverviewFolder(state.DataFilePath);
   std::error_code ec;
   if (std::filesystem::is_directory(folder, ec)) return;
@@ -17,7 +17,7 @@ void EnsureOverviewFolder(const MainState& state, MainWindowView& view) {
   // A folder that cannot be made leaves the showing going on; a save at
   // close then fails with its own message and keeps the window open until
   // the user unchecks the save option.
-  if (!std::filesystem::create_directories(folder, ec) && ec)
+  if (!files.CreateFolder(folder))
     view.ShowError(FormatMessage(msg::kOverviewFolderCannotCreate, folder.string()));
 }
 

@@ -15,7 +15,7 @@ namespace mirelo {
 // When the folder of kept overviews is missing beside the data file: tells
 // the user, then makes it with any missing parents. A folder that cannot be
 // made is reported in an error box, and the showing goes on.
-void EnsureOverviewFolder(const MainState& state, MainWindowView& view);
+void EnsureOverviewFolder(const MainState& state, MainWindowView& view, FileStore& files);
 
 // When the data file's overview file exists: its text becomes the input
 // field's (OverviewText, with the encoding it was read in) and is wrapped
