@@ -75,60 +75,58 @@ void MainWindow::FormShow() {
 }
 
 void MainWindow::ShowStep() {
-  {
-    view_->SetCaption(msg::kMainWindowCaption);
+  view_->SetCaption(msg::kMainWindowCaption);
 
-    const int dpi = services_.ScreenDpi();
-    state_.ScreenPpm = ScreenPixelsPerMm(dpi);
-    measurer_ = services_.CreatePreviewMeasurer(dpi);
+  const int dpi = services_.ScreenDpi();
+  state_.ScreenPpm = ScreenPixelsPerMm(dpi);
+  measurer_ = services_.CreatePreviewMeasurer(dpi);
 
-    const int width = RoundHalfEven(210 * state_.ScreenPpm.x);
-    const int height = RoundHalfEven(297 * state_.ScreenPpm.y);
-    preview_ = &view_->CreatePreview(width, height, dpi);
-    const int imageTop = view_->ImageTop();
-    view_->PlaceLabel2(RoundHalfEven(imageTop + height + 4 * state_.ScreenPpm.y));
-    const int clientWidth = view_->ClientWidth();
-    const int imageLeft = clientWidth > width ? (clientWidth - width) / 2 : 0;
-    view_->PlaceImage(imageLeft, imageTop);
+  const int width = RoundHalfEven(210 * state_.ScreenPpm.x);
+  const int height = RoundHalfEven(297 * state_.ScreenPpm.y);
+  preview_ = &view_->CreatePreview(width, height, dpi);
+  const int imageTop = view_->ImageTop();
+  view_->PlaceLabel2(RoundHalfEven(imageTop + height + 4 * state_.ScreenPpm.y));
+  const int clientWidth = view_->ClientWidth();
+  const int imageLeft = clientWidth > width ? (clientWidth - width) / 2 : 0;
+  view_->PlaceImage(imageLeft, imageTop);
 
-    Printers& printers = services_.SystemPrinters();
-    if (!printers.SelectDefaultPrinter()) throw std::runtime_error(msg::kNoDefaultPrinter);
-    view_->SetPrinterLabel(printers.CurrentPrinterName());
-    state_.PrinterPpm = PrinterPixelsPerMm(printers.LogPixelsX(), printers.LogPixelsY());
+  Printers& printers = services_.SystemPrinters();
+  if (!printers.SelectDefaultPrinter()) throw std::runtime_error(msg::kNoDefaultPrinter);
+  view_->SetPrinterLabel(printers.CurrentPrinterName());
+  state_.PrinterPpm = PrinterPixelsPerMm(printers.LogPixelsX(), printers.LogPixelsY());
 
-    state_.Settings.SaveOverview = view_->SaveOverviewChecked();
-    std::string overviewError;
-    try {
-      PrepareFirstShowing(
-          state_, *measurer_, [&] { EnsureOverviewFolder(state_, *view_, services_.Files()); },
-          [&](const OverviewFileError& e) { overviewError = e.what(); });
-    } catch (...) {
-      // No survey, no page: nothing to print or page through.
-      for (ToolButton b : {ToolButton::PrintAll, ToolButton::PrintCurrent, ToolButton::Previous,
-                           ToolButton::Next})
-        view_->SetButtonEnabled(b, false);
-      throw;
-    }
-    view_->SetMemoText(state_.OverviewText);
-    pageReady_ = true;
-
-    DrawCurrentPage();
-
-    view_->SetButtonEnabled(ToolButton::Previous, false);
-    view_->SetButtonEnabled(ToolButton::Next, state_.PageCount > 1);
-    view_->SetButtonCaption(ToolButton::Overview, msg::kOverviewOpenCaption);
-    view_->SetMemoVisible(false);
-    view_->PlaceMemo(static_cast<int>(15 * state_.ScreenPpm.x) + imageLeft,
-                     static_cast<int>(49 * state_.ScreenPpm.y) + imageTop);
-
-    if (!overviewError.empty()) {
-      // The file stays as it is: no input this run, nothing saved over it.
-      view_->SetButtonEnabled(ToolButton::Overview, false);
-      view_->ShowError(ErrorBoxText(overviewError) + "\r\n" + msg::kOverviewLeftAlone);
-    }
-    if (!IsTenAsciiDigits(state_.Survey.InsuredPersonNumber))
-      view_->ShowMessage(FormatMessage(msg::kInsuredNumberNotTenDigits, state_.DataFilePath));
+  state_.Settings.SaveOverview = view_->SaveOverviewChecked();
+  std::string overviewError;
+  try {
+    PrepareFirstShowing(
+        state_, *measurer_, [&] { EnsureOverviewFolder(state_, *view_, services_.Files()); },
+        [&](const OverviewFileError& e) { overviewError = e.what(); });
+  } catch (...) {
+    // No survey, no page: nothing to print or page through.
+    for (ToolButton b : {ToolButton::PrintAll, ToolButton::PrintCurrent, ToolButton::Previous,
+                         ToolButton::Next})
+      view_->SetButtonEnabled(b, false);
+    throw;
   }
+  view_->SetMemoText(state_.OverviewText);
+  pageReady_ = true;
+
+  DrawCurrentPage();
+
+  view_->SetButtonEnabled(ToolButton::Previous, false);
+  view_->SetButtonEnabled(ToolButton::Next, state_.PageCount > 1);
+  view_->SetButtonCaption(ToolButton::Overview, msg::kOverviewOpenCaption);
+  view_->SetMemoVisible(false);
+  view_->PlaceMemo(static_cast<int>(15 * state_.ScreenPpm.x) + imageLeft,
+                   static_cast<int>(49 * state_.ScreenPpm.y) + imageTop);
+
+  if (!overviewError.empty()) {
+    // The file stays as it is: no input this run, nothing saved over it.
+    view_->SetButtonEnabled(ToolButton::Overview, false);
+    view_->ShowError(ErrorBoxText(overviewError) + "\r\n" + msg::kOverviewLeftAlone);
+  }
+  if (!IsTenAsciiDigits(state_.Survey.InsuredPersonNumber))
+    view_->ShowMessage(FormatMessage(msg::kInsuredNumberNotTenDigits, state_.DataFilePath));
 }
 
 bool MainWindow::FormClose() {

@@ -84,6 +84,7 @@ class MainWindow {
   void Handle(Steps steps);
   void Print(void (*print)(const MainState&, PrintJob&, TextMeasurer&));
   void DrawCurrentPage();
+  // The show step proper; FormShow reports what stops it.
   void ShowStep();
 
   MainState& state_;
