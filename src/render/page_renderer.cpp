@@ -26,10 +26,12 @@ void DrawBoxText(int page, const LayoutBox& box, Canvas& canvas, const DeviceMap
   const long long last = std::min(static_cast<long long>(linesPerPage) * pg - 1, count - 1);
 
   const std::u16string face = FontNameText(box);
-  canvas.SetFont(face, EffectiveFontSize(box));
-  source.preview.SetFont(face, EffectiveFontSize(box));
+  const int points = EffectiveFontSize(box);
+  canvas.SetFont(face, points);
+  source.preview.SetFont(face, points);
 
   const double innerWidth = InnerWidth(box);
+  const double tabPos = EffectiveTabPos(box);
   const double pitch = (box.Bottom - box.Top) / linesPerPage;
   const double rise = LineRaise(canvas.FontPointSize(), canvas.FontHeight()) / map.ppm.y;
   const double left = box.Left + box.MarginLeft;
@@ -37,7 +39,7 @@ void DrawBoxText(int page, const LayoutBox& box, Canvas& canvas, const DeviceMap
   for (long long l = first; l <= last; ++l) {
     const std::u16string& line = box.LineList[static_cast<std::size_t>(l)];
     const long long row = l - first;
-    PlaceCharacters(positions, line, innerWidth, EffectiveTabPos(box), source.preview,
+    PlaceCharacters(positions, line, innerWidth, tabPos, source.preview,
                     source.screenPixelsPerMmX);
     const std::size_t n = std::min(line.size(), kMaxLineLength);
     if (n == 0) continue;
