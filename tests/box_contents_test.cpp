@@ -66,6 +66,10 @@ TEST(FormatJapaneseDate, LettersAndLiterals) {
   EXPECT_EQ(Utf8(FormatJapaneseDate({2021, 4, 5}, u"gg/ee/mm/dd [e m d]")),
             "令和/03/04/05 [3 4 5]");
   EXPECT_EQ(Utf8(FormatJapaneseDate({2021, 4, 5}, u"")), "");
+  // Before 明治's first day the year is counted in 明治 from 1868; a date no
+  // survey carries is written all the same.
+  EXPECT_EQ(Utf8(FormatJapaneseDate({1868, 9, 7}, u"gg e")), "明治 1");
+  EXPECT_EQ(Utf8(FormatJapaneseDate({1, 1, 1}, u"gg ee")), "明治 -1866");
 }
 
 TEST(ItemEntry, LabelTabMarkAndNote) {

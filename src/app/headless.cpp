@@ -13,6 +13,7 @@
 #include "ui/first_showing.h"
 #include "ui/page_output.h"
 #include "ui/startup.h"
+#include "base/utf8_path.h"
 
 namespace mirelo {
 namespace {
@@ -23,7 +24,7 @@ void WritePreviewPng(const CommandLine& line, const MainState& state, HeadlessPl
                                            RoundHalfEven(297 * state.ScreenPpm.y), screenDpi);
   RenderPage(u'D', line.page, state, image->ImageCanvas(), preview);
   try {
-    image->SavePng(line.outputPath);
+    image->SavePng(PathFromUtf8(line.outputPath));
   } catch (const std::runtime_error&) {
     throw std::runtime_error(FormatMessage(msg::kCannotWrite, line.outputPath));
   }
@@ -39,7 +40,7 @@ void WriteDrawLog(const CommandLine& line, const MainState& state, TextMeasurer&
   RenderPage(line.target, line.page, state, canvas, preview);
   std::string text;
   for (const std::string& l : canvas.Lines()) text += l + "\n";
-  if (!files.ReplaceFile(line.outputPath, text))
+  if (!files.ReplaceFile(PathFromUtf8(line.outputPath), text))
     throw std::runtime_error(FormatMessage(msg::kCannotWrite, line.outputPath));
 }
 
@@ -63,15 +64,15 @@ std::string ConsoleLine(std::string_view message) {
 int RunHeadless(const CommandLine& line, HeadlessPlatform& platform, std::ostream& out,
                 std::ostream& err) {
   std::filesystem::path iniPath =
-      line.iniPath ? std::filesystem::path(*line.iniPath) : platform.AppDir() / kSettingsFileName;
+      line.iniPath ? PathFromUtf8(*line.iniPath) : platform.AppDir() / kSettingsFileName;
   IniFile profile(iniPath, platform.Files());
 
   // An output over the data file or the settings file would destroy what
   // the user owns; the headless modes only ever write their own output.
   if (!line.outputPath.empty()) {
     std::error_code ec;
-    for (const std::filesystem::path& input : {std::filesystem::path(line.dataPath), iniPath}) {
-      if (std::filesystem::equivalent(line.outputPath, input, ec)) {
+    for (const std::filesystem::path& input : {PathFromUtf8(line.dataPath), iniPath}) {
+      if (std::filesystem::equivalent(PathFromUtf8(line.outputPath), input, ec)) {
         err << FormatMessage(msg::kOutputIsInput, line.outputPath) << '\n';
         return kExitError;
       }
@@ -92,8 +93,7 @@ int RunHeadless(const CommandLine& line, HeadlessPlatform& platform, std::ostrea
   try {
     PrepareFirstShowing(state, *preview);
   } catch (const std::runtime_error& e) {
-    // The data file, a kept overview file that cannot be read, or ICU
-    // without its Japanese calendar.
+    // The data file, or a kept overview file that cannot be read.
     err << e.what() << '\n';
     return kExitError;
   }
@@ -104,7 +104,7 @@ int RunHeadless(const CommandLine& line, HeadlessPlatform& platform, std::ostrea
   try {
     switch (line.mode) {
       case RunMode::PrintPdf: {
-        auto job = platform.CreatePdfJob(line.outputPath, line.printerDpi, line.printerMarginX,
+        auto job = platform.CreatePdfJob(PathFromUtf8(line.outputPath), line.printerDpi, line.printerMarginX,
                                          line.printerMarginY);
         PrintAllPages(state, *job, *preview);
         return kExitOk;

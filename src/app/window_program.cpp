@@ -4,6 +4,7 @@
 #include "base/messages.h"
 #include "data/ini_file.h"
 #include "data/settings.h"
+#include "base/utf8_path.h"
 
 namespace mirelo {
 
@@ -17,10 +18,10 @@ int RunWindowProgram(const CommandLine& line, WindowPlatform& platform) {
 
   const std::filesystem::path appDir = platform.AppDir();
   const std::filesystem::path settingsPath =
-      line.iniPath ? std::filesystem::path(*line.iniPath) : appDir / kSettingsFileName;
+      line.iniPath ? PathFromUtf8(*line.iniPath) : appDir / kSettingsFileName;
   IniFile profile(settingsPath, platform.Files());
   MainState state;
-  MainWindow logic(state, platform, profile, settingsPath.string());
+  MainWindow logic(state, platform, profile, PathToUtf8(settingsPath));
   std::unique_ptr<MainWindowView> view = platform.CreateMainWindow(logic);
   logic.SetView(*view);
 

@@ -1,8 +1,5 @@
 #include "data/ini_file.h"
 
-#include <unicode/uchar.h>
-#include <unicode/ustring.h>
-
 #include <system_error>
 #include <vector>
 
@@ -45,15 +42,16 @@ std::u16string Trim(std::u16string_view s) {
   return std::u16string(s.substr(b, e - b));
 }
 
-// ICU returns 0, "equal", when it is given no error code to report into, so
-// the error code is not optional here.
+// Names match as the system's profile functions match them: letters A to Z
+// regardless of case, every other character as it stands. Every section and
+// key the program uses is ASCII.
+char16_t AsciiLower(char16_t c) { return c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c; }
+
 bool SameName(std::u16string_view a, std::u16string_view b) {
-  UErrorCode err = U_ZERO_ERROR;
-  int32_t order =
-      u_strCaseCompare(reinterpret_cast<const UChar*>(a.data()), static_cast<int32_t>(a.size()),
-                       reinterpret_cast<const UChar*>(b.data()), static_cast<int32_t>(b.size()),
-                       U_FOLD_CASE_DEFAULT, &err);
-  return U_SUCCESS(err) && order == 0;
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
+  return true;
 }
 
 // A parsed line: a section header, a key line or anything else.

@@ -1,19 +1,27 @@
 #include "data/japanese_date.h"
 
-#include <memory>
 #include <optional>
-
-#include <unicode/calendar.h>
-#include <unicode/gregocal.h>
-#include <unicode/smpdtfmt.h>
-#include <unicode/timezone.h>
+#include <tuple>
 
 namespace mirelo {
 namespace {
 
-void Check(UErrorCode status, const char* what) {
-  if (U_FAILURE(status))
-    throw JapaneseCalendarError(std::string("ICU: ") + what + ": " + u_errorName(status));
+struct Era {
+  const char16_t* name;
+  CalendarDate firstDay;
+};
+
+// The eras in order, each with its first day in the Gregorian calendar.
+constexpr Era kEras[] = {
+    {u"明治", {1868, 9, 8}},
+    {u"大正", {1912, 7, 30}},
+    {u"昭和", {1926, 12, 25}},
+    {u"平成", {1989, 1, 8}},
+    {u"令和", {2019, 5, 1}},
+};
+
+bool Before(const CalendarDate& a, const CalendarDate& b) {
+  return std::tie(a.year, a.month, a.day) < std::tie(b.year, b.month, b.day);
 }
 
 std::u16string Number(int value, bool twoDigits) {
@@ -26,32 +34,12 @@ std::u16string Number(int value, bool twoDigits) {
 }  // namespace
 
 JapaneseEraYear ToJapaneseEra(const CalendarDate& date) {
-  UErrorCode status = U_ZERO_ERROR;
-  // One time zone on both sides, and noon, so the instant lies inside the
-  // same calendar day in both calendars.
-  std::unique_ptr<icu::TimeZone> utc(icu::TimeZone::createTimeZone("Etc/UTC"));
-  icu::GregorianCalendar gregorian(utc->clone(), icu::Locale::getRoot(), status);
-  Check(status, "Gregorian calendar");
-  gregorian.clear();
-  gregorian.set(date.year, date.month - 1, date.day, 12, 0, 0);
-  const UDate instant = gregorian.getTime(status);
-  Check(status, "date");
-
-  const icu::Locale japanese("ja_JP@calendar=japanese");
-  icu::SimpleDateFormat eraFormat(icu::UnicodeString(u"G"), japanese, status);
-  Check(status, "Japanese era format");
-  eraFormat.setTimeZone(*utc);
-  icu::UnicodeString era;
-  eraFormat.format(instant, era);
-
-  std::unique_ptr<icu::Calendar> calendar(eraFormat.getCalendar()->clone());
-  calendar->setTime(instant, status);
-  const int year = calendar->get(UCAL_YEAR, status);
-  Check(status, "Japanese calendar");
-
-  return {std::u16string(era.getBuffer(), static_cast<std::size_t>(era.length())), year};
+  const Era* era = &kEras[0];
+  for (const Era& e : kEras)
+    if (!Before(date, e.firstDay)) era = &e;
+  // An era's first year ends with the Gregorian year it began in.
+  return {era->name, date.year - era->firstDay.year + 1};
 }
-
 std::u16string FormatJapaneseDate(const CalendarDate& date, std::u16string_view format) {
   std::u16string out;
   std::optional<JapaneseEraYear> era;  // only when the format asks for it

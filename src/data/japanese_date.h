@@ -1,8 +1,7 @@
-// Dates written in the Japanese era. Era names and era years come from ICU's
-// Japanese calendar, so a new era arrives with the ICU data, not with code.
+// Dates written in the Japanese era, from a table of the eras since 明治 and
+// their first days (a new era is one more row).
 #pragma once
 
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -15,12 +14,10 @@ struct JapaneseEraYear {
   int year = 0;        // the year within the era, 1 for its first year
 };
 
-// ICU could not give the Japanese calendar (a broken ICU installation).
-class JapaneseCalendarError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
+// The era a date falls in, counted from the era's first day. A date before
+// 明治 began (1868-09-08) is counted in 明治 from the Gregorian year 1868,
+// as Windows's own table counts it: 1868 is 明治 1, earlier years 0 and
+// below. No survey carries such a date; it is written, not refused.
 JapaneseEraYear ToJapaneseEra(const CalendarDate& date);
 
 // Writes date in format. A run of "g" is the era name; "e", "m" and "d" are

@@ -3,15 +3,16 @@
 #include "base/format_message.h"
 #include "base/messages.h"
 #include "base/file_bytes.h"
+#include "base/utf8_path.h"
 
 namespace mirelo {
 
 std::filesystem::path OverviewFolder(const std::string& dataFilePath) {
-  return std::filesystem::path(dataFilePath).parent_path() / kOverviewFolderName;
+  return PathFromUtf8(dataFilePath).parent_path() / kOverviewFolderName;
 }
 
 std::filesystem::path OverviewFilePath(const std::string& dataFilePath) {
-  return OverviewFolder(dataFilePath) / std::filesystem::path(dataFilePath).filename();
+  return OverviewFolder(dataFilePath) / PathFromUtf8(dataFilePath).filename();
 }
 
 std::u16string ToCrLf(std::u16string_view text) {
@@ -39,7 +40,7 @@ std::string OverviewFileBytes(std::u16string_view text, std::optional<TextEncodi
 void WriteOverviewFile(const std::filesystem::path& path, std::u16string_view text,
                        std::optional<TextEncoding> readAs, FileStore& files) {
   if (!files.ReplaceFile(path, OverviewFileBytes(text, readAs)))
-    throw OverviewFileError(FormatMessage(msg::kOverviewCannotWrite, path.string()));
+    throw OverviewFileError(FormatMessage(msg::kOverviewCannotWrite, PathToUtf8(path)));
 }
 
 std::optional<DecodedText> ReadOverviewFile(const std::filesystem::path& path) {
@@ -51,7 +52,7 @@ std::optional<DecodedText> ReadOverviewFile(const std::filesystem::path& path) {
       std::filesystem::is_regular_file(path, ec) ? ReadFileBytes(path) : std::nullopt;
   if (!bytes)
     throw OverviewFileError(FormatMessage(
-        LargerThan(path) ? msg::kOverviewTooLarge : msg::kOverviewUnreadable, path.string()));
+        LargerThan(path) ? msg::kOverviewTooLarge : msg::kOverviewUnreadable, PathToUtf8(path)));
   DecodedText decoded = DecodeTextFile(*bytes);
   decoded.text = ToCrLf(decoded.text);
   return decoded;

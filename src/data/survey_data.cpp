@@ -6,6 +6,7 @@
 #include "base/messages.h"
 #include "base/file_bytes.h"
 #include "base/text_encoding.h"
+#include "base/utf8_path.h"
 
 namespace mirelo {
 namespace {
@@ -64,8 +65,8 @@ void LoadSurveyData(const std::filesystem::path& path, bool sw5, SurveyData& dat
   const std::optional<std::string> bytes = ReadFileBytes(path);
   if (!bytes)
     throw DataFileError(FormatMessage(LargerThan(path) ? msg::kDataTooLarge : msg::kDataUnreadable,
-                                      path.string()));
-  ParseSurveyData(*bytes, path.string(), sw5, data);
+                                      PathToUtf8(path)));
+  ParseSurveyData(*bytes, PathToUtf8(path), sw5, data);
 }
 
 void ParseSurveyData(std::string_view bytes, const std::string& pathForMessages, bool sw5,

@@ -4,6 +4,7 @@
 #include "compose/box_contents.h"
 #include "layout/char_placement.h"
 #include "ui/overview_text.h"
+#include "base/utf8_path.h"
 
 namespace mirelo {
 
@@ -15,7 +16,7 @@ void PrepareFirstShowing(MainState& state, TextMeasurer& preview,
   state.OverviewEncoding.reset();
 
   ComposeFixedBoxes(state.Boxes, preview, ppmX);
-  LoadSurveyData(state.DataFilePath, state.Settings.sw5, state.Survey);
+  LoadSurveyData(PathFromUtf8(state.DataFilePath), state.Settings.sw5, state.Survey);
   ComposeDateBox(state.Boxes, state.Survey.SurveyDate, kDateFormatAtShow, preview, ppmX);
   if (state.Survey.Items.size() > 1) ComposeItemBox(state.Boxes, state.Survey.Items, preview, ppmX);
   // The window makes sure the overview folder exists here; the headless

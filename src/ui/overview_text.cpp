@@ -6,6 +6,7 @@
 #include "base/messages.h"
 #include "compose/box_contents.h"
 #include "data/overview_file.h"
+#include "base/utf8_path.h"
 
 namespace mirelo {
 
@@ -18,7 +19,7 @@ void EnsureOverviewFolder(const MainState& state, MainWindowView& view, FileStor
   // close then fails with its own message and keeps the window open until
   // the user unchecks the save option.
   if (!files.CreateFolder(folder))
-    view.ShowError(FormatMessage(msg::kOverviewFolderCannotCreate, folder.string()));
+    view.ShowError(FormatMessage(msg::kOverviewFolderCannotCreate, PathToUtf8(folder)));
 }
 
 void LoadOverviewText(MainState& state, TextMeasurer& preview) {

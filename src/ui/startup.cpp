@@ -1,6 +1,7 @@
 #include "ui/startup.h"
 
 #include "compose/box_settings.h"
+#include "base/utf8_path.h"
 
 namespace mirelo {
 
@@ -21,7 +22,7 @@ void CreateMainState(MainState& state, const std::filesystem::path& appDir,
 bool DataFileExists(const std::string& dataFilePath) {
   if (dataFilePath.empty()) return false;
   std::error_code ec;
-  return std::filesystem::is_regular_file(std::filesystem::path(dataFilePath), ec);
+  return std::filesystem::is_regular_file(PathFromUtf8(dataFilePath), ec);
 }
 
 }  // namespace mirelo
