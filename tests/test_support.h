@@ -19,7 +19,7 @@
 #include <string_view>
 #include <vector>
 
-#include "qt/posix_file_store.h"
+#include "posix/posix_file_store.h"
 
 namespace mirelo::test {
 
@@ -57,7 +57,7 @@ class TempDir {
 
 // The file store the program writes through; it holds no state.
 inline FileStore& Files() {
-  static qt::PosixFileStore store;
+  static posix::PosixFileStore store;
   return store;
 }
 

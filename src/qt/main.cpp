@@ -17,18 +17,12 @@
 #include "app/headless.h"
 #include "app/window_program.h"
 #include "base/messages.h"
+#include "posix/executable_dir.h"
 #include "qt/qt_headless_platform.h"
 #include "qt/qt_window_platform.h"
 #include "ui/startup.h"
 
 namespace {
-
-std::filesystem::path ExecutableDir(const char* argv0) {
-  std::error_code ec;
-  std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (ec) exe = std::filesystem::absolute(argv0, ec);
-  return exe.parent_path();
-}
 
 bool HasDisplay() {
   const char* x = std::getenv("DISPLAY");
@@ -53,7 +47,7 @@ int RunHeadlessMode(const mirelo::CommandLine& line, const char* argv0) {
   char* qtArgv[] = {arg0, platformOpt, offscreen, nullptr};
   int qtArgc = 3;
   QGuiApplication app(qtArgc, qtArgv);
-  mirelo::qt::QtHeadlessPlatform platform(ExecutableDir(argv0));
+  mirelo::qt::QtHeadlessPlatform platform(mirelo::posix::ExecutableDir(argv0));
   return mirelo::RunHeadless(line, platform, std::cout, std::cerr);
 }
 
@@ -76,7 +70,7 @@ int RunWindowMode(const mirelo::CommandLine& line, const char* argv0) {
   if (qtTexts.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QApplication::installTranslator(&qtTexts);
-  mirelo::qt::QtWindowPlatform platform(ExecutableDir(argv0));
+  mirelo::qt::QtWindowPlatform platform(mirelo::posix::ExecutableDir(argv0));
   return mirelo::RunWindowProgram(line, platform);
 }
 

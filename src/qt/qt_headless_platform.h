@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "app/headless.h"
-#include "qt/posix_file_store.h"
+#include "posix/posix_file_store.h"
 #include "qt/qt_locale.h"
 
 namespace mirelo::qt {
@@ -25,7 +25,7 @@ class QtHeadlessPlatform : public HeadlessPlatform {
 
  private:
   QtLocaleInfo locale_;
-  PosixFileStore files_;
+  posix::PosixFileStore files_;
   std::filesystem::path appDir_;
 };
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <stdexcept>
 
-#include "qt/posix_file_store.h"
+#include "posix/posix_file_store.h"
 #include "base/format_message.h"
 #include "base/messages.h"
 
@@ -39,7 +39,7 @@ const QImage& QtPreviewImage::Image() {
 }
 
 void QtPreviewImage::SavePng(const std::filesystem::path& path) {
-  PosixFileStore files;
+  posix::PosixFileStore files;
   const std::optional<std::filesystem::path> temp = files.CreateTempFileBeside(path);
   const bool saved = temp && Image().save(QString::fromStdString(temp->string()), "PNG");
   if (!saved) {

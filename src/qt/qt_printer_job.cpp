@@ -11,7 +11,7 @@
 #include <string>
 #include <utility>
 
-#include "qt/posix_file_store.h"
+#include "posix/posix_file_store.h"
 #include "base/format_message.h"
 #include "base/messages.h"
 
@@ -73,7 +73,7 @@ QtPrinterJob::QtPrinterJob(std::unique_ptr<QPrinter> owned, std::filesystem::pat
 
 std::unique_ptr<QtPrinterJob> QtPrinterJob::ForPdf(const std::filesystem::path& path,
                                                    int dotsPerInch, int marginX, int marginY) {
-  const std::optional<std::filesystem::path> temp = PosixFileStore().CreateTempFileBeside(path);
+  const std::optional<std::filesystem::path> temp = posix::PosixFileStore().CreateTempFileBeside(path);
   if (!temp) throw std::runtime_error(FormatMessage(msg::kCannotWrite, path.string()));
   auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
   printer->setOutputFormat(QPrinter::PdfFormat);
@@ -130,7 +130,7 @@ void QtPrinterJob::End() {
   if (pdfTemp_) {
     const std::filesystem::path temp = *std::exchange(pdfTemp_, std::nullopt);
     if (!ended) RemoveQuietly(temp);
-    if (!ended || !PosixFileStore().CommitTempFile(temp, *pdfPath_))
+    if (!ended || !posix::PosixFileStore().CommitTempFile(temp, *pdfPath_))
       throw std::runtime_error(FormatMessage(msg::kCannotWrite, pdfPath_->string()));
   } else if (!ended) {
     throw std::runtime_error(FormatMessage(msg::kPrintStartFailed, OutputName()));

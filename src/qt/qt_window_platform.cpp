@@ -7,13 +7,10 @@
 #include <QScreen>
 #include <QSocketNotifier>
 
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <cmath>
-#include <csignal>
 
 #include "base/messages.h"
+#include "posix/termination_signals.h"
 #include "qt/qt_main_window.h"
 #include "qt/qt_settings_dialog.h"
 #include "qt/qt_text_measurer.h"
@@ -65,26 +62,13 @@ void QtWindowPlatform::RunMessageLoop(MainWindowView& mainWindow) {
   if (window.isVisible()) QApplication::exec();
 }
 
-namespace {
-
-// A signal handler can reach nothing but a global; it only writes a byte
-// here, and the GUI thread does the rest.
-int signalPipe[2] = {-1, -1};
-
-void OnTerminationSignal(int) {
-  const char byte = 1;
-  [[maybe_unused]] ssize_t n = write(signalPipe[0], &byte, 1);
-}
-
-}  // namespace
-
 void CloseOnTerminationSignals(QWidget& mainWindow) {
-  if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0) return;
-  auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, &mainWindow);
+  const int fd = posix::WatchTerminationSignals();
+  if (fd < 0) return;
+  auto* notifier = new QSocketNotifier(fd, QSocketNotifier::Read, &mainWindow);
   QPointer<QWidget> window(&mainWindow);
-  QObject::connect(notifier, &QSocketNotifier::activated, &mainWindow, [window] {
-    char byte;
-    [[maybe_unused]] ssize_t n = read(signalPipe[1], &byte, 1);
+  QObject::connect(notifier, &QSocketNotifier::activated, &mainWindow, [window, fd] {
+    posix::TakeTerminationSignal(fd);
     // Modal loops nest: close from the innermost out, then the window
     // itself once they have returned.
     while (QWidget* modal = QApplication::activeModalWidget()) {
@@ -93,12 +77,6 @@ void CloseOnTerminationSignals(QWidget& mainWindow) {
     QMetaObject::invokeMethod(
         window, [window] { if (window) window->close(); }, Qt::QueuedConnection);
   });
-  struct sigaction action = {};
-  action.sa_handler = OnTerminationSignal;
-  sigemptyset(&action.sa_mask);
-  action.sa_flags = SA_RESTART;
-  sigaction(SIGTERM, &action, nullptr);
-  sigaction(SIGINT, &action, nullptr);
 }
 
 }  // namespace mirelo::qt

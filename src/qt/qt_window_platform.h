@@ -7,8 +7,8 @@
 #include <filesystem>
 
 #include "app/window_program.h"
-#include "qt/instance_lock.h"
-#include "qt/posix_file_store.h"
+#include "posix/instance_lock.h"
+#include "posix/posix_file_store.h"
 #include "qt/qt_locale.h"
 #include "qt/qt_printers.h"
 
@@ -37,10 +37,10 @@ class QtWindowPlatform : public WindowPlatform {
 
  private:
   std::filesystem::path appDir_;
-  InstanceLock lock_;
+  posix::InstanceLock lock_;
   QtLocaleInfo locale_;
   QtPrinters printers_;
-  PosixFileStore files_;
+  posix::PosixFileStore files_;
   QString title_;
 };
 

@@ -25,7 +25,7 @@
 #include "data/settings.h"
 #include "fake_text_measurer.h"
 #include "fuzz_check.h"
-#include "qt/posix_file_store.h"
+#include "posix/posix_file_store.h"
 #include "layout/box_table.h"
 #include "layout/char_placement.h"
 
@@ -144,7 +144,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::size_t valueLength = (data[1] & 0x7F) % 24;
   std::string_view file(reinterpret_cast<const char*>(data) + 2, size - 2);
   WriteFile(file);
-  mirelo::qt::PosixFileStore files;
+  mirelo::posix::PosixFileStore files;
   IniFile ini(FilePath(), files);
 
   const Locale locale(data[1] & 0x80 ? u',' : u'.');

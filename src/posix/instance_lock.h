@@ -6,7 +6,7 @@
 
 #include <string_view>
 
-namespace mirelo::qt {
+namespace mirelo::posix {
 
 class InstanceLock {
  public:
@@ -23,4 +23,4 @@ class InstanceLock {
   int fd_ = -1;
 };
 
-}  // namespace mirelo::qt
+}  // namespace mirelo::posix

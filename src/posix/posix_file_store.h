@@ -4,7 +4,7 @@
 
 #include "platform/file_store.h"
 
-namespace mirelo::qt {
+namespace mirelo::posix {
 
 class PosixFileStore final : public FileStore {
  public:
@@ -16,4 +16,4 @@ class PosixFileStore final : public FileStore {
   bool CreateFolder(const std::filesystem::path& folder) override;
 };
 
-}  // namespace mirelo::qt
+}  // namespace mirelo::posix

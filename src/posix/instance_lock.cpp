@@ -1,4 +1,4 @@
-#include "qt/instance_lock.h"
+#include "posix/instance_lock.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <string>
 
-namespace mirelo::qt {
+namespace mirelo::posix {
 namespace {
 
 // $XDG_RUNTIME_DIR is the user's own; without it the shared temporary
@@ -48,4 +48,4 @@ bool InstanceLock::TryTake(std::string_view title) {
   return !held;
 }
 
-}  // namespace mirelo::qt
+}  // namespace mirelo::posix

@@ -1,4 +1,4 @@
-#include "qt/posix_file_store.h"
+#include "posix/posix_file_store.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-namespace mirelo::qt {
+namespace mirelo::posix {
 namespace {
 
 // The descriptor closed when it goes; Close() reports what close says, since
@@ -163,4 +163,4 @@ bool PosixFileStore::CreateFolder(const std::filesystem::path& folder) {
   return true;
 }
 
-}  // namespace mirelo::qt
+}  // namespace mirelo::posix
