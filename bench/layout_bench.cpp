@@ -5,12 +5,14 @@
 // the time differs. bench_main.cpp prints the ratio.
 #include <benchmark/benchmark.h>
 
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "layout/box_table.h"
 #include "layout/char_placement.h"
+#include "layout/kept_widths_measurer.h"
 #include "layout/line_breaking.h"
 #include "qt/qt_text_measurer.h"
 
@@ -63,11 +65,12 @@ void LayOut(benchmark::State& state, bool fast) {
   for (auto _ : state) {
     // A measurer of its own for every composition, as a run starts with:
     // nothing measured before counts.
-    qt::QtTextMeasurer measurer(kDpi, fast);
+    std::unique_ptr<TextMeasurer> measurer = std::make_unique<qt::QtTextMeasurer>(kDpi, fast);
+    if (fast) measurer = std::make_unique<KeptWidthsMeasurer>(std::move(measurer));
     boxes[3].LineList.clear();
-    for (const std::u16string& item : items) FillBox(boxes, 3, item, measurer, kPpm);
+    for (const std::u16string& item : items) FillBox(boxes, 3, item, *measurer, kPpm);
     for (const std::u16string& line : box.LineList) {
-      PlaceCharacters(positions, line, InnerWidth(box), box.TabPos, measurer, kPpm);
+      PlaceCharacters(positions, line, InnerWidth(box), box.TabPos, *measurer, kPpm);
       benchmark::DoNotOptimize(positions);
     }
     lines = box.LineList.size();

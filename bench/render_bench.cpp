@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "layout/kept_widths_measurer.h"
 #include "qt/qt_locale.h"
 #include "thousand_items.h"
 #include "qt/qt_preview_image.h"
@@ -69,7 +70,7 @@ MainState ThousandItems(TextMeasurer& preview) {
 }
 
 void BM_DrawPreviewPage(benchmark::State& bench) {
-  qt::QtTextMeasurer preview(kScreenDpi);
+  KeptWidthsMeasurer preview(std::make_unique<qt::QtTextMeasurer>(kScreenDpi));
   const MainState state = LargeSample(preview);
   const int width = RoundHalfEven(210 * state.ScreenPpm.x);
   const int height = RoundHalfEven(297 * state.ScreenPpm.y);
@@ -82,7 +83,7 @@ void BM_DrawPreviewPage(benchmark::State& bench) {
 }
 
 void BM_PrintLargeSurveyToPdf(benchmark::State& bench) {
-  qt::QtTextMeasurer preview(kScreenDpi);
+  KeptWidthsMeasurer preview(std::make_unique<qt::QtTextMeasurer>(kScreenDpi));
   const MainState state = ThousandItems(preview);
   const std::filesystem::path pdf =
       std::filesystem::temp_directory_path() / "mirelo-bench-print.pdf";

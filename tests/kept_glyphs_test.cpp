@@ -11,10 +11,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "layout/box_table.h"
+#include "layout/kept_widths_measurer.h"
 #include "qt/qt_fonts.h"
 #include "qt/qt_painter_canvas.h"
 #include "qt/qt_text_measurer.h"
@@ -43,7 +45,7 @@ TEST(KeptMeasures, TextsAndTheirPrefixesMeasuredAgainKeepTheirWidthsInEveryFont)
   // their last units (all but the last character, or more), in every font;
   // then it is asked for whole texts and their prefixes.
   for (std::size_t dropped : {1, 2, 5}) {
-    QtTextMeasurer kept(96);
+    KeptWidthsMeasurer kept(std::make_unique<QtTextMeasurer>(96));
     for (const auto& font : fonts) {
       kept.SetFont(font.face, font.points);
       std::vector<int> widths;

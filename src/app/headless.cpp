@@ -7,13 +7,14 @@
 #include "app/dump_layout.h"
 #include "base/format_message.h"
 #include "base/messages.h"
+#include "base/utf8_path.h"
 #include "data/ini_file.h"
+#include "layout/kept_widths_measurer.h"
 #include "render/digit_glyphs.h"
 #include "render/recording_canvas.h"
 #include "ui/first_showing.h"
 #include "ui/page_output.h"
 #include "ui/startup.h"
-#include "base/utf8_path.h"
 
 namespace mirelo {
 namespace {
@@ -89,7 +90,8 @@ int RunHeadless(const CommandLine& line, HeadlessPlatform& platform, std::ostrea
   const int screenDpi = line.screenDpi.value_or(platform.ScreenDpi());
   state.ScreenPpm = ScreenPixelsPerMm(screenDpi);
   state.PrinterPpm = PrinterPixelsPerMm(line.printerDpi, line.printerDpi);
-  std::unique_ptr<TextMeasurer> preview = platform.CreatePreviewMeasurer(screenDpi);
+  std::unique_ptr<TextMeasurer> preview =
+      std::make_unique<KeptWidthsMeasurer>(platform.CreatePreviewMeasurer(screenDpi));
   try {
     PrepareFirstShowing(state, *preview);
   } catch (const std::runtime_error& e) {

@@ -13,6 +13,7 @@
 #include "base/text_encoding.h"
 #include "compose/box_contents.h"
 #include "layout/char_placement.h"
+#include "layout/kept_widths_measurer.h"
 #include "ui/first_showing.h"
 #include "ui/overview_text.h"
 #include "ui/page_output.h"
@@ -79,7 +80,7 @@ void MainWindow::ShowStep() {
 
   const int dpi = services_.ScreenDpi();
   state_.ScreenPpm = ScreenPixelsPerMm(dpi);
-  measurer_ = services_.CreatePreviewMeasurer(dpi);
+  measurer_ = std::make_unique<KeptWidthsMeasurer>(services_.CreatePreviewMeasurer(dpi));
 
   const int width = RoundHalfEven(210 * state_.ScreenPpm.x);
   const int height = RoundHalfEven(297 * state_.ScreenPpm.y);
