@@ -12,7 +12,7 @@
 #include "data/japanese_date.h"
 #include "base/text_encoding.h"
 #include "layout/line_breaking.h"
-#include "qt/qt_text_measurer.h"
+#include "test_support.h"
 
 namespace mirelo {
 namespace {
@@ -126,7 +126,8 @@ class ComposeTest : public ::testing::Test {
     boxes[3].TabPos = 15.0;
   }
   BoxTable boxes;
-  qt::QtTextMeasurer preview{96};
+  std::unique_ptr<TextMeasurer> measurer = test::PreviewMeasurer(96);
+  TextMeasurer& preview = *measurer;
 };
 
 TEST_F(ComposeTest, FixedBoxesHoldTheirTextsAndNothingElse) {

@@ -9,7 +9,7 @@
 #include "layout/box_table.h"
 #include "layout/char_placement.h"
 #include "layout/line_breaking.h"
-#include "qt/qt_text_measurer.h"
+#include "test_support.h"
 
 namespace mirelo {
 namespace {
@@ -105,12 +105,14 @@ TEST(PlaceCharactersTest, TheLastCharacterIsAllItsCodeUnits) {
   EXPECT_EQ(LastCharacterWidth(Place(u"AB", 40, 0).p, u"AB"), 5);
 }
 
-// Through the Qt measurer with the form's face: every Natural position is
+// Through the platform's measurer with the form's face: every Natural position is
 // the prefix measured alone, converted at the screen's dots per mm, with the
 // fast prefix widths as with the reference.
 TEST(PlaceCharactersTest, RealFontPositionsAreTheMeasuredPrefixes) {
   const double ppm = 96 / 25.4;
-  qt::QtTextMeasurer fast(96, true), reference(96, false);
+  const std::unique_ptr<TextMeasurer> fastMeasurer = test::PreviewMeasurer(96, true),
+                                      referenceMeasurer = test::PreviewMeasurer(96, false);
+  TextMeasurer &fast = *fastMeasurer, &reference = *referenceMeasurer;
   fast.SetFont(kFaceProportional, 9);
   reference.SetFont(kFaceProportional, 9);
   const std::u16string line = u"（１）歩行はWalk AV、𠮷田さんの付き添いで１５分程度。";

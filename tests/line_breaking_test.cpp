@@ -13,7 +13,7 @@
 #include "layout/box_table.h"
 #include "layout/line_breaking.h"
 #include "layout/text_clusters.h"
-#include "qt/qt_text_measurer.h"
+#include "test_support.h"
 
 namespace mirelo {
 namespace {
@@ -210,7 +210,8 @@ TEST(FillBoxTest, TheWidthEdgeWithTheFormFont) {
       {2, u"歩行は", u"𠮷", u"田家"},
   };
   for (bool fastPrefixWidths : {true, false}) {
-    qt::QtTextMeasurer measurer(96, fastPrefixWidths);
+    const std::unique_ptr<TextMeasurer> platformMeasurer = test::PreviewMeasurer(96, fastPrefixWidths);
+    TextMeasurer& measurer = *platformMeasurer;
     for (const auto& c : cases) {
       for (int dotsLess : {0, 1}) {
         BoxTable boxes;
@@ -280,7 +281,9 @@ std::u16string Expected(std::u16string text) {
 // hardly a character fits.
 TEST(FillBoxTest, NoCharacterIsLostAndFastAndReferenceMeasuringAgree) {
   const double ppm = 96 / 25.4;
-  qt::QtTextMeasurer fast(96, true), reference(96, false);
+  const std::unique_ptr<TextMeasurer> fastMeasurer = test::PreviewMeasurer(96, true),
+                                      referenceMeasurer = test::PreviewMeasurer(96, false);
+  TextMeasurer &fast = *fastMeasurer, &reference = *referenceMeasurer;
   for (int box : {3, 2, 1}) {
     BoxTable fastBoxes, referenceBoxes;
     InitBoxTable(fastBoxes);

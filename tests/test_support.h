@@ -1,25 +1,24 @@
-// Small helpers shared by the tests: a temporary folder that removes itself,
-// whole-file byte access, running the built program, and reading its JSON.
+// Small helpers shared by the tests of every build: a temporary folder that
+// removes itself, whole-file byte access, the platform's file store and
+// preview measurer, and a limit on file sizes that makes writes fail as on a
+// full disk. What differs by platform is made in the adapter's support file
+// (posix_test_support.cpp, win32_test_support.cpp).
 #pragma once
 
-#include <QJsonObject>
-#include <QJsonValue>
-
-#include <sys/resource.h>
-
-#include <csignal>
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <ostream>
+#include <memory>
 #include <random>
 #include <set>
 #include <string>
 #include <string_view>
-#include <vector>
 
-#include "posix/posix_file_store.h"
+#include "base/utf8_path.h"
+#include "platform/file_store.h"
+#include "platform/text_measurer.h"
 
 namespace mirelo::test {
 
@@ -41,46 +40,19 @@ class TempDir {
   TempDir& operator=(const TempDir&) = delete;
 
   const std::filesystem::path& path() const { return path_; }
-  std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
+  // name is UTF-8.
+  std::filesystem::path operator/(std::string_view name) const { return path_ / PathFromUtf8(name); }
 
-  // The names of the entries directly inside the folder.
+  // The names of the entries directly inside the folder, in UTF-8.
   std::set<std::string> Entries() const {
     std::set<std::string> names;
     for (const auto& e : std::filesystem::directory_iterator(path_))
-      names.insert(e.path().filename().string());
+      names.insert(PathToUtf8(e.path().filename()));
     return names;
   }
 
  private:
   std::filesystem::path path_;
-};
-
-// The file store the program writes through; it holds no state.
-inline FileStore& Files() {
-  static posix::PosixFileStore store;
-  return store;
-}
-
-// Files may grow no larger than the given size while this lives: the write
-// that would pass it fails as it does on a full disk, also for root.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    savedHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit{bytes, saved_.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, savedHandler_);
-  }
-  FileSizeLimit(const FileSizeLimit&) = delete;
-  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
- private:
-  rlimit saved_{};
-  void (*savedHandler_)(int) = nullptr;
 };
 
 inline std::string ReadBytes(const std::filesystem::path& path) {
@@ -93,28 +65,30 @@ inline void WriteBytes(const std::filesystem::path& path, std::string_view bytes
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-struct RunResult {
-  int status = -1;  // exit status, or -signal
-  std::string out, err;
-};
-
-// Runs command[0], looked up on PATH where it names no folder, the way a host
-// program or a script would: no display, a locale whose decimal separator is
-// ".", nothing on standard input, and standard output and error captured
-// apart. workDir is the folder it runs in.
-RunResult RunTool(const std::vector<std::string>& command, const std::filesystem::path& workDir);
-
-// RunTool on the built executable with these arguments.
-RunResult RunProgram(const std::vector<std::string>& args, const std::filesystem::path& workDir);
-
 std::size_t CountLines(std::string_view text);
 
-// The JSON object in text; a test failure, and an empty object, where text
-// is not one.
-QJsonObject ParseJsonObject(const std::string& text);
+// The file store the program writes through on this platform; it holds no
+// state.
+FileStore& Files();
+
+// The preview canvas's measuring on this platform, at dpi. With
+// fastPrefixWidths off it measures every prefix on its own, the reference
+// the fast way is held to.
+std::unique_ptr<TextMeasurer> PreviewMeasurer(int dpi, bool fastPrefixWidths = true);
+
+// Files written through Files() may grow no larger than the given size
+// while this lives: the write that would pass it fails as it does on a full
+// disk, also for root.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(std::uint64_t bytes);
+  ~FileSizeLimit();
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  struct Saved;
+  std::unique_ptr<Saved> saved_;
+};
 
 }  // namespace mirelo::test
-
-// Lets a failed comparison of JSON values show them as JSON text. It stands
-// beside QJsonValue, where the test framework looks for it.
-void PrintTo(const QJsonValue& value, std::ostream* os);

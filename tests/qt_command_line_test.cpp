@@ -15,6 +15,8 @@
 #include <gtest/gtest.h>
 
 #include "app/command_line.h"
+#include "posix_test_support.h"
+#include "qt_test_support.h"
 #include "test_support.h"
 
 namespace mirelo {

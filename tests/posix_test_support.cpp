@@ -1,18 +1,17 @@
-// Running programs for the end-to-end tests, and reading what they print.
-#include "test_support.h"
+// The POSIX side of the test support: the file store, the file size limit
+// and running programs.
+#include "posix_test_support.h"
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 
-#include <QByteArray>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonParseError>
-
-#include <gtest/gtest.h>
+#include "posix/posix_file_store.h"
+#include "test_support.h"
 
 extern char** environ;
 
@@ -73,21 +72,26 @@ std::size_t CountLines(std::string_view text) {
   return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
 }
 
-QJsonObject ParseJsonObject(const std::string& text) {
-  QJsonParseError error;
-  const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(text), &error);
-  EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString() << "\n" << text;
-  EXPECT_TRUE(doc.isObject()) << text;
-  return doc.object();
+FileStore& Files() {
+  static posix::PosixFileStore store;
+  return store;
+}
+
+struct FileSizeLimit::Saved {
+  rlimit limit{};
+  void (*handler)(int) = nullptr;
+};
+
+FileSizeLimit::FileSizeLimit(std::uint64_t bytes) : saved_(std::make_unique<Saved>()) {
+  getrlimit(RLIMIT_FSIZE, &saved_->limit);
+  saved_->handler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit limit{static_cast<rlim_t>(bytes), saved_->limit.rlim_max};
+  setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit() {
+  setrlimit(RLIMIT_FSIZE, &saved_->limit);
+  std::signal(SIGXFSZ, saved_->handler);
 }
 
 }  // namespace mirelo::test
-
-void PrintTo(const QJsonValue& value, std::ostream* os) {
-  if (value.isUndefined()) {
-    *os << "(no value)";
-    return;
-  }
-  const QByteArray json = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
-  *os << json.mid(1, json.size() - 2).toStdString();  // without the array's brackets
-}

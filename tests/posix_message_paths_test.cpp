@@ -13,6 +13,7 @@
 #include "base/format_message.h"
 #include "base/messages.h"
 #include "base/visible_text.h"
+#include "posix_test_support.h"
 #include "test_support.h"
 
 namespace mirelo {

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "posix_test_support.h"
 #include "test_support.h"
 
 namespace mirelo::test {

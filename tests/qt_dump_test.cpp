@@ -14,6 +14,8 @@
 #include "app/command_line.h"
 #include "app/headless.h"
 #include "qt/qt_headless_platform.h"
+#include "posix_test_support.h"
+#include "qt_test_support.h"
 #include "test_support.h"
 
 namespace {

@@ -16,6 +16,7 @@
 
 #include "../resources/example_strip_layout.h"
 #include "qt/qt_bitmaps.h"
+#include "posix_test_support.h"
 #include "test_support.h"
 
 namespace mirelo {

@@ -20,6 +20,7 @@
 #include "qt/qt_fonts.h"
 #include "qt/qt_painter_canvas.h"
 #include "qt/qt_text_measurer.h"
+#include "posix_test_support.h"
 #include "test_support.h"
 
 namespace mirelo::qt {
