@@ -25,6 +25,8 @@ std::string UsageText() {
          "  --print-pdf OUT.pdf      全ページを PDF に書きます\n"
          "  --preview-png OUT.png    プレビュー画像を PNG に書きます\n"
          "  --draw-log OUT.jsonl     描画の呼び出しを JSON Lines で書きます\n"
+         "  --print                  全ページを既定のプリンタに印刷します (画面なし)\n"
+         "  --printer NAME           --print で使うプリンタ\n"
          "  --page N                 --preview-png と --draw-log のページ (既定 1)\n"
          "  --target D|P             --draw-log の出力先: D 画面, P プリンタ (既定 D)\n"
          "  --ini FILE               control.ini の代わりに読む設定ファイル\n"
@@ -81,6 +83,12 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& args) {
       return r;
     } else if (a == "--dump-layout") {
       if (!setMode(RunMode::DumpLayout, a)) return r;
+    } else if (a == "--print") {
+      if (!setMode(RunMode::Print, a)) return r;
+    } else if (a == "--printer") {
+      auto v = value();
+      if (!v) return r;
+      c.printerName = *v;
     } else if (a == "--print-pdf" || a == "--preview-png" || a == "--draw-log") {
       RunMode m = a == "--print-pdf" ? RunMode::PrintPdf
                   : a == "--preview-png" ? RunMode::PreviewPng
@@ -129,6 +137,10 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& args) {
       r.error = "知らないオプションです: " + EscapeControls(a);
       return r;
     }
+  }
+  if (c.printerName && c.mode != RunMode::Print) {
+    r.error = "--printer は --print と一緒に使います";
+    return r;
   }
   if (i < args.size()) c.dataPath = args[i];
   return r;

@@ -8,7 +8,7 @@
 
 namespace mirelo {
 
-enum class RunMode { Window, Help, DumpLayout, PrintPdf, PreviewPng, DrawLog };
+enum class RunMode { Window, Help, DumpLayout, PrintPdf, PreviewPng, DrawLog, Print };
 
 // A screen or printer beyond these makes pictures no machine can hold.
 inline constexpr int kMaxScreenDpi = 600;
@@ -20,6 +20,7 @@ struct CommandLine {
   std::optional<std::string> iniPath;
   std::optional<int> screenDpi;
   std::string outputPath;  // --print-pdf, --preview-png, --draw-log
+  std::optional<std::string> printerName;  // --print: the printer, else the default one
   int page = 1;
   char16_t target = u'D';
   int printerDpi = 600;

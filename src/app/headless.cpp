@@ -1,5 +1,6 @@
 #include "app/headless.h"
 
+#include <algorithm>
 #include <fstream>
 #include <ostream>
 #include <stdexcept>
@@ -7,9 +8,11 @@
 #include "app/dump_layout.h"
 #include "base/format_message.h"
 #include "base/messages.h"
+#include "base/text_encoding.h"
 #include "base/utf8_path.h"
 #include "data/ini_file.h"
 #include "layout/kept_widths_measurer.h"
+#include "render/device_mapping.h"
 #include "render/digit_glyphs.h"
 #include "render/recording_canvas.h"
 #include "ui/first_showing.h"
@@ -62,6 +65,30 @@ std::string ConsoleLine(std::string_view message) {
   return out;
 }
 
+namespace {
+
+// --print: every page on the named printer, or the default one, in one job.
+void PrintOnSystemPrinter(const CommandLine& line, MainState& state, HeadlessPlatform& platform,
+                          TextMeasurer& preview) {
+  const std::vector<std::u16string> names = platform.PrinterNames();
+  if (names.empty()) throw std::runtime_error(msg::kNoPrinterAtAll);
+  std::u16string name;
+  if (line.printerName) {
+    name = FromUtf8(*line.printerName);
+    if (std::find(names.begin(), names.end(), name) == names.end())
+      throw std::runtime_error(FormatMessage(msg::kPrinterNotFound, *line.printerName));
+  } else {
+    const std::optional<std::u16string> byDefault = platform.DefaultPrinterName();
+    if (!byDefault) throw std::runtime_error(msg::kNoDefaultPrinter);
+    name = *byDefault;
+  }
+  OpenedPrinter printer = platform.OpenPrinter(name);
+  state.PrinterPpm = PrinterPixelsPerMm(printer.logPixelsX, printer.logPixelsY);
+  PrintAllPages(state, *printer.job, preview);
+}
+
+}  // namespace
+
 int RunHeadless(const CommandLine& line, HeadlessPlatform& platform, std::ostream& out,
                 std::ostream& err) {
   std::filesystem::path iniPath =
@@ -111,6 +138,9 @@ int RunHeadless(const CommandLine& line, HeadlessPlatform& platform, std::ostrea
         PrintAllPages(state, *job, *preview);
         return kExitOk;
       }
+      case RunMode::Print:
+        PrintOnSystemPrinter(line, state, platform, *preview);
+        return kExitOk;
       case RunMode::PreviewPng:
         WritePreviewPng(line, state, platform, *preview, screenDpi);
         return kExitOk;

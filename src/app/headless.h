@@ -5,7 +5,9 @@
 #include <filesystem>
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "app/command_line.h"
 #include "platform/file_store.h"
@@ -15,6 +17,12 @@
 #include "platform/text_measurer.h"
 
 namespace mirelo {
+
+// A system printer opened for one job, with its resolution.
+struct OpenedPrinter {
+  std::unique_ptr<PrintJob> job;  // not yet begun
+  int logPixelsX = 0, logPixelsY = 0;
+};
 
 // What an adapter supplies to the headless modes.
 class HeadlessPlatform {
@@ -35,6 +43,13 @@ class HeadlessPlatform {
                                                  int marginX, int marginY) = 0;
   // Where the outputs written from bytes (the draw log) go.
   virtual FileStore& Files() = 0;
+  // The system's printers, and the name of the default one where there is
+  // one (--print).
+  virtual std::vector<std::u16string> PrinterNames() = 0;
+  virtual std::optional<std::u16string> DefaultPrinterName() = 0;
+  // The named printer, set up for the form (A4, portrait). Throws
+  // std::runtime_error with the user's message when it cannot be opened.
+  virtual OpenedPrinter OpenPrinter(std::u16string_view name) = 0;
 };
 
 inline constexpr int kExitOk = 0;

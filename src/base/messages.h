@@ -59,6 +59,13 @@ inline constexpr char kOwnPdfPrinterName[] = "PDFファイルに保存";
 inline constexpr char kPdfFileFilter[] = "PDF ファイル (*.pdf)";
 inline constexpr char kPrinted[] = "認定調査票（特記事項）が印刷されました。";
 inline constexpr char kPrintStartFailed[] = "印刷できません: %s";
+// Printing without the window (mirelo --print): the system has no printer,
+// or none of the name asked for (%s: the name).
+inline constexpr char kNoPrinterAtAll[] = "プリンタがありません";
+inline constexpr char kPrinterNotFound[] = "プリンタが見つかりません: %s";
+// --print-pdf on Windows prints through the system's PDF printer (%s: its
+// name), which not every system has.
+inline constexpr char kNoPdfPrinter[] = "PDFを作るプリンタがありません: %s";
 // The data file's insured-person number (%s: the data file's path).
 inline constexpr char kInsuredNumberNotTenDigits[] =
     "被保険者番号が10桁の数字ではありません。数字のない欄は空けて描きます: %s";

@@ -1,5 +1,16 @@
 #include "qt/qt_headless_platform.h"
 
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QString>
+
+#include <stdexcept>
+
+#include "base/format_message.h"
+#include "base/messages.h"
+#include "base/text_encoding.h"
 #include "qt/qt_preview_image.h"
 #include "qt/qt_printer_job.h"
 #include "qt/qt_text_measurer.h"
@@ -22,6 +33,58 @@ std::unique_ptr<PreviewImage> QtHeadlessPlatform::CreatePreviewImage(int widthDo
 std::unique_ptr<PrintJob> QtHeadlessPlatform::CreatePdfJob(const std::filesystem::path& path,
                                                            int dpi, int marginX, int marginY) {
   return QtPrinterJob::ForPdf(path, dpi, marginX, marginY);
+}
+
+namespace {
+
+QString ToQString(std::u16string_view s) {
+  return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// A job on a printer of its own, which lives as long as the job.
+class SystemPrinterJob : public PrintJob {
+ public:
+  explicit SystemPrinterJob(std::unique_ptr<QPrinter> printer)
+      : printer_(std::move(printer)), job_(*printer_) {}
+  void Begin(std::u16string_view title) override { job_.Begin(title); }
+  Canvas& PageCanvas() override { return job_.PageCanvas(); }
+  void NewPage() override { job_.NewPage(); }
+  void End() override { job_.End(); }
+  void Abort() override { job_.Abort(); }
+
+ private:
+  std::unique_ptr<QPrinter> printer_;
+  QtPrinterJob job_;
+};
+
+}  // namespace
+
+std::vector<std::u16string> QtHeadlessPlatform::PrinterNames() {
+  std::vector<std::u16string> names;
+  for (const QString& name : QPrinterInfo::availablePrinterNames())
+    names.push_back(name.toStdU16String());
+  return names;
+}
+
+std::optional<std::u16string> QtHeadlessPlatform::DefaultPrinterName() {
+  const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+  if (info.isNull()) return std::nullopt;
+  return info.printerName().toStdU16String();
+}
+
+OpenedPrinter QtHeadlessPlatform::OpenPrinter(std::u16string_view name) {
+  const QPrinterInfo info = QPrinterInfo::printerInfo(ToQString(name));
+  if (info.isNull())
+    throw std::runtime_error(FormatMessage(msg::kPrintStartFailed, ToUtf8(name)));
+  auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+  // The form is A4 whatever the printer's default paper.
+  printer->setPageSize(QPageSize(QPageSize::A4));
+  printer->setPageOrientation(QPageLayout::Portrait);
+  OpenedPrinter opened;
+  opened.logPixelsX = printer->logicalDpiX();
+  opened.logPixelsY = printer->logicalDpiY();
+  opened.job = std::make_unique<SystemPrinterJob>(std::move(printer));
+  return opened;
 }
 
 }  // namespace mirelo::qt

@@ -22,6 +22,9 @@ class QtHeadlessPlatform : public HeadlessPlatform {
   std::unique_ptr<PrintJob> CreatePdfJob(const std::filesystem::path& path, int dpi, int marginX,
                                          int marginY) override;
   FileStore& Files() override { return files_; }
+  std::vector<std::u16string> PrinterNames() override;
+  std::optional<std::u16string> DefaultPrinterName() override;
+  OpenedPrinter OpenPrinter(std::u16string_view name) override;
 
  private:
   QtLocaleInfo locale_;

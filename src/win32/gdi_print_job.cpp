@@ -1,0 +1,89 @@
+#include "win32/gdi_print_job.h"
+
+#include <winspool.h>
+
+#include <stdexcept>
+#include <system_error>
+
+#include "base/format_message.h"
+#include "base/messages.h"
+#include "base/utf8_path.h"
+#include "win32/wide_text.h"
+#include "win32/win32_file_store.h"
+
+namespace mirelo::win32 {
+
+GdiPrintJob::GdiPrintJob(HDC dc, std::wstring printerName,
+                         std::optional<std::filesystem::path> outputFile)
+    : dc_(dc), printer_(std::move(printerName)), outputFile_(std::move(outputFile)) {}
+
+GdiPrintJob::~GdiPrintJob() {
+  if (open_) Abort();
+  canvas_.reset();
+  DeleteDC(dc_);
+  if (outputTemp_) DeleteFileW(outputTemp_->c_str());
+}
+
+void GdiPrintJob::Fail() {
+  if (open_) Abort();
+  throw std::runtime_error(FormatMessage(msg::kPrintStartFailed, Utf8FromWide(printer_)));
+}
+
+void GdiPrintJob::Begin(std::u16string_view title) {
+  const std::wstring docName = Wide(title);
+  DOCINFOW doc = {};
+  doc.cbSize = sizeof(doc);
+  doc.lpszDocName = docName.c_str();
+  if (outputFile_) {
+    // The printer writes into a file of its own beside the output, which
+    // takes the output's name only when it is complete.
+    outputTemp_ = Win32FileStore().CreateTempFileBeside(*outputFile_);
+    if (!outputTemp_) throw std::runtime_error(FormatMessage(msg::kCannotWrite, PathToUtf8(*outputFile_)));
+    doc.lpszOutput = outputTemp_->c_str();
+  }
+  jobId_ = StartDocW(dc_, &doc);
+  if (jobId_ <= 0) Fail();
+  open_ = true;
+  if (StartPage(dc_) <= 0) Fail();
+  canvas_ = std::make_unique<GdiCanvas>(dc_);
+}
+
+void GdiPrintJob::NewPage() {
+  if (EndPage(dc_) <= 0 || StartPage(dc_) <= 0) Fail();
+  canvas_->Reset();  // a new page starts with the device's defaults
+}
+
+void GdiPrintJob::End() {
+  canvas_.reset();
+  if (EndPage(dc_) <= 0) Fail();
+  open_ = false;
+  if (EndDoc(dc_) <= 0) throw std::runtime_error(FormatMessage(msg::kPrintStartFailed, Utf8FromWide(printer_)));
+  if (outputFile_) {
+    WaitForOutputFile();
+    if (!Win32FileStore().CommitTempFile(*outputTemp_, *outputFile_))
+      throw std::runtime_error(FormatMessage(msg::kCannotWrite, PathToUtf8(*outputFile_)));
+    outputTemp_.reset();
+  }
+}
+
+void GdiPrintJob::Abort() {
+  canvas_.reset();
+  if (open_) AbortDoc(dc_);
+  open_ = false;
+}
+
+// The spooler writes the file after EndDoc: the job is done when the queue
+// no longer holds it.
+void GdiPrintJob::WaitForOutputFile() {
+  HANDLE printer = nullptr;
+  if (!OpenPrinterW(printer_.data(), &printer, nullptr)) return;
+  for (int waited = 0; waited < 120 * 10; ++waited) {
+    DWORD needed = 0;
+    GetJobW(printer, static_cast<DWORD>(jobId_), 1, nullptr, 0, &needed);
+    if (needed == 0) break;  // the job has left the queue
+    Sleep(100);
+  }
+  ClosePrinter(printer);
+}
+
+}  // namespace mirelo::win32

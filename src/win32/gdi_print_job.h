@@ -1,0 +1,45 @@
+// A print job through GDI on a printer's device context: StartDocW,
+// StartPage and EndPage for each page, EndDoc; AbortDoc drops it.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/print_job.h"
+#include "win32/gdi_canvas.h"
+#include "win32/windows_api.h"
+
+namespace mirelo::win32 {
+
+class GdiPrintJob : public PrintJob {
+ public:
+  // Takes the device context (made by CreatePrinterDc) and deletes it at
+  // the end. With outputFile, the printer writes the document there (a PDF
+  // printer), and the job waits at its end until the file is complete.
+  GdiPrintJob(HDC dc, std::wstring printerName, std::optional<std::filesystem::path> outputFile = {});
+  ~GdiPrintJob() override;
+  GdiPrintJob(const GdiPrintJob&) = delete;
+  GdiPrintJob& operator=(const GdiPrintJob&) = delete;
+
+  void Begin(std::u16string_view title) override;
+  Canvas& PageCanvas() override { return *canvas_; }
+  void NewPage() override;
+  void End() override;
+  void Abort() override;
+
+ private:
+  [[noreturn]] void Fail();
+  void WaitForOutputFile();
+
+  HDC dc_;
+  std::wstring printer_;
+  std::optional<std::filesystem::path> outputFile_;
+  std::optional<std::filesystem::path> outputTemp_;
+  int jobId_ = 0;
+  bool open_ = false;
+  std::unique_ptr<GdiCanvas> canvas_;
+};
+
+}  // namespace mirelo::win32

@@ -1,0 +1,19 @@
+// The system's printers through the print spooler and GDI.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "win32/windows_api.h"
+
+namespace mirelo::win32 {
+
+std::vector<std::u16string> PrinterNames();
+std::optional<std::u16string> DefaultPrinterName();
+
+// A device context on the printer, set up for the form: A4, portrait.
+// Nothing when the printer cannot be opened.
+HDC CreatePrinterDc(std::u16string_view name);
+
+}  // namespace mirelo::win32
