@@ -16,3 +16,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 # The tests run under Wine.
 set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+# Libraries built for Windows by scripts/build-windows (GoogleTest) are
+# installed under this prefix.
+if(MIRELO_WINDOWS_PREFIX)
+  list(APPEND CMAKE_FIND_ROOT_PATH ${MIRELO_WINDOWS_PREFIX})
+endif()

@@ -17,3 +17,4 @@
 #undef DrawText
 #undef GetMessage
 #undef CreateFont
+#undef FormatMessage
