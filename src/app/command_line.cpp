@@ -37,6 +37,10 @@ std::string UsageText() {
          "終了コード: 0 成功, 2 引数またはデータファイルの誤り\n";
 }
 
+std::string CommandLineErrorLine(const std::string& error) {
+  return "mirelo: " + error + "（使い方は mirelo --help）";
+}
+
 CommandLineResult ParseCommandLine(const std::vector<std::string>& args) {
   CommandLineResult r;
   CommandLine& c = r.line;

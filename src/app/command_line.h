@@ -39,4 +39,7 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& args);
 
 std::string UsageText();
 
+// The line a command-line error is told in, with the way to the usage.
+std::string CommandLineErrorLine(const std::string& error);
+
 }  // namespace mirelo

@@ -82,7 +82,7 @@ int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   mirelo::CommandLineResult parsed = mirelo::ParseCommandLine(args);
   if (!parsed.error.empty()) {
-    std::cerr << "mirelo: " << parsed.error << "（使い方は mirelo --help）\n";
+    std::cerr << mirelo::CommandLineErrorLine(parsed.error) << '\n';
     return mirelo::kExitError;
   }
   const mirelo::CommandLine& line = parsed.line;

@@ -57,7 +57,7 @@ int main() {
   _setmode(_fileno(stdout), _O_BINARY);
   _setmode(_fileno(stderr), _O_BINARY);
   if (!parsed.error.empty()) {
-    std::cerr << "mirelo: " << parsed.error << "（使い方は mirelo --help）\n";
+    std::cerr << mirelo::CommandLineErrorLine(parsed.error) << '\n';
     return mirelo::kExitError;
   }
   if (line.mode == mirelo::RunMode::Help) {

@@ -38,12 +38,20 @@ bool Flush(const std::filesystem::path& file) {
 
 void Remove(const std::filesystem::path& file) { DeleteFileW(file.c_str()); }
 
+// Full paths for the API: ReplaceFileW does not take a relative name under
+// every Windows (Wine refuses one).
+std::filesystem::path Full(const std::filesystem::path& path) {
+  std::error_code ec;
+  std::filesystem::path full = std::filesystem::absolute(path, ec);
+  return ec ? path : full;
+}
+
 }  // namespace
 
 std::optional<std::filesystem::path> Win32FileStore::CreateTempFileBeside(
     const std::filesystem::path& path) {
   std::random_device random;
-  const std::filesystem::path folder = path.parent_path().empty() ? "." : path.parent_path();
+  const std::filesystem::path folder = Full(path).parent_path();
   for (int attempt = 0; attempt < 100; ++attempt) {
     // A name of its own in the same folder, so the move is a rename on the
     // same volume; CREATE_NEW never takes a file that is already there.
@@ -57,8 +65,9 @@ std::optional<std::filesystem::path> Win32FileStore::CreateTempFileBeside(
   return std::nullopt;
 }
 
-bool Win32FileStore::CommitTempFile(const std::filesystem::path& temp,
-                                    const std::filesystem::path& path) {
+bool Win32FileStore::CommitTempFile(const std::filesystem::path& tempName,
+                                    const std::filesystem::path& pathName) {
+  const std::filesystem::path temp = Full(tempName), path = Full(pathName);
   const DWORD attributes = GetFileAttributesW(path.c_str());
   const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
   if ((exists && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) ||
@@ -77,6 +86,9 @@ bool Win32FileStore::CommitTempFile(const std::filesystem::path& temp,
     Remove(temp);
     return false;
   }
+  // The attributes the file had (hidden, archive, ...), whether or not the
+  // replacing kept them.
+  if (exists) SetFileAttributesW(path.c_str(), attributes);
   return true;
 }
 

@@ -307,7 +307,7 @@ CONF
   on_exit 'stop_cups'
 
   local deadline=$((SECONDS + WAIT_LIMIT))
-  until lpstat -h "$CUPS_SOCKET" -r 2>/dev/null | grep -q 'is running'; do
+  until LC_ALL=C lpstat -h "$CUPS_SOCKET" -r 2>/dev/null | grep -q 'is running'; do
     if ! running "$CUPSD_LAUNCHER" || ((SECONDS >= deadline)); then
       skip "the CUPS server could not start: $(cat "$dir/log/cupsd.out" 2>/dev/null | tail -n 3 | tr '\n' ' ')$(as_root tail -n 3 "$dir/log/error_log" 2>/dev/null | tr '\n' ' ')"
     fi
@@ -320,7 +320,7 @@ CONF
     skip "lpadmin could not make the queue the default"
   export CUPS_SERVER=$CUPS_SOCKET
   local default
-  default=$(lpstat -d 2>/dev/null || true)
+  default=$(LC_ALL=C lpstat -d 2>/dev/null || true)
   [ "$default" = "system default destination: $CUPS_QUEUE" ] ||
     fail "the test's CUPS server does not report its queue as the default: '$default'"
   IPP_URI="ipp://$(percent_encode "$CUPS_SOCKET")/printers/$CUPS_QUEUE"

@@ -1,0 +1,28 @@
+# The environment the Windows build runs in under Wine, sourced by
+# scripts/test-windows: a Wine prefix of the build's own (never the user's),
+# the Japanese locale (so the ANSI code page is 932), and the form's two
+# faces mapped to the IPA fonts, as Windows has them under their own names.
+# wine_prefix_ready makes the prefix once; later runs find it made.
+export WINEPREFIX=${MIRELO_WINEPREFIX:?set MIRELO_WINEPREFIX to the prefix folder}
+export WINEARCH=win64 WINEDEBUG=${WINEDEBUG:--all}
+# No Mono or Gecko installer dialogs: the program needs neither.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+unset DISPLAY WAYLAND_DISPLAY
+
+wine_prefix_ready() {
+  [ -f "$WINEPREFIX/.mirelo-prefix" ] && return 0
+  rm -rf "$WINEPREFIX"
+  mkdir -p "$WINEPREFIX"
+  wine wineboot --init >/dev/null 2>&1
+  local reg=$WINEPREFIX/mirelo-fonts.reg
+  {
+    printf '\xff\xfe'
+    printf 'Windows Registry Editor Version 5.00\r\n\r\n%s\r\n%s\r\n%s\r\n' \
+      '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
+      '"ＭＳ Ｐゴシック"="IPAPGothic"' '"ＭＳ ゴシック"="IPAGothic"' | iconv -f UTF-8 -t UTF-16LE
+  } >"$reg"
+  wine regedit /S "$reg" >/dev/null 2>&1
+  wineserver -w
+  touch "$WINEPREFIX/.mirelo-prefix"
+}

@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# mirelo.exe's headless modes under Wine against the Debian build's: the
+# layout dump of both samples line for line, the draw log of every page of
+# both targets call for call, the preview picture, printing through a real
+# CUPS queue with --print, and Japanese names for the data file, its
+# overview folder and the settings file.
+source "$(dirname "$0")/lib.sh"
+need python3 compare pdfinfo
+here=$(cd "$(dirname "$0")" && pwd)
+ini=$WORK/no-settings.ini
+
+# The layout: the same lines, page count and settings.
+for sample in "$SAMPLES"/large-survey.txt "$SAMPLES"/worked-example.txt; do
+  name=$(basename "$sample" .txt)
+  "$MIRELO" --ini "$ini" --dump-layout "$sample" >"$WORK/$name.linux.json"
+  wine_mirelo --ini "$ini" --dump-layout "$sample" >"$WORK/$name.windows.json" ||
+    fail "mirelo.exe --dump-layout $name failed"
+  diff -u "$WORK/$name.linux.json" "$WORK/$name.windows.json" >&2 ||
+    fail "the layout of $name differs between the builds (above)"
+  log "the layout of $name is the same in both builds"
+done
+
+# The drawing: every page, screen and printer, the same calls with the same
+# texts. GDI gives each glyph a whole advance where Qt sums the font's
+# fractional ones, so the proportional kana of a long line end a few dots
+# apart: places may differ by up to 4 screen dots (about 1 mm), the same
+# distance in printer dots.
+sample=$SAMPLES/large-survey.txt
+pages=$(sed -n 's/^ *"PageCount": *\([0-9]*\),*$/\1/p' "$WORK/large-survey.linux.json")
+for page in $(seq "$pages"); do
+  for target in D P; do
+    tolerance=4
+    [ "$target" = P ] && tolerance=$(( (4 * 600 + 95) / 96 ))
+    "$MIRELO" --ini "$ini" --draw-log "$WORK/l.jsonl" --page "$page" --target "$target" "$sample"
+    wine_mirelo --ini "$ini" --draw-log "$WORK/w.jsonl" --page "$page" --target "$target" "$sample" ||
+      fail "mirelo.exe --draw-log failed"
+    result=$(python3 "$here/compare_draw_logs.py" "$WORK/l.jsonl" "$WORK/w.jsonl" "$tolerance") ||
+      fail "the draw log of page $page, target $target: $result"
+    log "page $page, target $target: $result"
+  done
+done
+
+# The preview picture: the A4 page at 96 dpi, which looks like the Debian
+# build's page 1 more than like its page 2 (compared as small grey
+# pictures: GDI draws text without grey edges where Qt smooths it).
+"$MIRELO" --ini "$ini" --preview-png "$WORK/l1.png" "$sample"
+"$MIRELO" --ini "$ini" --preview-png "$WORK/l2.png" --page 2 "$sample"
+wine_mirelo --ini "$ini" --preview-png "$WORK/w.png" "$sample" || fail "mirelo.exe --preview-png failed"
+[ "$(identify -format '%w %h' "$WORK/w.png")" = "794 1123" ] ||
+  fail "the preview picture is $(identify -format '%w x %h' "$WORK/w.png"), not 794 x 1123"
+small() { convert "$1" -colorspace gray -resize 25% "$2"; }
+small "$WORK/l1.png" "$WORK/l1.pgm"
+small "$WORK/l2.png" "$WORK/l2.pgm"
+small "$WORK/w.png" "$WORK/w.pgm"
+rmse() { (compare -metric RMSE "$1" "$2" null: 2>&1 || true) | sed -n 's/.*(\(.*\)).*/\1/p'; }
+same=$(rmse "$WORK/l1.pgm" "$WORK/w.pgm")
+other=$(rmse "$WORK/l2.pgm" "$WORK/w.pgm")
+awk -v a="$same" -v b="$other" 'BEGIN { exit !(a < 0.1 && a < b / 1.5) }' ||
+  fail "the preview picture is $same from the Debian build's page 1 and $other from its page 2 (RMSE)"
+log "the preview picture is 794 x 1123, $same from the Debian build's page 1 and $other from its page 2"
+
+# Japanese names: the data file in a folder of its own with its kept
+# overview beside it, and the settings file.
+folder=$WORK/調査データ
+mkdir -p "$folder/Gaikyo"
+cp "$SAMPLES/worked-example.txt" "$folder/あい.txt"
+printf '%s\r\n' '外出は週に一度。' | iconv -f UTF-8 -t CP932 >"$folder/Gaikyo/あい.txt"
+printf '[Bikou]\r\nSize=11\r\n' >"$WORK/設定.ini"
+wine_mirelo --ini "$WORK/設定.ini" --dump-layout "$folder/あい.txt" >"$WORK/japanese.json" ||
+  fail "mirelo.exe did not read the data file with a Japanese name"
+grep -q '"Bikou.Size": 11' "$WORK/japanese.json" || fail "the settings file with a Japanese name was not read"
+grep -q '外出は週に一度。' "$WORK/japanese.json" || fail "the kept overview in the Japanese folder was not loaded"
+"$MIRELO" --ini "$WORK/設定.ini" --dump-layout "$folder/あい.txt" | diff - "$WORK/japanese.json" >&2 ||
+  fail "the builds read the Japanese names apart (above)"
+log "a data file, its overview folder and a settings file with Japanese names work"
+
+# Printing with --print through the test's CUPS queue, which Wine's
+# spooler finds through CUPS_SERVER.
+start_cups
+wine_mirelo --ini "$ini" --print "$sample" >"$WORK/out" 2>"$WORK/err" ||
+  fail "mirelo.exe --print failed: $(cat "$WORK/err")"
+expect_one_job "$pages"
+expect_pages_of "$sample" $(seq "$pages")
+status=0
+wine_mirelo --ini "$ini" --print --printer "no-such-queue" "$sample" >"$WORK/out" 2>"$WORK/err" || status=$?
+[ "$status" -eq 2 ] && [ "$(cat "$WORK/err")" = "プリンタが見つかりません: no-such-queue" ] ||
+  fail "--printer no-such-queue: status $status, said: $(cat "$WORK/err")"
+log "PASSED: mirelo.exe lays out, draws and prints as the Debian build does"

@@ -1,0 +1,26 @@
+# Shared steps of the Windows build's end-to-end scenarios: the steps of the
+# Debian scenarios (a private X server and CUPS server, bounded waits), and
+# mirelo.exe under Wine in the prefix that scripts/test-windows made. Each
+# scenario is called as
+#   SCENARIO.sh LINUX_MIRELO SAMPLES_DIR MIRELO_EXE
+# with the Wine environment already set (tests/wine/env.sh), and exits 0,
+# 1 or 77 as the Debian scenarios do.
+WIN_MIRELO=${3:?usage: $0 LINUX_MIRELO SAMPLES_DIR MIRELO_EXE}
+WIN_MIRELO=$(cd "$(dirname "$WIN_MIRELO")" && pwd)/$(basename "$WIN_MIRELO")
+source "$(dirname "${BASH_SOURCE[0]}")/../e2e/lib.sh"
+
+[ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ] ||
+  skip "no Wine prefix: run the Windows scenarios through scripts/test-windows"
+need wine
+
+# wine_mirelo ARGS... : mirelo.exe under Wine, in the foreground.
+wine_mirelo() { wine "$WIN_MIRELO" "$@"; }
+
+# start_wine_mirelo NAME ARGS... : in the background, as start_mirelo.
+start_wine_mirelo() {
+  local name=$1
+  shift
+  wine "$WIN_MIRELO" "$@" >"$WORK/mirelo-$name.log" 2>&1 &
+  MIRELO_PID=$!
+  MIRELO_PIDS+=("$MIRELO_PID")
+}
