@@ -92,10 +92,13 @@ std::optional<std::u16string> IniFile::ReadString(std::u16string_view section,
                                                   std::u16string_view key) {
   std::vector<std::string> lines;
   if (!ReadLines(path_, &lines)) return std::nullopt;
+  // Only the first section of the name counts, as for the system's profile
+  // functions and for WriteString: a repeated header later is not looked at.
   bool inSection = false;
   for (const std::string& raw : lines) {
     Parsed p = Parse(raw);
     if (p.kind == Parsed::Section) {
+      if (inSection) break;
       inSection = SameName(p.name, section);
     } else if (inSection && p.kind == Parsed::Key && SameName(p.name, key)) {
       return p.value;
