@@ -136,6 +136,22 @@ TEST(IniFile, MatchesSectionAndKeyNamesWithoutRegardToCase) {
   EXPECT_EQ(after.substr(head.size() + 5), "=2\r\n");
   EXPECT_EQ(ini.ReadString(u"print", u"X_BAI"), u"2");
   EXPECT_EQ(ini.ReadString(u"other", u"X_BAI"), u"9");
+  // Only letters A to Z fold: full-width letters are other names.
+  EXPECT_EQ(ini.ReadString(u"Ｐrint", u"x_Bai"), std::nullopt);
+}
+
+// A section that stands twice: its first place alone counts, for reading
+// as for writing, so what is read is what the next write replaces.
+TEST(IniFile, OnlyTheFirstOfARepeatedSectionCounts) {
+  TempDir dir;
+  WriteBytes(dir / "control.ini", "[Bikou]\r\nSize=11\r\n[Waku]\r\n[bikou]\r\nSize=12\r\nTabLen=20\r\n");
+  IniFile ini(dir / "control.ini", Files());
+  EXPECT_EQ(ini.ReadString(u"Bikou", u"Size"), u"11");
+  EXPECT_EQ(ini.ReadString(u"Bikou", u"TabLen"), std::nullopt);
+  ASSERT_TRUE(ini.WriteString(u"Bikou", u"TabLen", u"15"));
+  EXPECT_EQ(ini.ReadString(u"Bikou", u"TabLen"), u"15");
+  EXPECT_EQ(ReadBytes(dir / "control.ini"),
+            "[Bikou]\r\nSize=11\r\nTabLen=15\r\n[Waku]\r\n[bikou]\r\nSize=12\r\nTabLen=20\r\n");
 }
 
 TEST(IniFile, KeepsCodePage932TextAndReadsItBackUnchanged) {
