@@ -1,6 +1,5 @@
 #include "win32/gdi_print_job.h"
 
-#include <winspool.h>
 
 #include <stdexcept>
 #include <system_error>

@@ -10,13 +10,14 @@
 
 #include "app/command_line.h"
 #include "app/headless.h"
+#include "app/window_program.h"
 #include "base/messages.h"
 #include "win32/console.h"
 #include "win32/wide_text.h"
 #include "win32/win32_headless_platform.h"
+#include "win32/win32_window_platform.h"
 #include "win32/windows_api.h"
 
-#include <shellapi.h>
 
 namespace {
 
@@ -68,6 +69,6 @@ int main() {
     mirelo::win32::Win32HeadlessPlatform platform(ExecutableDir());
     return mirelo::RunHeadless(line, platform, std::cout, std::cerr);
   }
-  std::cerr << mirelo::ConsoleLine(mirelo::msg::kNoDisplay) << '\n';
-  return mirelo::kExitError;
+  mirelo::win32::Win32WindowPlatform platform(ExecutableDir());
+  return mirelo::RunWindowProgram(line, platform);
 }

@@ -1,6 +1,5 @@
 #include "win32/win32_printers.h"
 
-#include <winspool.h>
 
 #include <vector>
 
@@ -33,18 +32,27 @@ std::optional<std::u16string> DefaultPrinterName() {
   return FromWide(name);
 }
 
-HDC CreatePrinterDc(std::u16string_view name) {
+HDC CreatePrinterDc(std::u16string_view name, const std::vector<unsigned char>& chosenMode) {
   std::wstring wide = Wide(name);
   HANDLE printer = nullptr;
   if (!OpenPrinterW(wide.data(), &printer, nullptr)) return nullptr;
-  // The printer's own settings, with the paper the form needs.
-  const LONG size = DocumentPropertiesW(nullptr, printer, wide.data(), nullptr, nullptr, 0);
-  std::vector<BYTE> buffer(size > 0 ? static_cast<std::size_t>(size) : 0);
+  // The printer's own settings, or those chosen, with the paper the form
+  // needs.
+  std::vector<BYTE> buffer;
   DEVMODEW* mode = nullptr;
-  if (size > 0 && DocumentPropertiesW(nullptr, printer, wide.data(),
-                                      reinterpret_cast<DEVMODEW*>(buffer.data()), nullptr,
-                                      DM_OUT_BUFFER) == IDOK) {
+  if (chosenMode.size() >= sizeof(DEVMODEW)) {
+    buffer.assign(chosenMode.begin(), chosenMode.end());
     mode = reinterpret_cast<DEVMODEW*>(buffer.data());
+  } else {
+    const LONG size = DocumentPropertiesW(nullptr, printer, wide.data(), nullptr, nullptr, 0);
+    if (size > 0) {
+      buffer.assign(static_cast<std::size_t>(size), 0);
+      if (DocumentPropertiesW(nullptr, printer, wide.data(), reinterpret_cast<DEVMODEW*>(buffer.data()),
+                              nullptr, DM_OUT_BUFFER) == IDOK)
+        mode = reinterpret_cast<DEVMODEW*>(buffer.data());
+    }
+  }
+  if (mode) {
     mode->dmFields |= DM_PAPERSIZE | DM_ORIENTATION;
     mode->dmPaperSize = DMPAPER_A4;
     mode->dmOrientation = DMORIENT_PORTRAIT;

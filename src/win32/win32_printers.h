@@ -12,8 +12,10 @@ namespace mirelo::win32 {
 std::vector<std::u16string> PrinterNames();
 std::optional<std::u16string> DefaultPrinterName();
 
-// A device context on the printer, set up for the form: A4, portrait.
-// Nothing when the printer cannot be opened.
-HDC CreatePrinterDc(std::u16string_view name);
+// A device context on the printer, set up for the form: A4, portrait, with
+// the options chosen in the printer set-up dialog where there are any (a
+// DEVMODEW and what follows it), else the printer's own. Nothing when the
+// printer cannot be opened.
+HDC CreatePrinterDc(std::u16string_view name, const std::vector<unsigned char>& chosenMode = {});
 
 }  // namespace mirelo::win32

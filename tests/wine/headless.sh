@@ -9,6 +9,19 @@ need python3 compare pdfinfo
 here=$(cd "$(dirname "$0")" && pwd)
 ini=$WORK/no-settings.ini
 
+# One executable that needs nothing beside the system's own libraries.
+if command -v x86_64-w64-mingw32-objdump >/dev/null; then
+  imports=$(x86_64-w64-mingw32-objdump -p "$WIN_MIRELO" | sed -n 's/^\s*DLL Name: //p' | tr 'a-z' 'A-Z' | sort | tr '\n' ' ')
+  for dll in $imports; do
+    case $dll in
+      GDI32.DLL | KERNEL32.DLL | MSVCRT.DLL | OLE32.DLL | SHELL32.DLL | USER32.DLL | WINSPOOL.DRV | \
+        COMDLG32.DLL | COMCTL32.DLL | WINDOWSCODECS.DLL | ADVAPI32.DLL | UXTHEME.DLL) ;;
+      *) fail "mirelo.exe needs $dll, which is not a system library (it imports: $imports)" ;;
+    esac
+  done
+  log "mirelo.exe imports only the system's libraries: $imports"
+fi
+
 # The layout: the same lines, page count and settings.
 for sample in "$SAMPLES"/large-survey.txt "$SAMPLES"/worked-example.txt; do
   name=$(basename "$sample" .txt)
@@ -73,6 +86,14 @@ grep -q '外出は週に一度。' "$WORK/japanese.json" || fail "the kept overv
 "$MIRELO" --ini "$WORK/設定.ini" --dump-layout "$folder/あい.txt" | diff - "$WORK/japanese.json" >&2 ||
   fail "the builds read the Japanese names apart (above)"
 log "a data file, its overview folder and a settings file with Japanese names work"
+
+# --print-pdf goes through the system's PDF printer, which Wine lacks: the
+# message, status 2, and no file.
+status=0
+wine_mirelo --ini "$ini" --print-pdf "$WORK/out.pdf" "$sample" >"$WORK/out" 2>"$WORK/err" || status=$?
+[ "$status" -eq 2 ] && [ "$(cat "$WORK/err")" = "PDFを作るプリンタがありません: Microsoft Print to PDF" ] ||
+  fail "--print-pdf without the PDF printer: status $status, said: $(cat "$WORK/err")"
+[ ! -e "$WORK/out.pdf" ] || fail "--print-pdf without the PDF printer left a file"
 
 # Printing with --print through the test's CUPS queue, which Wine's
 # spooler finds through CUPS_SERVER.

@@ -1,0 +1,48 @@
+// What the two windows share in making their controls: window classes of
+// the program's own, the form's places at 96 dots per inch scaled to the
+// window's, the form's fonts, and texts in UTF-8.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "win32/windows_api.h"
+
+namespace mirelo::win32 {
+
+// A place at 96 dots per inch, at dpi.
+inline int Scale(int designPixels, int dpi) { return MulDiv(designPixels, dpi, 96); }
+
+// The dots per inch of the window's monitor (of the system, before there is
+// a window).
+int WindowDpi(HWND window);
+
+// Registers a window class of the program's once; returns its name.
+const wchar_t* RegisterClassOnce(const wchar_t* name, WNDPROC procedure, HBRUSH background);
+
+// A child control of a system class (L"BUTTON", L"STATIC", L"EDIT", ...) at a
+// place in 96-dpi pixels, scaled to dpi.
+HWND MakeControl(HWND parent, const wchar_t* windowClass, std::string_view utf8Text, DWORD style,
+                 int left, int top, int width, int height, int dpi, int id = 0, DWORD exStyle = 0);
+
+void SetText(HWND window, std::string_view utf8);
+void SetText(HWND window, std::u16string_view text);
+std::u16string GetText(HWND window);
+
+// A label sized to its text in its font.
+void FitLabelToText(HWND label);
+
+// The font a control gets: Tahoma of a height in 96-dpi pixels, as the
+// form has it; made once per height and dpi and kept for the process.
+HFONT FormControlFont(int designPixels, int dpi, int points = 0);
+
+// Applies a font to a control.
+inline void UseFont(HWND control, HFONT font) {
+  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+// A control keeps the keyboard focus where it was: for the tool buttons,
+// which take no focus on a click.
+void TakeNoFocus(HWND control);
+
+}  // namespace mirelo::win32

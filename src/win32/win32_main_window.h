@@ -1,0 +1,100 @@
+// The main window as Win32 controls: the tool bar panel with its buttons
+// and labels, the scroll box with the page picture, the overview field and
+// its button. It shows what the logic tells it and passes every click,
+// wheel turn, close and session end on to it. Places are the form's, in
+// pixels at 96 dots per inch, scaled to the monitor's dots per inch.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "ui/main_window.h"
+#include "ui/main_window_view.h"
+#include "win32/dib_preview_image.h"
+#include "win32/windows_api.h"
+
+namespace mirelo::win32 {
+
+class Win32MainWindow : public MainWindowView {
+ public:
+  // Creates the window, hidden.
+  explicit Win32MainWindow(MainWindow& logic);
+  ~Win32MainWindow() override;
+  Win32MainWindow(const Win32MainWindow&) = delete;
+  Win32MainWindow& operator=(const Win32MainWindow&) = delete;
+
+  HWND Handle() const { return window_; }
+  // Shows the window and runs its show step.
+  void Show();
+  // Takes the messages the window handles wherever they are sent in it
+  // (the wheel); true when the message has been handled.
+  bool PreTranslate(const MSG& message);
+
+  // MainWindowView
+  void SetCaption(std::string_view utf8) override;
+  int OuterWidth() const override;
+  int OuterHeight() const override;
+  int ClientWidth() const override;
+  int ScreenWidth() const override;
+  int ScreenHeight() const override;
+  std::optional<WindowPosition> Position() const override;
+  void MoveTo(WindowPosition position) override;
+  void RequestClose() override;
+  PreviewImage& CreatePreview(int width, int height, int dotsPerInch) override;
+  void PlaceImage(int left, int top) override;
+  int ImageTop() const override;
+  void PreviewDrawn() override;
+  void PlaceLabel2(int top) override;
+  void ScrollVertically(int delta) override;
+  void SetButtonEnabled(ToolButton button, bool enabled) override;
+  void SetButtonCaption(ToolButton button, std::string_view utf8) override;
+  void SetPageLabel(std::string_view text) override;
+  void SetPrinterLabel(std::u16string_view name) override;
+  bool SaveOverviewChecked() const override;
+  void SetSaveOverviewChecked(bool checked) override;
+  void PlaceMemo(int left, int top) override;
+  void SetMemoVisible(bool visible) override;
+  std::u16string MemoText() const override;
+  void SetMemoText(std::u16string_view text) override;
+  void FocusMemo(bool selectAll) override;
+  void SetMemoFontSize(int points) override;
+  void ShowMessage(std::string_view utf8) override;
+  void ShowError(std::string_view utf8) override;
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK PanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK ScrollBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK ContentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK ImageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  void Command(int id, int code);
+  void LayOut();
+  void FitScrollContent();
+  void Scroll(int bar, int position);
+  HWND Button(ToolButton button) const { return buttons_[static_cast<std::size_t>(button) - 1]; }
+  int S(int designPixels) const;
+
+  MainWindow& logic_;
+  int dpi_ = 96;
+  HWND window_ = nullptr;
+  HWND panel_ = nullptr;
+  std::array<HWND, 7> buttons_{};
+  HWND pageLabel_ = nullptr;
+  HWND saveOverview_ = nullptr;
+  HWND printerCaption_ = nullptr;
+  HWND printerLabel_ = nullptr;
+  HWND scrollBox_ = nullptr;
+  HWND content_ = nullptr;
+  HWND image_ = nullptr;
+  HWND label2_ = nullptr;
+  HWND memo_ = nullptr;
+  HBRUSH memoBrush_ = nullptr;
+  HFONT memoFont_ = nullptr;
+  int wheelRest_ = 0;  // wheel turn below one notch, kept for the next
+  int scrollX_ = 0, scrollY_ = 0;
+  std::unique_ptr<DibPreviewImage> preview_;
+};
+
+}  // namespace mirelo::win32

@@ -1,0 +1,57 @@
+// The print settings dialog as Win32 controls: buttons, the edit fields with
+// their up-down spinners, the check box and the labels, at the form's
+// places. It runs modally over the main window and reports every click,
+// arrow and finished entry to the logic.
+#pragma once
+
+#include <array>
+
+#include "ui/settings_dialog.h"
+#include "ui/settings_dialog_view.h"
+#include "win32/windows_api.h"
+
+namespace mirelo::win32 {
+
+class Win32SettingsDialog : public SettingsDialogView {
+ public:
+  // Creates the dialog, hidden, owned by the main window.
+  Win32SettingsDialog(SettingsDialog& logic, HWND mainWindow);
+  ~Win32SettingsDialog() override;
+  Win32SettingsDialog(const Win32SettingsDialog&) = delete;
+  Win32SettingsDialog& operator=(const Win32SettingsDialog&) = delete;
+
+  HWND Handle() const { return window_; }
+
+  // SettingsDialogView
+  void ShowModal() override;
+  void Close() override;
+  void SetPrinterLabel(std::u16string_view name) override;
+  void SetSpinnerPosition(Spinner spinner, int position) override;
+  void SetGroupSpacingChecked(bool checked) override;
+  std::optional<FontChoice> ChooseFont(std::u16string_view face, int points) override;
+  void ShowMessage(std::string_view utf8) override;
+  void ShowError(std::string_view utf8) override;
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                   UINT_PTR id, DWORD_PTR owner);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  // A number typed into the spinner's field, handed to the logic as a
+  // finished entry where the field was changed since it showed a position.
+  void TakeEntry(Spinner spinner);
+  void Arrow(Spinner spinner, int step);
+  HWND Edit(Spinner spinner) const { return edits_[static_cast<std::size_t>(spinner)]; }
+
+  SettingsDialog& logic_;
+  HWND owner_;
+  HWND window_ = nullptr;
+  int dpi_ = 96;
+  bool open_ = false;
+  HWND printerLabel_ = nullptr;
+  HWND groupSpacing_ = nullptr;
+  std::array<HWND, kSpinnerCount> edits_{};
+  std::array<HWND, kSpinnerCount> upDowns_{};
+};
+
+}  // namespace mirelo::win32
