@@ -341,7 +341,7 @@ void Win32MainWindow::FitScrollContent() {
   const int width = std::max<int>(all.right, view.right), height = std::max<int>(all.bottom, view.bottom);
   SetWindowPos(content_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   for (int bar : {SB_HORZ, SB_VERT}) {
-    SCROLLINFO info = {sizeof(info), SIF_RANGE | SIF_PAGE | SIF_DISABLENOSCROLL};
+    SCROLLINFO info = {sizeof(info), SIF_RANGE | SIF_PAGE};
     info.nMin = 0;
     info.nMax = (bar == SB_HORZ ? all.right : all.bottom) - 1;
     info.nPage = static_cast<UINT>(bar == SB_HORZ ? view.right : view.bottom);
