@@ -4,6 +4,7 @@
 # with CR LF when the window closes, and loaded at the next start with the
 # caret at its end; in "印刷設定", a scale moved with its spinner's arrow and
 # an offset typed into its field reach control.ini, as in the Debian build.
+# A session that ends while the window is open saves both like a close.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/../e2e/dialogs.sh"
 
@@ -105,4 +106,22 @@ wait_exit "$pid"
 printf '%s\r\n%s again' "$line1" "$line2" | iconv -f UTF-8 -t CP932 >"$WORK/expected-overview"
 cmp "$WORK/expected-overview" "$overview" >&2 ||
   fail "the second run did not load the kept overview and add to its end: $(od -An -c "$overview" | head -n 4)"
-log "PASSED: the overview was printed in box 2, kept and loaded again; the dialog's values reached control.ini"
+log "the kept overview was loaded again, the caret at its end"
+
+# The session ends (a logout, a shutdown) while the window is open: the
+# window saves the settings and the overview as a close does.
+rm -f "$ini"
+start_wine_mirelo third --ini "$ini" "$sample"
+pid=$MIRELO_PID
+wait_window "$pid" "$CAPTION"
+window=$WINDOW
+click "$window" "$BUTTON_OVERVIEW"
+type_text "$window" ' bye'
+click "$window" "$BUTTON_OVERVIEW"
+wine wineboot --end-session >/dev/null 2>&1
+wait_exit "$pid"
+[ -s "$ini" ] || fail "the end of the session did not write control.ini"
+printf '%s\r\n%s again bye' "$line1" "$line2" | iconv -f UTF-8 -t CP932 >"$WORK/expected-overview"
+cmp "$WORK/expected-overview" "$overview" >&2 ||
+  fail "the end of the session did not keep the overview: $(od -An -c "$overview" | head -n 4)"
+log "PASSED: the overview was printed in box 2, kept and loaded again; the dialog's values reached control.ini; the end of the session saved both"
