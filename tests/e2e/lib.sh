@@ -204,6 +204,20 @@ wait_exit() {
 
 process_gone() { ! running "$1"; }
 
+# form_pages INI SAMPLE : the form's page count for the sample with the
+# settings file, from the Debian build's layout dump.
+form_pages() {
+  "$MIRELO" --ini "$1" --dump-layout "$2" | sed -n 's/^ *"PageCount": *\([0-9]*\),*$/\1/p'
+}
+
+# ini_value FILE SECTION KEY : the value of one key of a settings file.
+ini_value() {
+  iconv -f CP932 -t UTF-8 "$1" | tr -d '\r' |
+    awk -v section="[$2]" -v key="$3" '
+      /^\[/ { inside = ($0 == section); next }
+      inside && index($0, key "=") == 1 { print substr($0, length(key) + 2); exit }'
+}
+
 # click WINDOW "X Y" : a left click at X, Y inside the window.
 click() {
   local window=$1 x y

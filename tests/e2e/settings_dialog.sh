@@ -14,17 +14,7 @@ readonly NOTES_SIZE=20
 # The fields of UpDown2 (X scale) and UpDown4 (X offset), as -crop geometry.
 readonly SHOWN_FIELDS='241x22+104+224'
 
-page_count() {
-  "$MIRELO" --ini "$1" --dump-layout "$sample" | sed -n 's/^ *"PageCount": *\([0-9]*\),*$/\1/p'
-}
-
-# ini_value FILE SECTION KEY : the value of one key of the settings file.
-ini_value() {
-  iconv -f CP932 -t UTF-8 "$1" | tr -d '\r' |
-    awk -v section="[$2]" -v key="$3" '
-      /^\[/ { inside = ($0 == section); next }
-      inside && index($0, key "=") == 1 { print substr($0, length(key) + 2); exit }'
-}
+page_count() { form_pages "$1" "$sample"; }
 
 # The picture of the two fields as the dialog shows them now.
 picture_fields() {

@@ -22,14 +22,6 @@ box2_ink() {
   convert "$2"-*.pgm -format '%[fx:1-mean]' info:
 }
 
-# ini_value FILE SECTION KEY : the value of one key of the settings file.
-ini_value() {
-  iconv -f CP932 -t UTF-8 "$1" | tr -d '\r' |
-    awk -v section="[$2]" -v key="$3" '
-      /^\[/ { inside = ($0 == section); next }
-      inside && index($0, key "=") == 1 { print substr($0, length(key) + 2); exit }'
-}
-
 need pdftoppm pdfinfo iconv cmp convert
 start_cups
 start_xvfb

@@ -8,8 +8,7 @@
 source "$(dirname "$0")/lib.sh"
 
 sample=$SAMPLES/large-survey.txt
-pages=$("$MIRELO" --ini "$WORK/no-settings.ini" --dump-layout "$sample" |
-  sed -n 's/^ *"PageCount": *\([0-9]*\),*$/\1/p')
+pages=$(form_pages "$WORK/no-settings.ini" "$sample")
 [ "${pages:-0}" -ge 2 ] || fail "the sample should have two pages or more, the layout dump says '${pages}'"
 
 start_cups
