@@ -15,7 +15,7 @@ if command -v x86_64-w64-mingw32-objdump >/dev/null; then
   for dll in $imports; do
     case $dll in
       GDI32.DLL | KERNEL32.DLL | MSVCRT.DLL | OLE32.DLL | SHELL32.DLL | USER32.DLL | WINSPOOL.DRV | \
-        COMDLG32.DLL | COMCTL32.DLL | WINDOWSCODECS.DLL | ADVAPI32.DLL | UXTHEME.DLL) ;;
+        COMDLG32.DLL | COMCTL32.DLL | IMM32.DLL | WINDOWSCODECS.DLL | ADVAPI32.DLL | UXTHEME.DLL) ;;
       *) fail "mirelo.exe needs $dll, which is not a system library (it imports: $imports)" ;;
     esac
   done
