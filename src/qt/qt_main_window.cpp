@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileDialog>
+#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPalette>
@@ -207,6 +209,11 @@ void QtMainWindow::ScrollVertically(int delta) {
   bar->setValue(bar->value() + ToLogical(delta));  // the bar keeps within its range
 }
 
+void QtMainWindow::ScrollHorizontally(int delta) {
+  QScrollBar* bar = scrollBox_->horizontalScrollBar();
+  bar->setValue(bar->value() + ToLogical(delta));
+}
+
 void QtMainWindow::SetButtonEnabled(ToolButton button, bool enabled) {
   Button(button)->setEnabled(enabled);
 }
@@ -266,6 +273,8 @@ void QtMainWindow::SetMemoFontSize(int points) {
   memo_->setFont(font);
 }
 
+bool QtMainWindow::MemoHasFocus() const { return memo_->hasFocus(); }
+
 void QtMainWindow::ShowMessage(std::string_view utf8) {
   QMessageBox box(QMessageBox::NoIcon, title_, Utf8(utf8),
                   QMessageBox::Ok);
@@ -276,6 +285,13 @@ void QtMainWindow::ShowError(std::string_view utf8) {
   QMessageBox box(QMessageBox::Critical, title_, Utf8(utf8),
                   QMessageBox::Ok);
   box.exec();
+}
+
+std::optional<std::filesystem::path> QtMainWindow::AskPdfFileName() {
+  const QString path = QFileDialog::getSaveFileName(this, Utf8(msg::kOwnPdfPrinterName), QString(),
+                                                    Utf8(msg::kPdfFileFilter));
+  if (path.isEmpty()) return std::nullopt;
+  return std::filesystem::path(path.toStdU16String());
 }
 
 void QtMainWindow::showEvent(QShowEvent* event) {
@@ -299,7 +315,33 @@ void QtMainWindow::resizeEvent(QResizeEvent* event) {
   scrollBox_->setGeometry(0, kPanelHeight, width(), std::max(0, height() - kPanelHeight));
 }
 
+namespace {
+
+std::optional<PageKey> PageKeyOf(const QKeyEvent& key) {
+  if (key.modifiers() & ~Qt::KeypadModifier) return std::nullopt;  // Ctrl+End and the like
+  switch (key.key()) {
+    case Qt::Key_PageUp: return PageKey::PageUp;
+    case Qt::Key_PageDown: return PageKey::PageDown;
+    case Qt::Key_Home: return PageKey::Home;
+    case Qt::Key_End: return PageKey::End;
+    case Qt::Key_Up: return PageKey::Up;
+    case Qt::Key_Down: return PageKey::Down;
+    case Qt::Key_Left: return PageKey::Left;
+    case Qt::Key_Right: return PageKey::Right;
+    default: return std::nullopt;
+  }
+}
+
+}  // namespace
+
 bool QtMainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+      static_cast<QWidget*>(watched)->window() == this && isEnabled()) {
+    // Before the widget with the focus (the scroll box would page by its
+    // own steps): the logic leaves the keys to the overview field.
+    if (const std::optional<PageKey> key = PageKeyOf(*static_cast<QKeyEvent*>(event)))
+      if (logic_.FormKeyDown(*key)) return true;
+  }
   if (event->type() == QEvent::Wheel && watched->isWidgetType() &&
       static_cast<QWidget*>(watched)->window() == this && isEnabled()) {
     // Only the turns of the wheel are the window's; a sideways touchpad

@@ -1,6 +1,8 @@
 #include "qt/qt_settings_dialog.h"
 
+#include <QDialogButtonBox>
 #include <QFontDialog>
+#include <QPrintDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
@@ -14,6 +16,7 @@
 
 #include "base/messages.h"
 #include "qt/qt_form_widgets.h"
+#include "qt/qt_printers.h"
 
 namespace mirelo::qt {
 namespace {
@@ -140,9 +143,14 @@ QtSettingsDialog::QtSettingsDialog(SettingsDialog& logic, QWidget* mainWindow, Q
     edit->setValidator(new QRegularExpressionValidator(entry, edit));
     edit->installEventFilter(this);
     const Spinner spinner = s.spinner;
-    connect(edit, &QLineEdit::editingFinished, this, [this, spinner] { TakeEntry(spinner); });
+    // Only the user's changes are edits: a position shown is not.
+    connect(edit, &QLineEdit::textEdited, this, [this, spinner](const QString& text) {
+      logic_.SpinnerEdited(spinner, text.toStdU16String());
+    });
+    connect(edit, &QLineEdit::editingFinished, this,
+            [this, spinner] { logic_.SpinnerEntryEnded(spinner); });
     edits_[static_cast<std::size_t>(spinner)] = edit;
-    MakeUpDown(this, s, [this, spinner](int step) { Arrow(spinner, step); });
+    MakeUpDown(this, s, [this, spinner](int step) { logic_.SpinnerArrow(spinner, step); });
   }
   // The line count is typed without the input method, as far as the
   // platform's input method lets a field say so.
@@ -168,31 +176,13 @@ void QtSettingsDialog::ShowModal() {
 
 void QtSettingsDialog::Close() { accept(); }
 
-void QtSettingsDialog::done(int result) {
-  for (int i = 0; i < kSpinnerCount; ++i) TakeEntry(static_cast<Spinner>(i));
-  QDialog::done(result);
-}
-
-void QtSettingsDialog::TakeEntry(Spinner spinner) {
-  QLineEdit* edit = Edit(spinner);
-  if (!edit->isModified()) return;  // showing a position, typed or not: nothing new
-  edit->setModified(false);
-  logic_.SpinnerEntry(spinner, edit->text().toStdU16String());
-}
-
-void QtSettingsDialog::Arrow(Spinner spinner, int step) {
-  // A number being typed is where the arrow starts from.
-  TakeEntry(spinner);
-  logic_.SpinnerArrow(spinner, step);
-}
-
 bool QtSettingsDialog::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Up || key == Qt::Key_Down) {
       for (int i = 0; i < kSpinnerCount; ++i) {
         if (watched != edits_[static_cast<std::size_t>(i)]) continue;
-        Arrow(static_cast<Spinner>(i), key == Qt::Key_Up ? +1 : -1);
+        logic_.SpinnerArrow(static_cast<Spinner>(i), key == Qt::Key_Up ? +1 : -1);
         return true;
       }
     }
@@ -206,7 +196,7 @@ void QtSettingsDialog::SetPrinterLabel(std::u16string_view name) {
 }
 
 void QtSettingsDialog::SetSpinnerPosition(Spinner spinner, int position) {
-  Edit(spinner)->setText(QString::fromStdString(SpinnerText(position)));  // clears "modified"
+  Edit(spinner)->setText(QString::fromStdString(SpinnerText(position)));
 }
 
 void QtSettingsDialog::SetGroupSpacingChecked(bool checked) { groupSpacing_->setChecked(checked); }
@@ -227,6 +217,24 @@ std::optional<FontChoice> QtSettingsDialog::ChooseFont(std::u16string_view face,
   const std::u16string chosen =
       font.family() == offered ? std::u16string(face) : font.family().toStdU16String();
   return FontChoice{chosen, std::clamp(whole, 1, 1000)};
+}
+
+bool QtSettingsDialog::RunPrinterSetup(PrinterDraft& draft) {
+  // Qt's print dialog, cut down to the choice of printer and its options:
+  // no page range, no paper size (the form is A4), no file output. It
+  // chooses; it does not print, so neither its caption nor its confirming
+  // button says so.
+  QPrintDialog dialog(&static_cast<QtPrinterDraft&>(draft).Printer(), this);
+  dialog.setWindowTitle(Utf8(msg::kChangePrinterCaption));
+  dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+  dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+  dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+  dialog.setOption(QAbstractPrintDialog::PrintShowPageSize, false);
+  for (QDialogButtonBox* buttons : dialog.findChildren<QDialogButtonBox*>()) {
+    if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(Utf8(msg::kPrinterSetupConfirm));
+  }
+  return dialog.exec() == QDialog::Accepted;
 }
 
 void QtSettingsDialog::ShowMessage(std::string_view utf8) {
