@@ -137,16 +137,70 @@ TEST(MainWindow, PrintingMakesOneJobAndThanksOnlyAfterSuccess) {
   EXPECT_EQ(w.view.messages,
             std::vector<std::string>(2, "認定調査票（特記事項）が印刷されました。"));
 
-  // A job that cannot start: the error, no thanks. A question cancelled on
-  // the way: nothing at all.
+  // A job that cannot start: the error, no thanks.
   w.view.messages.clear();
   w.services.printers.failBegin = true;
   w.logic.SpeedButton1Click();
   EXPECT_EQ(w.view.errors, std::vector<std::string>{"印刷できません: テスト."});
-  w.services.printers.cancelJobs = true;
-  w.logic.SpeedButton2Click();
   EXPECT_TRUE(w.view.messages.empty());
-  EXPECT_EQ(w.view.errors.size(), 1u);
+  EXPECT_EQ(w.view.pdfQuestions, 0);  // a printer of the system's asks nothing
+}
+
+TEST(MainWindow, TheShowStepChoosesTheDefaultPrinterOrTheOwnPdfPrinter) {
+  struct Case {
+    const char* name;
+    std::vector<FakePrinters::Printer> system;
+    bool hasDefault;
+    std::u16string label;  // nothing: the show step stops
+    int dpiX, dpiY;
+  };
+  const Case cases[] = {
+      {"default", {{u"経理", 300, 1200}, {u"総務"}}, true, u"経理", 300, 1200},
+      {"no printer at all", {}, true, u"PDFファイルに保存", 600, 600},
+      {"printers but no default", {{u"経理"}}, false, u"", 0, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Window w;
+    w.services.printers.system = c.system;
+    w.services.printers.hasDefault = c.hasDefault;
+    ASSERT_TRUE(w.Create());
+    w.logic.FormShow();
+    EXPECT_EQ(w.view.printerLabel, c.label);
+    EXPECT_EQ(w.view.errors.empty(), !c.label.empty());
+    if (c.label.empty()) continue;
+    EXPECT_DOUBLE_EQ(w.state.PrinterPpm.x, c.dpiX / 25.4);
+    EXPECT_DOUBLE_EQ(w.state.PrinterPpm.y, c.dpiY / 25.4);
+  }
+}
+
+TEST(MainWindow, TheOwnPdfPrinterAsksForTheFileAndPrintsNothingWhenCancelled) {
+  Window w(100);
+  w.services.printers.system.clear();
+  w.Show();
+  w.logic.SpeedButton1Click();  // cancelled: nothing printed, nothing said
+  EXPECT_EQ(w.view.pdfQuestions, 1);
+  EXPECT_TRUE(w.services.printers.jobs.empty());
+  EXPECT_TRUE(w.view.messages.empty());
+  EXPECT_TRUE(w.view.errors.empty());
+
+  w.view.pdfFileName = w.dir / "form";
+  w.logic.SpeedButton1Click();
+  ASSERT_EQ(w.services.printers.pdfFiles, std::vector{w.dir / "form.pdf"});
+  EXPECT_EQ(w.services.printers.jobs.at(0).pages.size(), 3u);
+  EXPECT_EQ(w.view.messages, std::vector<std::string>{"認定調査票（特記事項）が印刷されました。"});
+}
+
+TEST(PrinterChoice, APdfFileNameWithoutAnEndingGetsOne) {
+  for (const auto& [typed, named] : std::vector<std::pair<std::string, std::string>>{
+           {"/tmp/form", "/tmp/form.pdf"},
+           {"/tmp/form.pdf", "/tmp/form.pdf"},
+           {"/tmp/form.PDF", "/tmp/form.PDF"},
+           {"/tmp/form.", "/tmp/form..pdf"},
+           {"/tmp/v1.2/form", "/tmp/v1.2/form.pdf"},
+           {"/tmp/.form", "/tmp/.form"}}) {
+    EXPECT_EQ(WithPdfEnding(typed).string(), named) << typed;
+  }
 }
 
 TEST(MainWindow, WithoutADefaultPrinterTheShowStepStopsAndTheWindowStaysUsable) {
@@ -184,7 +238,7 @@ TEST(MainWindow, ClosingTheSettingsDialogRecomposesAndRedrawsButLeavesTheButtons
               "0001見守り。\r\n";
   survey += "12345670000012345102010001自立。\r\n";
   WriteBytes(w.dir / "survey.txt", survey);
-  SettingsDialog dialog(w.state, w.services.printers, w.view);
+  SettingsDialog dialog(w.state, w.logic.Printer(), w.view);
   FakeDialogView dialogView;
   dialog.SetView(dialogView);
   w.logic.SetSettingsDialog(&dialog);
@@ -209,6 +263,129 @@ TEST(MainWindow, ClosingTheSettingsDialogRecomposesAndRedrawsButLeavesTheButtons
   w.logic.SpeedButton6Click();
   w.logic.SpeedButton6Click();
   EXPECT_EQ(lines(), before);
+}
+
+// After either recomposition, a current page past the new page count becomes
+// the last page, with the label and the page buttons as paging there sets
+// them; a page that still exists stays as it is.
+TEST(MainWindow, ARecountThatLeavesTheCurrentPageBehindGoesToTheLastPage) {
+  struct Case {
+    const char* name;
+    int page;  // the page shown before the recount, of three
+    int after;
+    std::string label;
+    bool previous, next;
+  };
+  const Case cases[] = {
+      {"inside", 1, 1, "1", false, true},
+      {"at the new count", 2, 2, "2", true, true},
+      {"beyond the new count", 3, 2, "2", true, false},
+  };
+  for (const bool bySettings : {true, false}) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(bySettings ? "settings dialog, " : "overview input, ") + c.name);
+      // The overview's lines decide the count: six a page.
+      auto overviewLines = [](int n) {
+        std::u16string text = u"概況";
+        for (int i = 1; i < n; ++i) text += u"\r\n概況";
+        return text;
+      };
+      Window w(1);
+      SettingsDialog dialog(w.state, w.logic.Printer(), w.view);
+      FakeDialogView dialogView;
+      dialog.SetView(dialogView);
+      w.logic.SetSettingsDialog(&dialog);
+      w.Show();
+      w.view.memoText = overviewLines(13);
+      w.logic.SpeedButton5Click();
+      w.logic.SpeedButton5Click();
+      ASSERT_EQ(w.state.PageCount, 3);
+      for (int i = 1; i < c.page; ++i) w.logic.SpeedButton4Click();
+      ASSERT_EQ(w.state.CurrentPage, c.page);
+      const bool previous = w.view.Enabled(ToolButton::Previous);
+      const bool next = w.view.Enabled(ToolButton::Next);
+      const int drawn = w.view.drawn;
+      w.view.memoText = overviewLines(8);
+      if (bySettings) {
+        w.logic.SpeedButton6Click();
+      } else {
+        w.logic.SpeedButton5Click();
+        w.logic.SpeedButton5Click();
+      }
+      ASSERT_EQ(w.state.PageCount, 2);
+      EXPECT_EQ(w.state.CurrentPage, c.after);
+      EXPECT_EQ(w.view.pageLabel, c.label);
+      if (c.page != c.after) {
+        EXPECT_EQ(w.view.Enabled(ToolButton::Previous), c.previous);
+        EXPECT_EQ(w.view.Enabled(ToolButton::Next), c.next);
+      } else if (bySettings) {
+        // Nothing changes while the page exists.
+        EXPECT_EQ(w.view.Enabled(ToolButton::Previous), previous);
+        EXPECT_EQ(w.view.Enabled(ToolButton::Next), next);
+      } else {
+        // Closing the overview input enables both, whatever the page.
+        EXPECT_TRUE(w.view.Enabled(ToolButton::Previous));
+        EXPECT_TRUE(w.view.Enabled(ToolButton::Next));
+      }
+      EXPECT_GT(w.view.drawn, drawn);
+      // What is printed as the current page is the page shown.
+      w.logic.SpeedButton2Click();
+      ASSERT_EQ(w.services.printers.jobs.size(), 1u);
+      EXPECT_EQ(w.services.printers.jobs[0].pages.size(), 1u);
+    }
+  }
+}
+
+TEST(MainWindow, KeysPageAndScrollUnlessTheOverviewFieldHasTheFocus) {
+  Window w(100);
+  w.Show();
+  ASSERT_EQ(w.state.PageCount, 3);
+  struct Step {
+    PageKey key;
+    int page;
+    bool previous, next;
+  };
+  const Step steps[] = {
+      {PageKey::PageUp, 1, false, true},  // disabled button: nothing
+      {PageKey::Home, 1, false, true},
+      {PageKey::PageDown, 2, true, true},
+      {PageKey::End, 3, true, false},
+      {PageKey::PageDown, 3, true, false},
+      {PageKey::End, 3, true, false},
+      {PageKey::PageUp, 2, true, true},
+      {PageKey::Home, 1, false, true},
+  };
+  int drawn = w.view.drawn;
+  for (const Step& s : steps) {
+    SCOPED_TRACE(static_cast<int>(s.key));
+    const int before = w.state.CurrentPage;
+    EXPECT_TRUE(w.logic.FormKeyDown(s.key));
+    EXPECT_EQ(w.state.CurrentPage, s.page);
+    EXPECT_EQ(w.view.pageLabel, std::to_string(s.page));
+    EXPECT_EQ(w.view.Enabled(ToolButton::Previous), s.previous);
+    EXPECT_EQ(w.view.Enabled(ToolButton::Next), s.next);
+    EXPECT_EQ(w.view.drawn > drawn, s.page != before);
+    drawn = w.view.drawn;
+  }
+  for (PageKey k : {PageKey::Down, PageKey::Down, PageKey::Up, PageKey::Right, PageKey::Right,
+                    PageKey::Right, PageKey::Left})
+    EXPECT_TRUE(w.logic.FormKeyDown(k));
+  EXPECT_EQ(w.view.scrolled, 16);
+  EXPECT_EQ(w.view.scrolledSideways, 32);
+
+  // The overview input open: paging is off, and in the field every key is
+  // the text's.
+  w.logic.SpeedButton5Click();
+  ASSERT_TRUE(w.view.memoFocusSelectsAll.has_value());
+  w.view.memoFocused = true;
+  for (PageKey k : {PageKey::PageDown, PageKey::End, PageKey::Down, PageKey::Right})
+    EXPECT_FALSE(w.logic.FormKeyDown(k));
+  EXPECT_EQ(w.view.scrolled, 16);
+  w.view.memoFocused = false;  // the focus elsewhere: scrolling only
+  EXPECT_TRUE(w.logic.FormKeyDown(PageKey::End));
+  EXPECT_TRUE(w.logic.FormKeyDown(PageKey::Down));
+  EXPECT_EQ(w.state.CurrentPage, 1);
+  EXPECT_EQ(w.view.scrolled, 32);
 }
 
 TEST(MainWindow, TheWheelScrollsSixteenDotsATurn) {

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,8 +39,10 @@ TEST(QtSettingsDialog, ControlsStandWhereTheFormPutsThemAndEntriesReachTheLogic)
   state.Boxes[2].LinesPerPage = 6;
   state.Boxes[3].TabPos = 15.0;
   FakePrinters printers;
+  PrinterChoice printer(printers);
+  ASSERT_TRUE(printer.SelectDefault());
   FakeView mainView;
-  SettingsDialog logic(state, printers, mainView);
+  SettingsDialog logic(state, printer, mainView);
   qt::QtSettingsDialog dialog(logic, nullptr, QStringLiteral("ミレロ"));
   logic.SetView(dialog);
 
@@ -141,36 +144,49 @@ TEST(QtSettingsDialog, ControlsStandWhereTheFormPutsThemAndEntriesReachTheLogic)
   dialog.findChild<QCheckBox*>(QStringLiteral("CheckBox5"))->click();
   EXPECT_TRUE(state.Settings.sw5);
 
-  // A sign on the way to a number is allowed, a letter is not; closing takes
-  // the number still being typed.
-  QLineEdit* xOffset = edit("Edit4");
-  xOffset->selectAll();
-  Type(xOffset, QStringLiteral("-"));
-  EXPECT_EQ(xOffset->text(), QStringLiteral("-"));
-  Type(xOffset, QStringLiteral("a5"));
-  EXPECT_EQ(xOffset->text(), QStringLiteral("-5"));
-  EXPECT_EQ(state.Settings.x_offset, 0.0);
-  dialog.findChild<QPushButton*>(QStringLiteral("Button3"))->click();
+  // Shown as the main window shows it: a sign on the way to a number is
+  // allowed, a letter is not; closing takes the number still being typed.
+  dialog.hide();
+  QTimer::singleShot(0, [&] {
+    QLineEdit* xOffset = edit("Edit4");
+    xOffset->selectAll();
+    Type(xOffset, QStringLiteral("-"));
+    EXPECT_EQ(xOffset->text(), QStringLiteral("-"));
+    Type(xOffset, QStringLiteral("a5"));
+    EXPECT_EQ(xOffset->text(), QStringLiteral("-5"));
+    EXPECT_EQ(state.Settings.x_offset, 0.0);
+    dialog.findChild<QPushButton*>(QStringLiteral("Button3"))->click();
+  });
+  logic.ShowModal();
   EXPECT_FALSE(dialog.isVisible());
   EXPECT_EQ(state.Settings.x_offset, -0.5);
 }
 
-// The real set-up dialog, closed by its user without a choice: on a system
-// without printers the notice that says so, otherwise the print dialog.
-TEST(QtPrinters, AClosedPrinterSetUpLeavesTheCurrentPrinter) {
-  qt::QtPrinters printers;
-  if (!printers.SelectDefaultPrinter()) GTEST_SKIP() << "printers but no default one";
-  const std::u16string name = printers.CurrentPrinterName();
-  const int dpiX = printers.LogPixelsX(), dpiY = printers.LogPixelsY();
+// The real set-up dialog on a printer of its own: it is captioned and
+// confirms as a choice, not as printing, and closed without a choice it
+// reports a cancel.
+TEST(QtSettingsDialog, ThePrinterSetUpChoosesAndDoesNotPrint) {
+  MainState state;
+  FakePrinters printers;
+  PrinterChoice printer(printers);
+  FakeView mainView;
+  SettingsDialog logic(state, printer, mainView);
+  qt::QtSettingsDialog dialog(logic, nullptr, QStringLiteral("ミレロ"));
+  qt::QtPrinterDraft draft(std::make_unique<QPrinter>());
+  QString title, confirm;
   QTimer closer;
-  QObject::connect(&closer, &QTimer::timeout, [] {
-    if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+  QObject::connect(&closer, &QTimer::timeout, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || modal == &dialog) return;
+    title = modal->windowTitle();
+    for (auto* buttons : modal->findChildren<QDialogButtonBox*>())
+      if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) confirm = ok->text();
+    modal->close();
   });
   closer.start(50);
-  EXPECT_FALSE(printers.RunPrinterSetup());
-  EXPECT_EQ(printers.CurrentPrinterName(), name);
-  EXPECT_EQ(printers.LogPixelsX(), dpiX);
-  EXPECT_EQ(printers.LogPixelsY(), dpiY);
+  EXPECT_FALSE(dialog.RunPrinterSetup(draft));
+  EXPECT_EQ(title, QStringLiteral("プリンタの変更"));
+  EXPECT_EQ(confirm, QStringLiteral("OK"));
 }
 
 }  // namespace

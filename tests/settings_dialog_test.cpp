@@ -22,15 +22,18 @@ struct Dialog {
   TempDir dir;
   MainState state;
   FakePrinters printers;
+  PrinterChoice printer{printers};
   FakeView mainView;
   FakeDialogView view;
-  SettingsDialog logic{state, printers, mainView};
+  SettingsDialog logic{state, printer, mainView};
 
   explicit Dialog(const std::string& ini = "") {
     WriteBytes(dir / "control.ini", ini);
     IniFile profile(dir / "control.ini", Files());
     SetDefaultBoxes(state.Boxes);
     LoadSettings(profile, DotLocale(), state.Boxes, state.Settings, 0, 0);
+    printers.system.push_back({u"経理のプリンタ", 300, 1200});
+    printer.SelectDefault();
     state.PrinterPpm = PrinterPixelsPerMm(600, 600);
     logic.SetView(view);
     logic.FormShow();
@@ -220,17 +223,86 @@ TEST(SettingsDialog, PrinterChoiceUpdatesBothLabelsAndTheResolution) {
   Dialog d;
   d.mainView.printerLabel = u"オフィスのプリンタ";
   d.logic.Button4Click();  // cancelled
-  EXPECT_EQ(d.printers.setupRuns, 1);
+  EXPECT_EQ(d.view.setupRuns, 1);
+  EXPECT_EQ(d.view.setupStart, u"オフィスのプリンタ");
   EXPECT_EQ(d.view.printerLabel, u"オフィスのプリンタ");
   EXPECT_EQ(d.mainView.printerLabel, u"オフィスのプリンタ");
   EXPECT_DOUBLE_EQ(d.state.PrinterPpm.x, 600 / 25.4);
 
-  d.printers.setupChoice = FakePrinters::Printer{u"経理のプリンタ", 300, 1200};
+  d.view.setupChoice = u"経理のプリンタ";
   d.logic.Button4Click();
   EXPECT_EQ(d.view.printerLabel, u"経理のプリンタ");
   EXPECT_EQ(d.mainView.printerLabel, u"経理のプリンタ");
   EXPECT_DOUBLE_EQ(d.state.PrinterPpm.x, 300 / 25.4);
   EXPECT_DOUBLE_EQ(d.state.PrinterPpm.y, 1200 / 25.4);
+  d.logic.Button4Click();
+  EXPECT_EQ(d.view.setupStart, u"経理のプリンタ");  // the next time on the one chosen
+
+  // A printer gone since: the dialog starts on the default one.
+  d.printers.system.pop_back();
+  d.view.setupChoice.reset();
+  d.logic.Button4Click();
+  EXPECT_EQ(d.view.setupStart, u"オフィスのプリンタ");
+  EXPECT_TRUE(d.view.errors.empty());
+}
+
+TEST(SettingsDialog, WithoutSystemPrintersTheOwnPdfPrinterStaysAndTheUserIsTold) {
+  Dialog d;
+  d.printers.system.clear();
+  ASSERT_TRUE(d.printer.SelectDefault());
+  d.logic.FormShow();
+  EXPECT_EQ(d.view.printerLabel, u"PDFファイルに保存");
+  d.logic.Button4Click();
+  EXPECT_EQ(d.view.setupRuns, 0);
+  EXPECT_EQ(d.view.messages,
+            std::vector<std::string>{"選択できるプリンタがありません。印刷はPDFファイルに保存します。"});
+  EXPECT_EQ(d.view.printerLabel, u"PDFファイルに保存");
+
+  // A printer added since the start: the dialog starts on it, and it takes
+  // the PDF printer's place.
+  d.printers.system.push_back({u"新しいプリンタ", 1200, 1200});
+  d.view.setupChoice = u"新しいプリンタ";
+  d.logic.Button4Click();
+  EXPECT_EQ(d.view.setupStart, u"新しいプリンタ");
+  EXPECT_EQ(d.mainView.printerLabel, u"新しいプリンタ");
+  EXPECT_FALSE(d.printer.IsOwnPdf());
+  EXPECT_DOUBLE_EQ(d.state.PrinterPpm.x, 1200 / 25.4);
+}
+
+// The view reports what the user types; the logic alone decides what a
+// finished entry takes.
+TEST(SettingsDialog, ANumberBeingTypedCountsAtItsEndAtAnArrowAndAtTheClose) {
+  Dialog d;
+  // Typed, then the field left: taken.
+  d.logic.SpinnerEdited(Spinner::UpDown4, u"2");
+  d.logic.SpinnerEdited(Spinner::UpDown4, u"25");
+  EXPECT_EQ(d.state.Settings.x_offset, 0.0);
+  d.logic.SpinnerEntryEnded(Spinner::UpDown4);
+  EXPECT_EQ(d.state.Settings.x_offset, 2.5);
+  // Left again without typing: nothing new, even over a value kept from
+  // the file that the field only shows.
+  d.state.Boxes[3].TabPos = 14.5;
+  d.logic.FormShow();
+  d.logic.SpinnerEntryEnded(Spinner::UpDownTabLen);
+  EXPECT_EQ(d.state.Boxes[3].TabPos, 14.5);
+  // An arrow goes on from the number typed.
+  d.logic.SpinnerEdited(Spinner::UpDown1, u"9");
+  d.logic.SpinnerArrow(Spinner::UpDown1, +1);
+  EXPECT_EQ(d.state.Boxes[2].LinesPerPage, 10);
+  // A position shown again drops what was typed before it.
+  d.logic.SpinnerEdited(Spinner::UpDown5, u"7");
+  d.logic.FormShow();
+  d.logic.SpinnerEntryEnded(Spinner::UpDown5);
+  EXPECT_EQ(d.state.Settings.y_offset, 0.0);
+  // Closing, however it is done, takes every number still being typed.
+  d.view.whileOpen = [&] {
+    d.logic.SpinnerEdited(Spinner::UpDownPenWidth, u"12");
+    d.logic.SpinnerEdited(Spinner::UpDown5, u"-3");
+  };
+  d.logic.ShowModal();
+  EXPECT_EQ(d.state.Settings.FramePenWidth, 12);
+  EXPECT_EQ(d.state.Settings.y_offset, -0.3);
+  EXPECT_EQ(d.Field(Spinner::UpDown5), "-3");
 }
 
 TEST(SettingsDialog, ShowingFillsTheDialogAgainAndCloseEndsIt) {

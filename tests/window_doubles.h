@@ -56,7 +56,7 @@ class FakeView : public MainWindowView {
   bool closeRequested = false;
   std::unique_ptr<RecordingPreview> preview;
   int previewWidth = 0, previewHeight = 0, previewDpi = 0;
-  int imageLeft = 0, imageTop = kImageTop, label2Top = 0, drawn = 0, scrolled = 0;
+  int imageLeft = 0, imageTop = kImageTop, label2Top = 0, drawn = 0, scrolled = 0, scrolledSideways = 0;
   std::map<ToolButton, bool> enabled;
   std::map<ToolButton, std::string> captions;
   std::string pageLabel = "1";
@@ -67,6 +67,10 @@ class FakeView : public MainWindowView {
   std::u16string memoText = u"概況をここに入力";
   std::optional<bool> memoFocusSelectsAll;  // set when the field got the focus
   int memoFontSize = 0;
+  bool memoFocused = false;
+  // The answer to the PDF file's name; nothing: cancel.
+  std::optional<std::filesystem::path> pdfFileName;
+  int pdfQuestions = 0;
   std::vector<std::string> messages, errors;
 
   FakeView() {
@@ -95,6 +99,7 @@ class FakeView : public MainWindowView {
   void PreviewDrawn() override { ++drawn; }
   void PlaceLabel2(int top) override { label2Top = top; }
   void ScrollVertically(int delta) override { scrolled += delta; }
+  void ScrollHorizontally(int delta) override { scrolledSideways += delta; }
   void SetButtonEnabled(ToolButton b, bool e) override { enabled[b] = e; }
   void SetButtonCaption(ToolButton b, std::string_view utf8) override { captions[b] = utf8; }
   void SetPageLabel(std::string_view text) override { pageLabel = text; }
@@ -107,6 +112,11 @@ class FakeView : public MainWindowView {
   void SetMemoText(std::u16string_view text) override { memoText = text; }
   void FocusMemo(bool selectAll) override { memoFocusSelectsAll = selectAll; }
   void SetMemoFontSize(int points) override { memoFontSize = points; }
+  bool MemoHasFocus() const override { return memoFocused; }
+  std::optional<std::filesystem::path> AskPdfFileName() override {
+    ++pdfQuestions;
+    return pdfFileName;
+  }
   void ShowMessage(std::string_view utf8) override {
     messages.emplace_back(utf8);
     if (messageLog) messageLog->emplace_back(utf8);
@@ -149,35 +159,60 @@ class RecordingJob : public PrintJob {
   std::unique_ptr<RecordingCanvas> canvas_;
 };
 
+// A draft of the set-up dialog: the name of the printer it is on.
+struct FakeDraft : PrinterDraft {
+  std::u16string name;
+};
+
+// The system's printers: the first one is the default unless hasDefault is
+// false; none at all for a system without printers.
 class FakePrinters : public Printers {
  public:
-  bool hasDefault = true;
-  bool cancelJobs = false;  // as a user who cancels the PDF file's name
-  bool failBegin = false;
-  std::vector<JobRecord> jobs;
-  // The current printer, and what the set-up dialog chooses: nothing for a
-  // user who cancels it.
   struct Printer {
     std::u16string name;
     int dpiX = 600, dpiY = 600;
   };
-  Printer current{u"オフィスのプリンタ"};
-  std::optional<Printer> setupChoice;
-  int setupRuns = 0;
-  bool SelectDefaultPrinter() override { return hasDefault; }
-  std::u16string CurrentPrinterName() const override { return current.name; }
-  int LogPixelsX() const override { return current.dpiX; }
-  int LogPixelsY() const override { return current.dpiY; }
-  bool RunPrinterSetup() override {
-    ++setupRuns;
-    if (!setupChoice) return false;
-    current = *setupChoice;
-    return true;
+  std::vector<Printer> system = {Printer{u"オフィスのプリンタ"}};
+  bool hasDefault = true;
+  bool failBegin = false;
+  std::vector<JobRecord> jobs;
+  std::vector<std::filesystem::path> pdfFiles;  // of the jobs on a PDF file, in order
+  std::optional<Printer> current;
+
+  std::vector<std::u16string> PrinterNames() override {
+    std::vector<std::u16string> names;
+    for (const Printer& p : system) names.push_back(p.name);
+    return names;
+  }
+  std::u16string DefaultPrinterName() override {
+    return hasDefault && !system.empty() ? system.front().name : std::u16string();
+  }
+  bool SelectPrinter(std::u16string_view name) override {
+    for (const Printer& p : system) {
+      if (p.name != name) continue;
+      current = p;
+      return true;
+    }
+    return false;
+  }
+  std::u16string CurrentPrinterName() const override { return current ? current->name : u""; }
+  int LogPixelsX() const override { return current ? current->dpiX : 0; }
+  int LogPixelsY() const override { return current ? current->dpiY : 0; }
+  std::unique_ptr<PrinterDraft> CreateDraft(std::u16string_view name) override {
+    auto draft = std::make_unique<FakeDraft>();
+    draft->name = name;
+    return draft;
+  }
+  bool AdoptDraft(PrinterDraft& draft) override {
+    return SelectPrinter(static_cast<FakeDraft&>(draft).name);
   }
   std::unique_ptr<PrintJob> CreateJob() override {
-    if (cancelJobs) return nullptr;
     jobs.emplace_back();
     return std::make_unique<RecordingJob>(jobs.back(), failBegin);
+  }
+  std::unique_ptr<PrintJob> CreatePdfJob(const std::filesystem::path& path, int) override {
+    pdfFiles.push_back(path);
+    return CreateJob();
   }
 };
 
@@ -187,6 +222,10 @@ class FakeDialogView : public SettingsDialogView {
   std::map<Spinner, std::string> fields;  // what each edit field shows
   bool groupSpacing = false;
   std::optional<FontChoice> fontChoice;  // the user's answer; nothing: cancel
+  // The printer the user chooses in the set-up dialog; nothing: cancel.
+  std::optional<std::u16string> setupChoice;
+  std::u16string setupStart;  // the printer the set-up dialog started on
+  int setupRuns = 0;
   std::u16string presetFace;
   int presetPoints = 0, fontRuns = 0, shown = 0, closes = 0;
   std::function<void()> whileOpen;  // the user, while the dialog is shown
@@ -204,6 +243,13 @@ class FakeDialogView : public SettingsDialogView {
     ++fontRuns;
     presetFace = face, presetPoints = points;
     return fontChoice;
+  }
+  bool RunPrinterSetup(PrinterDraft& draft) override {
+    ++setupRuns;
+    setupStart = static_cast<FakeDraft&>(draft).name;
+    if (!setupChoice) return false;
+    static_cast<FakeDraft&>(draft).name = *setupChoice;
+    return true;
   }
   void ShowMessage(std::string_view utf8) override { messages.emplace_back(utf8); }
   void ShowError(std::string_view utf8) override { errors.emplace_back(utf8); }

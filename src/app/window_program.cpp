@@ -27,7 +27,7 @@ int RunWindowProgram(const CommandLine& line, WindowPlatform& platform) {
 
   int status = kExitOk;
   if (logic.FormCreate(appDir, line.dataPath)) {
-    SettingsDialog settings(state, platform.SystemPrinters(), *view);
+    SettingsDialog settings(state, logic.Printer(), *view);
     // A child of the main window: it goes before the window does.
     std::unique_ptr<SettingsDialogView> settingsView =
         platform.CreateSettingsDialog(settings, *view);

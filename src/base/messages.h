@@ -92,6 +92,9 @@ inline constexpr char kOffsetYHint[] = "+10で下へ1mm";
 // A face whose name code page 932 cannot hold (%s: the name); the box keeps
 // its font.
 inline constexpr char kFontNameNotCp932[] = "このフォント名には使えない文字が含まれています: %s";
+// The confirming button of the printer set-up dialog: it chooses, it does
+// not print.
+inline constexpr char kPrinterSetupConfirm[] = "OK";
 // The printer button where the system has no printer to choose.
 inline constexpr char kNoSystemPrinter[] =
     "選択できるプリンタがありません。印刷はPDFファイルに保存します。";

@@ -1,34 +1,56 @@
-// The system's printers as the main window uses them: one current printer,
-// chosen at the first showing, whose jobs the print buttons open.
+// The system's printers as the window uses them: a thin query of what the
+// system has, one current printer whose jobs the print buttons open, and a
+// draft of a printer for the set-up dialog to edit. Nothing here shows
+// anything to the user; which printer is chosen, and when, is the window
+// logic's.
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "platform/print_job.h"
 
 namespace mirelo {
 
+// A printer with its options as the set-up dialog edits them, apart from the
+// current printer, so that a cancel leaves that one as it was. What it holds
+// is the adapter's, which also shows the dialog on it.
+class PrinterDraft {
+ public:
+  virtual ~PrinterDraft() = default;
+};
+
 class Printers {
  public:
   virtual ~Printers() = default;
-  // Makes the system's default printer the current one. False when the
-  // system has printers but none of them is the default. A system with no
-  // printer at all offers one of the program's own (a PDF file), so that
-  // there is always something to print on.
-  virtual bool SelectDefaultPrinter() = 0;
+  // The names of the system's printers, and the name of its default one
+  // (empty where it has none). Asked of the system anew each time.
+  virtual std::vector<std::u16string> PrinterNames() = 0;
+  virtual std::u16string DefaultPrinterName() = 0;
+  // Makes the named printer of the system the current one, for A4 portrait
+  // pages. False when the system has no printer of that name; the current
+  // one then stays.
+  virtual bool SelectPrinter(std::u16string_view name) = 0;
+  // The current printer's name and its LOGPIXELSX and LOGPIXELSY; only
+  // after a printer was selected.
   virtual std::u16string CurrentPrinterName() const = 0;
-  // LOGPIXELSX and LOGPIXELSY of the current printer.
   virtual int LogPixelsX() const = 0;
   virtual int LogPixelsY() const = 0;
-  // Runs the system's printer set-up dialog on the current printer. When
-  // the user confirms, the printer chosen there is current, with its name
-  // and resolution; false when the user cancelled, and then nothing changed.
-  virtual bool RunPrinterSetup() = 0;
-  // A job on the current printer, not yet begun; nothing when the user
-  // cancelled a question on the way (the file name of a PDF printer).
-  // Throws std::runtime_error when no job can be made.
+  // A draft of the named printer, A4 portrait, for the set-up dialog.
+  virtual std::unique_ptr<PrinterDraft> CreateDraft(std::u16string_view name) = 0;
+  // Makes a draft the user confirmed the current printer. False when it
+  // names no printer of the system; the current one then stays.
+  virtual bool AdoptDraft(PrinterDraft& draft) = 0;
+  // A job on the current printer, not yet begun. Throws std::runtime_error
+  // when none can be made.
   virtual std::unique_ptr<PrintJob> CreateJob() = 0;
+  // A job that writes A4 pages at dotsPerInch into a PDF file, with no
+  // unprintable margin; the file appears only when the job ends.
+  virtual std::unique_ptr<PrintJob> CreatePdfJob(const std::filesystem::path& path,
+                                                 int dotsPerInch) = 0;
 };
 
 }  // namespace mirelo

@@ -9,12 +9,14 @@
 
 namespace mirelo::qt {
 
+QString ProportionalJapaneseFace() { return QStringLiteral("IPAPGothic"); }
+
 void InstallFontSubstitutions() {
   static std::once_flag once;
   std::call_once(once, [] {
     // IPAPGothic is proportional like the form's proportional face, IPAGothic
     // fixed like its fixed face; both come with Debian's fonts-ipafont-gothic.
-    const QString proportional = QStringLiteral("IPAPGothic");
+    const QString proportional = ProportionalJapaneseFace();
     QFont::insertSubstitution(QString::fromUtf16(kFaceProportional), proportional);
     QFont::insertSubstitution(QString::fromUtf16(kFaceReset), proportional);
     QFont::insertSubstitution(QString::fromUtf16(kFaceFixed), QStringLiteral("IPAGothic"));

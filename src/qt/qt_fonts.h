@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QFont>
+#include <QString>
 
 #include <string_view>
 
@@ -11,6 +12,10 @@ namespace mirelo::qt {
 
 // Registers the face substitutions once per process; idempotent.
 void InstallFontSubstitutions();
+
+// Debian's proportional Japanese face, whose Latin letters and digits are
+// proportional too and drawn to go with its kana.
+QString ProportionalJapaneseFace();
 
 // The font for a face name and point size as measuring and drawing use it:
 // name and size, unhinted. Point sizes count within 1 to 1000.

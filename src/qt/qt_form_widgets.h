@@ -1,13 +1,16 @@
-// What the program's two windows share in making their widgets: the
-// program's UTF-8 texts as Qt strings, the form's face by pixel height, and
-// labels placed at their design positions.
+// What the program's two windows share in making their widgets from the
+// control tables: the program's UTF-8 texts as Qt strings, the windows'
+// face by pixel height, and labels whose text keeps to its room.
 #pragma once
 
 #include <QFont>
 #include <QLabel>
 #include <QString>
+#include <QWidget>
 
 #include <string_view>
+
+#include "ui/control_tables.h"
 
 namespace mirelo::qt {
 
@@ -15,20 +18,24 @@ inline QString Utf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Tahoma at a height in pixels; fontconfig stands in where it is missing.
-inline QFont PixelFont(int pixels) {
-  QFont font(QStringLiteral("Tahoma"));
-  font.setPixelSize(pixels);
-  return font;
-}
+// The windows' face at a height in pixels. Where the face is missing, as on
+// Debian, Debian's proportional Japanese face stands in for all of it, so
+// that Latin text sits beside the kana in a face drawn for them (the
+// system's stand-in for a missing face may be fixed-width).
+QFont WindowFont(int pixels);
 
-inline QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int left,
-                         int top) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->move(left, top);
-  label->adjustSize();
-  return label;
-}
+// The control's rectangle as a widget's geometry.
+QRect PlaceOf(const Control& control);
+
+// A label of the table at its place, with its caption fitted to its room.
+QLabel* MakeLabel(QWidget* parent, const WindowLayout& layout, const Control& control);
+
+// Shows text in the label within room pixels: a text that would run
+// further is drawn narrower, just enough to fit.
+void SetFittedText(QLabel* label, const QString& text, int room);
+
+// Shows a name in the label within room pixels: a longer one is shortened
+// with "…" and shown whole in the label's tooltip.
+void SetElidedText(QLabel* label, const QString& name, int room);
 
 }  // namespace mirelo::qt

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileDialog>
+#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPalette>
@@ -15,69 +17,97 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <string_view>
 
 #include "base/messages.h"
 #include "qt/qt_form_widgets.h"
 
 namespace mirelo::qt {
-namespace {
-
-struct ButtonPlace {
-  ToolButton button;
-  const char* objectName;
-  const char* caption;
-  int left, top, width, height;
-  bool onPanel;
-};
-
-// The design places, in pixels at 96 dots per inch.
-constexpr ButtonPlace kButtons[] = {
-    {ToolButton::PrintAll, "SpeedButton1", msg::kPrintAllCaption, 8, 4, 89, 33, true},
-    {ToolButton::PrintCurrent, "SpeedButton2", msg::kPrintCurrentCaption, 112, 4, 89, 33, true},
-    {ToolButton::Previous, "SpeedButton3", msg::kPreviousPageCaption, 296, 4, 73, 33, true},
-    {ToolButton::Next, "SpeedButton4", msg::kNextPageCaption, 392, 4, 73, 33, true},
-    {ToolButton::Overview, "SpeedButton5", msg::kOverviewOpenCaption, 96, 152, 89, 33, false},
-    {ToolButton::Settings, "SpeedButton6", msg::kSettingsCaption, 680, 4, 89, 33, true},
-    {ToolButton::Close, "SpeedButton7", msg::kCloseCaption, 816, 4, 57, 33, true},
-};
-
-constexpr int kPanelHeight = 49;
-constexpr int kMemoWidth = 697, kMemoHeight = 81;
-constexpr int kMemoDesignLeft = 60, kMemoDesignTop = 272;
-constexpr int kLabel2Left = 328;
-
-}  // namespace
 
 QtMainWindow::QtMainWindow(MainWindow& logic, QString title)
     : logic_(logic), title_(std::move(title)) {
-  setObjectName(QStringLiteral("Form1"));
-  setFont(PixelFont(11));
-  resize(kClientWidth, kClientHeight);
+  const WindowLayout& layout = kMainWindowLayout;
+  setObjectName(Utf8(layout.name));
+  setFont(WindowFont(layout.fontPixels));
+  resize(layout.clientWidth, layout.clientHeight);
 
-  panel_ = new QWidget(this);
-  panel_->setObjectName(QStringLiteral("Panel1"));
-  panel_->setGeometry(0, 0, kClientWidth, kPanelHeight);
-  panel_->setAutoFillBackground(true);
-
-  scrollBox_ = new QScrollArea(this);
-  scrollBox_->setObjectName(QStringLiteral("ScrollBox1"));
-  scrollBox_->setGeometry(0, kPanelHeight, kClientWidth, kClientHeight - kPanelHeight);
-  scrollBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  scrollBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  scrollBox_->setWidgetResizable(true);
-  scrollContent_ = new QWidget;
-  scrollContent_->setObjectName(QStringLiteral("ScrollBox1Content"));
-  scrollBox_->setWidget(scrollContent_);
-  scrollBox_->viewport()->installEventFilter(this);
-
-  for (const ButtonPlace& b : kButtons) {
-    auto* button = new QToolButton(b.onPanel ? panel_ : scrollContent_);
-    button->setObjectName(QString::fromLatin1(b.objectName));
-    button->setText(Utf8(b.caption));
-    button->setGeometry(b.left, b.top, b.width, b.height);
-    button->setFocusPolicy(Qt::NoFocus);  // tool buttons take no focus
-    buttons_[static_cast<std::size_t>(b.button) - 1] = button;
+  // Every control of the table, on the control it stands on.
+  std::map<std::string_view, QWidget*> made;
+  const auto parentOf = [&](const Control& c) -> QWidget* {
+    if (c.parent.empty()) return this;
+    // What stands in the scroll box stands on its scrolling content.
+    return c.parent == "ScrollBox1" ? scrollContent_ : made.at(c.parent);
+  };
+  for (const Control& c : layout.controls) {
+    QWidget* widget = nullptr;
+    switch (c.kind) {
+      case ControlKind::Panel:
+        widget = panel_ = new QWidget(parentOf(c));
+        panel_->setAutoFillBackground(true);
+        break;
+      case ControlKind::ScrollBox:
+        scrollBox_ = new QScrollArea(parentOf(c));
+        scrollBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        scrollBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        scrollBox_->setWidgetResizable(true);
+        scrollContent_ = new QWidget;
+        scrollContent_->setObjectName(Utf8(c.name) + QStringLiteral("Content"));
+        scrollBox_->setWidget(scrollContent_);
+        scrollBox_->viewport()->installEventFilter(this);
+        widget = scrollBox_;
+        break;
+      case ControlKind::ToolButton: {
+        auto* button = new QToolButton(parentOf(c));
+        button->setText(Utf8(c.caption));
+        button->setFocusPolicy(Qt::NoFocus);  // tool buttons take no focus
+        widget = button;
+        break;
+      }
+      case ControlKind::Label:
+        widget = MakeLabel(parentOf(c), layout, c);
+        break;
+      case ControlKind::CheckBox:
+        widget = saveOverview_ = new QCheckBox(Utf8(c.caption), parentOf(c));
+        saveOverview_->setChecked(true);
+        break;
+      case ControlKind::Image:
+        widget = image_ = new QLabel(parentOf(c));
+        image_->move(c.place.left, c.place.top);
+        break;
+      case ControlKind::Memo: {
+        widget = memo_ = new QPlainTextEdit(parentOf(c));
+        memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        QPalette pale = memo_->palette();
+        pale.setColor(QPalette::Base, QColor(255, 255, 136));
+        memo_->setPalette(pale);
+        memo_->setPlainText(Utf8(c.caption));
+        // The form switches the input method to hiragana here. Qt has no
+        // hint for that: the field leaves the input method on, and its mode
+        // to the user.
+        break;
+      }
+      case ControlKind::Button:
+      case ControlKind::Edit:
+      case ControlKind::UpDown:
+        break;  // none in this window
+    }
+    if (!widget) continue;
+    widget->setObjectName(Utf8(c.name));
+    if (c.kind != ControlKind::Label) widget->setFont(WindowFont(c.fontPixels));
+    if (c.place.width > 0) widget->setGeometry(PlaceOf(c));
+    made[c.name] = widget;
   }
+  for (int b = 1; b <= 7; ++b) {
+    const auto button = static_cast<ToolButton>(b);
+    buttons_[static_cast<std::size_t>(b) - 1] =
+        static_cast<QToolButton*>(made.at(ToolButtonName(button)));
+  }
+  pageLabel_ = static_cast<QLabel*>(made.at(kPageLabel));
+  printerLabel_ = static_cast<QLabel*>(made.at(kPrinterNameLabel));
+  label2_ = static_cast<QLabel*>(made.at("Label2"));
+  image_->lower();  // the overview field and its button lie over the page
+
   connect(Button(ToolButton::PrintAll), &QToolButton::clicked, this, [this] { logic_.SpeedButton1Click(); });
   connect(Button(ToolButton::PrintCurrent), &QToolButton::clicked, this, [this] { logic_.SpeedButton2Click(); });
   connect(Button(ToolButton::Previous), &QToolButton::clicked, this, [this] { logic_.SpeedButton3Click(); });
@@ -86,43 +116,8 @@ QtMainWindow::QtMainWindow(MainWindow& logic, QString title)
   connect(Button(ToolButton::Settings), &QToolButton::clicked, this, [this] { logic_.SpeedButton6Click(); });
   connect(Button(ToolButton::Close), &QToolButton::clicked, this, [this] { logic_.SpeedButton7Click(); });
 
-  pageLabel_ = MakeLabel(panel_, "Label1", QStringLiteral("1"), 376, 10);
-  pageLabel_->setFont(PixelFont(15));
-  pageLabel_->adjustSize();
-
-  saveOverview_ = new QCheckBox(Utf8(msg::kSaveOverviewCaption), panel_);
-  saveOverview_->setObjectName(QStringLiteral("CheckBox1"));
-  saveOverview_->setGeometry(504, 8, 97, 17);
-  saveOverview_->setChecked(true);
-
-  const QLabel* printerCaption =
-      MakeLabel(panel_, "Label4", Utf8(msg::kPrinterLabelCaption), 504, 32);
-  // The printer's name stands at 552 where the caption ends before it; the
-  // Japanese faces here are wider than the form's, and the name must not
-  // cover the caption's colon.
-  printerLabel_ = MakeLabel(panel_, "Label5", QString(),
-                            std::max(552, printerCaption->geometry().right() + 2), 32);
-
-  image_ = new QLabel(scrollContent_);
-  image_->setObjectName(QStringLiteral("Image1"));
-  image_->move(0, kImageTop);
-  image_->lower();  // the overview field and its button lie over the page
-  label2_ = MakeLabel(scrollContent_, "Label2", QStringLiteral(" "), kLabel2Left, 0);
-
-  memo_ = new QPlainTextEdit(scrollContent_);
-  memo_->setObjectName(QStringLiteral("Memo1"));
-  memo_->setGeometry(kMemoDesignLeft, kMemoDesignTop, kMemoWidth, kMemoHeight);
-  memo_->setFont(PixelFont(13));
-  memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  QPalette pale = memo_->palette();
-  pale.setColor(QPalette::Base, QColor(255, 255, 136));
-  memo_->setPalette(pale);
-  memo_->setPlainText(Utf8(msg::kOverviewPlaceholder));
-  // The form switches the input method to hiragana here. Qt has no hint for
-  // that: the field leaves the input method on, and its mode to the user.
-
   // A wheel turn anywhere in the window scrolls the page, as the window's
-  // own wheel handlers decide.
+  // own wheel handlers decide; so do the page keys.
   qApp->installEventFilter(this);
   FitScrollContent();
 }
@@ -198,13 +193,18 @@ void QtMainWindow::PreviewDrawn() {
 }
 
 void QtMainWindow::PlaceLabel2(int top) {
-  label2_->move(kLabel2Left, ToLogical(top));
+  label2_->move(label2_->x(), ToLogical(top));
   FitScrollContent();
 }
 
 void QtMainWindow::ScrollVertically(int delta) {
   QScrollBar* bar = scrollBox_->verticalScrollBar();
   bar->setValue(bar->value() + ToLogical(delta));  // the bar keeps within its range
+}
+
+void QtMainWindow::ScrollHorizontally(int delta) {
+  QScrollBar* bar = scrollBox_->horizontalScrollBar();
+  bar->setValue(bar->value() + ToLogical(delta));
 }
 
 void QtMainWindow::SetButtonEnabled(ToolButton button, bool enabled) {
@@ -216,13 +216,14 @@ void QtMainWindow::SetButtonCaption(ToolButton button, std::string_view utf8) {
 }
 
 void QtMainWindow::SetPageLabel(std::string_view text) {
-  pageLabel_->setText(Utf8(text));
-  pageLabel_->adjustSize();
+  const WindowLayout& layout = kMainWindowLayout;
+  SetFittedText(pageLabel_, Utf8(text), LabelRoom(layout, ControlNamed(layout, kPageLabel)));
 }
 
 void QtMainWindow::SetPrinterLabel(std::u16string_view name) {
-  printerLabel_->setText(QString::fromUtf16(name.data(), static_cast<qsizetype>(name.size())));
-  printerLabel_->adjustSize();
+  const WindowLayout& layout = kMainWindowLayout;
+  SetElidedText(printerLabel_, QString::fromUtf16(name.data(), static_cast<qsizetype>(name.size())),
+                LabelRoom(layout, ControlNamed(layout, kPrinterNameLabel)));
 }
 
 bool QtMainWindow::SaveOverviewChecked() const { return saveOverview_->isChecked(); }
@@ -266,6 +267,8 @@ void QtMainWindow::SetMemoFontSize(int points) {
   memo_->setFont(font);
 }
 
+bool QtMainWindow::MemoHasFocus() const { return memo_->hasFocus(); }
+
 void QtMainWindow::ShowMessage(std::string_view utf8) {
   QMessageBox box(QMessageBox::NoIcon, title_, Utf8(utf8),
                   QMessageBox::Ok);
@@ -276,6 +279,13 @@ void QtMainWindow::ShowError(std::string_view utf8) {
   QMessageBox box(QMessageBox::Critical, title_, Utf8(utf8),
                   QMessageBox::Ok);
   box.exec();
+}
+
+std::optional<std::filesystem::path> QtMainWindow::AskPdfFileName() {
+  const QString path = QFileDialog::getSaveFileName(this, Utf8(msg::kOwnPdfPrinterName), QString(),
+                                                    Utf8(msg::kPdfFileFilter));
+  if (path.isEmpty()) return std::nullopt;
+  return std::filesystem::path(path.toStdU16String());
 }
 
 void QtMainWindow::showEvent(QShowEvent* event) {
@@ -295,11 +305,38 @@ void QtMainWindow::closeEvent(QCloseEvent* event) {
 void QtMainWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   // The tool bar is docked at the top; the scroll box fills the rest.
-  panel_->setGeometry(0, 0, width(), kPanelHeight);
-  scrollBox_->setGeometry(0, kPanelHeight, width(), std::max(0, height() - kPanelHeight));
+  const int panelHeight = panel_->height();
+  panel_->setGeometry(0, 0, width(), panelHeight);
+  scrollBox_->setGeometry(0, panelHeight, width(), std::max(0, height() - panelHeight));
 }
 
+namespace {
+
+std::optional<PageKey> PageKeyOf(const QKeyEvent& key) {
+  if (key.modifiers() & ~Qt::KeypadModifier) return std::nullopt;  // Ctrl+End and the like
+  switch (key.key()) {
+    case Qt::Key_PageUp: return PageKey::PageUp;
+    case Qt::Key_PageDown: return PageKey::PageDown;
+    case Qt::Key_Home: return PageKey::Home;
+    case Qt::Key_End: return PageKey::End;
+    case Qt::Key_Up: return PageKey::Up;
+    case Qt::Key_Down: return PageKey::Down;
+    case Qt::Key_Left: return PageKey::Left;
+    case Qt::Key_Right: return PageKey::Right;
+    default: return std::nullopt;
+  }
+}
+
+}  // namespace
+
 bool QtMainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+      static_cast<QWidget*>(watched)->window() == this && isEnabled()) {
+    // Before the widget with the focus (the scroll box would page by its
+    // own steps): the logic leaves the keys to the overview field.
+    if (const std::optional<PageKey> key = PageKeyOf(*static_cast<QKeyEvent*>(event)))
+      if (logic_.FormKeyDown(*key)) return true;
+  }
   if (event->type() == QEvent::Wheel && watched->isWidgetType() &&
       static_cast<QWidget*>(watched)->window() == this && isEnabled()) {
     // Only the turns of the wheel are the window's; a sideways touchpad

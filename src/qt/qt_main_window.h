@@ -41,6 +41,7 @@ class QtMainWindow : public QWidget, public MainWindowView {
   void PreviewDrawn() override;
   void PlaceLabel2(int top) override;
   void ScrollVertically(int delta) override;
+  void ScrollHorizontally(int delta) override;
   void SetButtonEnabled(ToolButton button, bool enabled) override;
   void SetButtonCaption(ToolButton button, std::string_view utf8) override;
   void SetPageLabel(std::string_view text) override;
@@ -53,8 +54,10 @@ class QtMainWindow : public QWidget, public MainWindowView {
   void SetMemoText(std::u16string_view text) override;
   void FocusMemo(bool selectAll) override;
   void SetMemoFontSize(int points) override;
+  bool MemoHasFocus() const override;
   void ShowMessage(std::string_view utf8) override;
   void ShowError(std::string_view utf8) override;
+  std::optional<std::filesystem::path> AskPdfFileName() override;
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -5,8 +5,6 @@
 #include <QPrinterInfo>
 #include <QString>
 
-#include <dlfcn.h>
-
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -14,33 +12,6 @@
 #include "posix/posix_file_store.h"
 #include "base/format_message.h"
 #include "base/messages.h"
-
-// Qt's PDF engine compresses every page's content stream with zlib at the
-// default level and has no setting for it. A page of the form is the same few
-// operators for each of its thousands of characters, which the fastest level
-// packs nearly as tightly (the 31 pages of a 1,000-item survey: 1.03 MB
-// against 0.86 MB) at a fraction of the cost: at the default level a
-// quarter of printing a page went to compression. So the program defines
-// zlib's deflateInit_ itself (an executable's definition comes before the
-// library's for every library of the process): a stream asked for at the
-// default level starts at the fastest, any other as asked, through the
-// library's own deflateInit2_ with the settings deflateInit_ uses. Only
-// Qt calls deflateInit_ here (its PDF streams and qCompress); PNG files are
-// written through deflateInit2_ and keep their level. What a reader decodes
-// is the same bytes.
-extern "C" {
-struct z_stream_s;
-int deflateInit_(z_stream_s* stream, int level, const char* version, int streamSize) {
-  using DeflateInit2 = int (*)(z_stream_s*, int, int, int, int, int, const char*, int);
-  static const auto init2 = reinterpret_cast<DeflateInit2>(dlsym(RTLD_NEXT, "deflateInit2_"));
-  constexpr int kDefaultLevel = -1, kFastestLevel = 1;                  // Z_DEFAULT_COMPRESSION, Z_BEST_SPEED
-  constexpr int kDeflated = 8, kWindowBits = 15, kMemLevel = 8, kStrategy = 0;  // as deflateInit_ has them
-  constexpr int kStreamError = -2;                                      // Z_STREAM_ERROR
-  if (!init2) return kStreamError;
-  return init2(stream, level == kDefaultLevel ? kFastestLevel : level, kDeflated, kWindowBits,
-               kMemLevel, kStrategy, version, streamSize);
-}
-}
 
 namespace mirelo::qt {
 namespace {

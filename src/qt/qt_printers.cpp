@@ -1,12 +1,7 @@
 #include "qt/qt_printers.h"
 
-#include <QApplication>
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QMessageBox>
 #include <QPageLayout>
 #include <QPageSize>
-#include <QPrintDialog>
 #include <QPrinterInfo>
 #include <QString>
 
@@ -16,99 +11,74 @@
 #include "qt/qt_printer_job.h"
 
 namespace mirelo::qt {
-
 namespace {
+
+QString ToQString(std::u16string_view text) {
+  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The form is A4 portrait whatever the printer's default paper.
+void FormPaper(QPrinter& printer) {
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  printer.setPageOrientation(QPageLayout::Portrait);
+}
 
 std::unique_ptr<QPrinter> FormPrinter(const QPrinterInfo& info) {
   auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-  // The form is A4 whatever the printer's default paper.
-  printer->setPageSize(QPageSize(QPageSize::A4));
-  printer->setPageOrientation(QPageLayout::Portrait);
+  FormPaper(*printer);
   return printer;
 }
 
 }  // namespace
 
-bool QtPrinters::SelectDefaultPrinter() {
-  if (QPrinterInfo::availablePrinters().isEmpty()) {
-    printer_.reset();
-    current_ = Current::OwnPdf;
-    return true;
-  }
-  const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-  if (info.isNull()) return false;
-  printer_ = FormPrinter(info);
-  current_ = Current::System;
-  return true;
+std::vector<std::u16string> QtPrinters::PrinterNames() {
+  // Names only: a QPrinterInfo of every printer would ask the print system
+  // for each one's whole description.
+  std::vector<std::u16string> names;
+  for (const QString& name : QPrinterInfo::availablePrinterNames())
+    names.push_back(name.toStdU16String());
+  return names;
 }
 
-bool QtPrinters::RunPrinterSetup() {
-  // Over the dialog that asked for it.
-  QWidget* parent = QApplication::activeModalWidget();
-  const QList<QPrinterInfo> all = QPrinterInfo::availablePrinters();
-  if (all.isEmpty()) {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(msg::kAppTitle),
-                    QString::fromUtf8(msg::kNoSystemPrinter), QMessageBox::Ok, parent);
-    box.exec();
-    return false;
-  }
-  // The dialog starts on the current printer, or, while the program's own
-  // PDF printer stands in, on the default one: a printer added since the
-  // start can be chosen now. It works on a printer of its own, so that a
-  // cancel leaves the current one as it was.
-  QPrinterInfo start;
-  if (current_ == Current::System) start = QPrinterInfo::printerInfo(printer_->printerName());
-  if (start.isNull()) start = QPrinterInfo::defaultPrinter();
-  if (start.isNull()) start = all.front();
-  std::unique_ptr<QPrinter> chosen = FormPrinter(start);
-  QPrintDialog dialog(chosen.get(), parent);
-  dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
-  dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-  dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-  dialog.setOption(QAbstractPrintDialog::PrintShowPageSize, false);
-  if (dialog.exec() != QDialog::Accepted) return false;
-  if (chosen->outputFormat() != QPrinter::NativeFormat || chosen->printerName().isEmpty())
-    return false;  // not a printer of the system's: keep the current one
-  chosen->setPageSize(QPageSize(QPageSize::A4));
-  chosen->setPageOrientation(QPageLayout::Portrait);
-  printer_ = std::move(chosen);
-  current_ = Current::System;
+std::u16string QtPrinters::DefaultPrinterName() {
+  return QPrinterInfo::defaultPrinterName().toStdU16String();
+}
+
+bool QtPrinters::SelectPrinter(std::u16string_view name) {
+  const QPrinterInfo info = QPrinterInfo::printerInfo(ToQString(name));
+  if (info.isNull()) return false;
+  printer_ = FormPrinter(info);
   return true;
 }
 
 std::u16string QtPrinters::CurrentPrinterName() const {
-  QString name;
-  if (current_ == Current::System) name = printer_->printerName();
-  if (current_ == Current::OwnPdf) name = QString::fromUtf8(msg::kOwnPdfPrinterName);
-  return name.toStdU16String();
+  return printer_ ? printer_->printerName().toStdU16String() : std::u16string();
 }
 
-int QtPrinters::LogPixelsX() const {
-  return current_ == Current::System ? printer_->logicalDpiX() : kOwnPdfDpi;
+int QtPrinters::LogPixelsX() const { return printer_ ? printer_->logicalDpiX() : 0; }
+int QtPrinters::LogPixelsY() const { return printer_ ? printer_->logicalDpiY() : 0; }
+
+std::unique_ptr<PrinterDraft> QtPrinters::CreateDraft(std::u16string_view name) {
+  return std::make_unique<QtPrinterDraft>(FormPrinter(QPrinterInfo::printerInfo(ToQString(name))));
 }
 
-int QtPrinters::LogPixelsY() const {
-  return current_ == Current::System ? printer_->logicalDpiY() : kOwnPdfDpi;
+bool QtPrinters::AdoptDraft(PrinterDraft& draft) {
+  QPrinter& chosen = static_cast<QtPrinterDraft&>(draft).Printer();
+  if (chosen.outputFormat() != QPrinter::NativeFormat || chosen.printerName().isEmpty())
+    return false;  // not a printer of the system's
+  FormPaper(chosen);
+  printer_ = static_cast<QtPrinterDraft&>(draft).Take();
+  return true;
 }
 
 std::unique_ptr<PrintJob> QtPrinters::CreateJob() {
-  switch (current_) {
-    case Current::System:
-      return std::make_unique<QtPrinterJob>(*printer_);
-    case Current::OwnPdf: {
-      const QString path = QFileDialog::getSaveFileName(
-          nullptr, QString::fromUtf8(msg::kOwnPdfPrinterName), QString(),
-          QString::fromUtf8(msg::kPdfFileFilter));
-      if (path.isEmpty()) return nullptr;
-      // A name typed without an ending gets the PDF's.
-      const QString file = QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".pdf") : path;
-      return QtPrinterJob::ForPdf(file.toStdString(), kOwnPdfDpi, 0, 0);
-    }
-    case Current::None:
-      break;
-  }
-  throw std::runtime_error(msg::kNoDefaultPrinter);
+  if (!printer_) throw std::runtime_error(msg::kNoDefaultPrinter);
+  return std::make_unique<QtPrinterJob>(*printer_);
+}
+
+std::unique_ptr<PrintJob> QtPrinters::CreatePdfJob(const std::filesystem::path& path,
+                                                   int dotsPerInch) {
+  return QtPrinterJob::ForPdf(path, dotsPerInch, 0, 0);
 }
 
 }  // namespace mirelo::qt

@@ -1,7 +1,5 @@
-// The system's printers through Qt's print support (CUPS on Debian), and the
-// program's own PDF printer where the system has none: every Windows system
-// has a printer that writes a file, a Debian system may have no printer at
-// all.
+// The system's printers through Qt's print support (CUPS on Debian), and PDF
+// files written as a printer would print them.
 #pragma once
 
 #include <QPrinter>
@@ -13,26 +11,33 @@
 
 namespace mirelo::qt {
 
+// A printer for the set-up dialog to edit: a QPrinter of its own.
+class QtPrinterDraft : public PrinterDraft {
+ public:
+  explicit QtPrinterDraft(std::unique_ptr<QPrinter> printer) : printer_(std::move(printer)) {}
+  QPrinter& Printer() { return *printer_; }
+  std::unique_ptr<QPrinter> Take() { return std::move(printer_); }
+
+ private:
+  std::unique_ptr<QPrinter> printer_;
+};
+
 class QtPrinters : public Printers {
  public:
-  bool SelectDefaultPrinter() override;
+  std::vector<std::u16string> PrinterNames() override;
+  std::u16string DefaultPrinterName() override;
+  bool SelectPrinter(std::u16string_view name) override;
   std::u16string CurrentPrinterName() const override;
   int LogPixelsX() const override;
   int LogPixelsY() const override;
-  // Qt's print dialog, cut down to the choice of printer and its options:
-  // no page range, no paper size (the form is A4), no file output. Where the
-  // system has no printer to choose, the user is told so and the program's
-  // own PDF printer stays current.
-  bool RunPrinterSetup() override;
+  std::unique_ptr<PrinterDraft> CreateDraft(std::u16string_view name) override;
+  bool AdoptDraft(PrinterDraft& draft) override;
   std::unique_ptr<PrintJob> CreateJob() override;
-
-  // The own PDF printer's resolution; it has no unprintable margin.
-  static constexpr int kOwnPdfDpi = 600;
+  std::unique_ptr<PrintJob> CreatePdfJob(const std::filesystem::path& path,
+                                         int dotsPerInch) override;
 
  private:
-  enum class Current { None, System, OwnPdf };
-  Current current_ = Current::None;
-  std::unique_ptr<QPrinter> printer_;  // the system printer
+  std::unique_ptr<QPrinter> printer_;  // the current printer
 };
 
 }  // namespace mirelo::qt

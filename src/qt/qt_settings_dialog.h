@@ -30,21 +30,14 @@ class QtSettingsDialog : public QDialog, public SettingsDialogView {
   void SetSpinnerPosition(Spinner spinner, int position) override;
   void SetGroupSpacingChecked(bool checked) override;
   std::optional<FontChoice> ChooseFont(std::u16string_view face, int points) override;
+  bool RunPrinterSetup(PrinterDraft& draft) override;
   void ShowMessage(std::string_view utf8) override;
   void ShowError(std::string_view utf8) override;
-
-  // Every way of closing ends here: numbers still being typed are taken
-  // first.
-  void done(int result) override;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // The typed text of a field that the user changed since it last showed a
-  // position, handed to the logic as a finished entry.
-  void TakeEntry(Spinner spinner);
-  void Arrow(Spinner spinner, int step);
   QLineEdit* Edit(Spinner spinner) const { return edits_[static_cast<std::size_t>(spinner)]; }
 
   SettingsDialog& logic_;

@@ -35,7 +35,20 @@ std::string ErrorBoxText(std::string_view utf8) {
 
 MainWindow::MainWindow(MainState& state, WindowServices& services, ProfileStore& profile,
                        std::string settingsPath)
-    : state_(state), services_(services), profile_(profile), settingsPath_(std::move(settingsPath)) {}
+    : state_(state),
+      services_(services),
+      profile_(profile),
+      settingsPath_(std::move(settingsPath)),
+      printer_(services.SystemPrinters()) {}
+
+void MainWindow::SetButtonEnabled(ToolButton button, bool enabled) {
+  enabled_[static_cast<std::size_t>(button)] = enabled;
+  view_->SetButtonEnabled(button, enabled);
+}
+
+bool MainWindow::ButtonEnabled(ToolButton button) const {
+  return enabled_[static_cast<std::size_t>(button)];
+}
 
 template <typename Steps>
 void MainWindow::Handle(Steps steps) {
@@ -68,7 +81,7 @@ void MainWindow::FormShow() {
     // with the reason the page is missing. The kept overview was never
     // loaded, so nothing typed could be saved without overwriting it: the
     // input stays closed and out of sight.
-    view_->SetButtonEnabled(ToolButton::Overview, false);
+    SetButtonEnabled(ToolButton::Overview, false);
     view_->SetMemoVisible(false);
     showError_ = ErrorBoxText(e.what());
     view_->ShowError(showError_);
@@ -91,10 +104,9 @@ void MainWindow::ShowStep() {
   const int imageLeft = clientWidth > width ? (clientWidth - width) / 2 : 0;
   view_->PlaceImage(imageLeft, imageTop);
 
-  Printers& printers = services_.SystemPrinters();
-  if (!printers.SelectDefaultPrinter()) throw std::runtime_error(msg::kNoDefaultPrinter);
-  view_->SetPrinterLabel(printers.CurrentPrinterName());
-  state_.PrinterPpm = PrinterPixelsPerMm(printers.LogPixelsX(), printers.LogPixelsY());
+  if (!printer_.SelectDefault()) throw std::runtime_error(msg::kNoDefaultPrinter);
+  view_->SetPrinterLabel(printer_.Name());
+  state_.PrinterPpm = PrinterPixelsPerMm(printer_.LogPixelsX(), printer_.LogPixelsY());
 
   state_.Settings.SaveOverview = view_->SaveOverviewChecked();
   std::string overviewError;
@@ -106,7 +118,7 @@ void MainWindow::ShowStep() {
     // No survey, no page: nothing to print or page through.
     for (ToolButton b : {ToolButton::PrintAll, ToolButton::PrintCurrent, ToolButton::Previous,
                          ToolButton::Next})
-      view_->SetButtonEnabled(b, false);
+      SetButtonEnabled(b, false);
     throw;
   }
   view_->SetMemoText(state_.OverviewText);
@@ -114,8 +126,8 @@ void MainWindow::ShowStep() {
 
   DrawCurrentPage();
 
-  view_->SetButtonEnabled(ToolButton::Previous, false);
-  view_->SetButtonEnabled(ToolButton::Next, state_.PageCount > 1);
+  SetButtonEnabled(ToolButton::Previous, false);
+  SetButtonEnabled(ToolButton::Next, state_.PageCount > 1);
   view_->SetButtonCaption(ToolButton::Overview, msg::kOverviewOpenCaption);
   view_->SetMemoVisible(false);
   view_->PlaceMemo(static_cast<int>(15 * state_.ScreenPpm.x) + imageLeft,
@@ -123,7 +135,7 @@ void MainWindow::ShowStep() {
 
   if (!overviewError.empty()) {
     // The file stays as it is: no input this run, nothing saved over it.
-    view_->SetButtonEnabled(ToolButton::Overview, false);
+    SetButtonEnabled(ToolButton::Overview, false);
     view_->ShowError(ErrorBoxText(overviewError) + "\r\n" + msg::kOverviewLeftAlone);
   }
   if (!IsTenAsciiDigits(state_.Survey.InsuredPersonNumber))
@@ -171,7 +183,7 @@ void MainWindow::Print(void (*print)(const MainState&, PrintJob&, TextMeasurer&)
       if (!showError_.empty()) view_->ShowError(showError_);
       return;
     }
-    std::unique_ptr<PrintJob> job = services_.SystemPrinters().CreateJob();
+    std::unique_ptr<PrintJob> job = printer_.CreateJob([&] { return view_->AskPdfFileName(); });
     if (!job) return;  // the user cancelled on the way: nothing printed, nothing to say
     print(state_, *job, *measurer_);
     view_->ShowMessage(msg::kPrinted);
@@ -208,7 +220,7 @@ void MainWindow::OpenOverviewInput() {
   const std::u16string placeholder = FromUtf8(msg::kOverviewPlaceholder);
   const std::u16string_view firstLine = std::u16string_view(text).substr(0, text.find(u"\r\n"));
   view_->FocusMemo(firstLine == placeholder);
-  for (ToolButton b : kButtonsLockedByTheOverview) view_->SetButtonEnabled(b, false);
+  for (ToolButton b : kButtonsLockedByTheOverview) SetButtonEnabled(b, false);
 }
 
 void MainWindow::CloseOverviewInput() {
@@ -216,12 +228,11 @@ void MainWindow::CloseOverviewInput() {
   overviewOpen_ = false;
   view_->SetMemoVisible(false);
   state_.OverviewText = view_->MemoText();
+  for (ToolButton b : kButtonsLockedByTheOverview) SetButtonEnabled(b, true);
   if (pageReady_) {
     ComposeOverviewBox(state_.Boxes, state_.OverviewText, *measurer_, state_.ScreenPpm.x);
-    state_.PageCount = CountPages(state_.Boxes);
-    DrawCurrentPage();
+    RecountPages();
   }
-  for (ToolButton b : kButtonsLockedByTheOverview) view_->SetButtonEnabled(b, true);
 }
 
 void MainWindow::SpeedButton6Click() {
@@ -229,37 +240,79 @@ void MainWindow::SpeedButton6Click() {
     if (!settingsDialog_) return;
     settingsDialog_->ShowModal();  // every change is in the state when it returns
     if (!pageReady_) return;       // a show step that failed before the page existed
-    // Button states, the current page and its label stay as they are.
+    // Button states, the current page and its label stay as they are while
+    // the page still exists.
     RecomposeAfterSettings(state_.Boxes, state_.Survey, state_.Settings.sw5, view_->MemoText(),
                            *measurer_, state_.ScreenPpm.x);
-    state_.PageCount = CountPages(state_.Boxes);
-    DrawCurrentPage();
+    RecountPages();
   });
 }
 
 void MainWindow::SpeedButton7Click() { view_->RequestClose(); }
 
 void MainWindow::PreviousPage() {
-  view_->SetButtonEnabled(ToolButton::Next, true);
+  SetButtonEnabled(ToolButton::Next, true);
   if (--state_.CurrentPage <= 1) {
     state_.CurrentPage = 1;
-    view_->SetButtonEnabled(ToolButton::Previous, false);
+    SetButtonEnabled(ToolButton::Previous, false);
   }
   view_->SetPageLabel(std::to_string(state_.CurrentPage));
   DrawCurrentPage();
 }
 
 void MainWindow::NextPage() {
-  view_->SetButtonEnabled(ToolButton::Previous, true);
+  SetButtonEnabled(ToolButton::Previous, true);
   if (++state_.CurrentPage >= state_.PageCount) {
     state_.CurrentPage = state_.PageCount;
-    view_->SetButtonEnabled(ToolButton::Next, false);
+    SetButtonEnabled(ToolButton::Next, false);
   }
   view_->SetPageLabel(std::to_string(state_.CurrentPage));
   DrawCurrentPage();
 }
 
+void MainWindow::RecountPages() {
+  state_.PageCount = CountPages(state_.Boxes);
+  // A page past the new last one would draw a page that does not exist and
+  // print it as the current page.
+  if (state_.CurrentPage > state_.PageCount) {
+    GoToPage(state_.PageCount);
+  } else {
+    DrawCurrentPage();
+  }
+}
+
+void MainWindow::GoToPage(int page) {
+  state_.CurrentPage = page;
+  SetButtonEnabled(ToolButton::Previous, page > 1);
+  SetButtonEnabled(ToolButton::Next, page < state_.PageCount);
+  view_->SetPageLabel(std::to_string(page));
+  DrawCurrentPage();
+}
+
 void MainWindow::FormMouseWheelDown() { view_->ScrollVertically(kWheelStep); }
 void MainWindow::FormMouseWheelUp() { view_->ScrollVertically(-kWheelStep); }
+
+bool MainWindow::FormKeyDown(PageKey key) {
+  if (view_->MemoHasFocus()) return false;  // the keys are the text's there
+  switch (key) {
+    case PageKey::PageUp:
+      if (ButtonEnabled(ToolButton::Previous)) SpeedButton3Click();
+      return true;
+    case PageKey::PageDown:
+      if (ButtonEnabled(ToolButton::Next)) SpeedButton4Click();
+      return true;
+    case PageKey::Home:
+      if (ButtonEnabled(ToolButton::Previous)) Handle([&] { GoToPage(1); });
+      return true;
+    case PageKey::End:
+      if (ButtonEnabled(ToolButton::Next)) Handle([&] { GoToPage(state_.PageCount); });
+      return true;
+    case PageKey::Up: FormMouseWheelUp(); return true;
+    case PageKey::Down: FormMouseWheelDown(); return true;
+    case PageKey::Left: view_->ScrollHorizontally(-kWheelStep); return true;
+    case PageKey::Right: view_->ScrollHorizontally(kWheelStep); return true;
+  }
+  return false;
+}
 
 }  // namespace mirelo

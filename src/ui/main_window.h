@@ -4,6 +4,7 @@
 // tests run it without a window.
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -17,6 +18,7 @@
 #include "platform/text_measurer.h"
 #include "ui/main_state.h"
 #include "ui/main_window_view.h"
+#include "ui/printer_choice.h"
 #include "ui/settings_dialog.h"
 
 namespace mirelo {
@@ -49,6 +51,9 @@ class MainWindow {
   // The print settings dialog that SpeedButton6 shows; nothing while there
   // is none.
   void SetSettingsDialog(SettingsDialog* dialog) { settingsDialog_ = dialog; }
+  // The printer the print buttons print on, which the settings dialog
+  // changes.
+  PrinterChoice& Printer() { return printer_; }
 
   // The create step. False when the program is to end without showing the
   // window: the data file is missing (the user has been told).
@@ -72,6 +77,12 @@ class MainWindow {
   void SpeedButton7Click();
   void FormMouseWheelDown();
   void FormMouseWheelUp();
+  // A key pressed in the window: Page Up and Page Down page as the page
+  // buttons do (nothing while the button is disabled), Home and End go to
+  // the first and last page (as far as the same buttons allow), the arrow
+  // keys scroll as the wheel does. None of them acts while the overview
+  // field has the focus. True when the key was the window's.
+  bool FormKeyDown(PageKey key);
 
   void PreviousPage();
   void NextPage();
@@ -84,6 +95,14 @@ class MainWindow {
   void Handle(Steps steps);
   void Print(void (*print)(const MainState&, PrintJob&, TextMeasurer&));
   void DrawCurrentPage();
+  // The page count after a recomposition; a current page past the new last
+  // page becomes the last page.
+  void RecountPages();
+  // Shows page, with the page label and the paging buttons as paging to it
+  // sets them.
+  void GoToPage(int page);
+  void SetButtonEnabled(ToolButton button, bool enabled);
+  bool ButtonEnabled(ToolButton button) const;
   // The show step proper; FormShow reports what stops it.
   void ShowStep();
 
@@ -93,8 +112,12 @@ class MainWindow {
   std::string settingsPath_;
   MainWindowView* view_ = nullptr;
   SettingsDialog* settingsDialog_ = nullptr;
+  PrinterChoice printer_;
   std::unique_ptr<TextMeasurer> measurer_;  // the preview canvas's measuring
   PreviewImage* preview_ = nullptr;         // the view's
+  // Whether each tool button is enabled, as the view shows it; all are at
+  // creation.
+  std::array<bool, 8> enabled_ = {true, true, true, true, true, true, true, true};
   bool overviewOpen_ = false;  // as SpeedButton5's caption says
   bool pageReady_ = false;     // the show step composed the page
   std::string showError_;      // why the show step stopped, as its box said

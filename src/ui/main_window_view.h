@@ -3,6 +3,7 @@
 // every place and size is in screen pixels.
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,6 +22,9 @@ enum class ToolButton {
   Settings = 6,      // SpeedButton6
   Close = 7,         // SpeedButton7
 };
+
+// The keys the window pages and scrolls with.
+enum class PageKey { PageUp, PageDown, Home, End, Up, Down, Left, Right };
 
 struct WindowPosition {
   int left = 0, top = 0;
@@ -53,6 +57,7 @@ class MainWindowView {
   virtual void PreviewDrawn() = 0;
   virtual void PlaceLabel2(int top) = 0;
   virtual void ScrollVertically(int delta) = 0;
+  virtual void ScrollHorizontally(int delta) = 0;
 
   // The controls.
   virtual void SetButtonEnabled(ToolButton button, bool enabled) = 0;
@@ -70,12 +75,17 @@ class MainWindowView {
   // selected or the caret at its end.
   virtual void FocusMemo(bool selectAll) = 0;
   virtual void SetMemoFontSize(int points) = 0;
+  // Whether the overview field has the keyboard focus.
+  virtual bool MemoHasFocus() const = 0;
 
   // A message box with one OK button, captioned with the application title;
   // returns when the user has closed it.
   virtual void ShowMessage(std::string_view utf8) = 0;
   // The same for an error.
   virtual void ShowError(std::string_view utf8) = 0;
+  // Asks for the name of the PDF file that the program's own PDF printer
+  // writes; nothing when the user cancels.
+  virtual std::optional<std::filesystem::path> AskPdfFileName() = 0;
 };
 
 }  // namespace mirelo

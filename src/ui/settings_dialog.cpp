@@ -72,8 +72,9 @@ std::optional<int> ParseSpinnerEntry(std::u16string_view text) {
 
 bool FitsCp932(std::u16string_view text) { return DecodeCp932(EncodeCp932(text)) == text; }
 
-SettingsDialog::SettingsDialog(MainState& state, Printers& printers, MainWindowView& mainWindow)
-    : state_(state), printers_(printers), mainWindow_(mainWindow) {}
+SettingsDialog::SettingsDialog(MainState& state, PrinterChoice& printer,
+                               MainWindowView& mainWindow)
+    : state_(state), printer_(printer), mainWindow_(mainWindow) {}
 
 template <typename Steps>
 void SettingsDialog::Handle(Steps steps) {
@@ -87,16 +88,18 @@ void SettingsDialog::Handle(Steps steps) {
 void SettingsDialog::ShowModal() {
   FormShow();
   view_->ShowModal();
+  DialogClosing();  // however it was closed: numbers still being typed count
 }
 
 void SettingsDialog::SetPosition(Spinner spinner, int position) {
   positions_[static_cast<std::size_t>(spinner)] = position;
+  typed_[static_cast<std::size_t>(spinner)].reset();
   view_->SetSpinnerPosition(spinner, position);
 }
 
 void SettingsDialog::FormShow() {
   Handle([&] {
-    view_->SetPrinterLabel(printers_.CurrentPrinterName());
+    view_->SetPrinterLabel(printer_.Name());
     const PrintSettings& s = state_.Settings;
     SetPosition(Spinner::UpDown1, ShownPosition(state_.Boxes[kOverviewBox].LinesPerPage, Spinner::UpDown1));
     SetPosition(Spinner::UpDownPenWidth, ShownPosition(s.FramePenWidth, Spinner::UpDownPenWidth));
@@ -133,7 +136,23 @@ void SettingsDialog::Store(Spinner spinner) {
   }
 }
 
+void SettingsDialog::SpinnerEdited(Spinner spinner, std::u16string_view text) {
+  typed_[static_cast<std::size_t>(spinner)] = std::u16string(text);
+}
+
+void SettingsDialog::SpinnerEntryEnded(Spinner spinner) {
+  // A field showing a position, typed over or not, holds nothing new.
+  std::optional<std::u16string> typed = std::move(typed_[static_cast<std::size_t>(spinner)]);
+  typed_[static_cast<std::size_t>(spinner)].reset();
+  if (typed) SpinnerEntry(spinner, *typed);
+}
+
+void SettingsDialog::DialogClosing() {
+  for (int i = 0; i < kSpinnerCount; ++i) SpinnerEntryEnded(static_cast<Spinner>(i));
+}
+
 void SettingsDialog::SpinnerArrow(Spinner spinner, int step) {
+  SpinnerEntryEnded(spinner);  // a number being typed is where the arrow starts from
   const SpinnerRange range = RangeOf(spinner);
   SetPosition(spinner, std::clamp(Position(spinner) + step, range.min, range.max));
   Store(spinner);
@@ -143,7 +162,7 @@ void SettingsDialog::SpinnerEntry(Spinner spinner, std::u16string_view text) {
   const std::optional<int> entry = ParseSpinnerEntry(text);
   if (!entry) {
     // Nothing to take: the field shows the position again.
-    view_->SetSpinnerPosition(spinner, Position(spinner));
+    SetPosition(spinner, Position(spinner));
     return;
   }
   const SpinnerRange range = RangeOf(spinner);
@@ -172,11 +191,17 @@ void SettingsDialog::Button3Click() { view_->Close(); }
 
 void SettingsDialog::Button4Click() {
   Handle([&] {
-    if (!printers_.RunPrinterSetup()) return;
-    const std::u16string name = printers_.CurrentPrinterName();
+    const std::unique_ptr<PrinterDraft> draft = printer_.StartSetup();
+    if (!draft) {
+      // The program's own PDF printer stays current.
+      view_->ShowMessage(msg::kNoSystemPrinter);
+      return;
+    }
+    if (!view_->RunPrinterSetup(*draft) || !printer_.FinishSetup(*draft)) return;
+    const std::u16string name = printer_.Name();
     view_->SetPrinterLabel(name);
     mainWindow_.SetPrinterLabel(name);
-    state_.PrinterPpm = PrinterPixelsPerMm(printers_.LogPixelsX(), printers_.LogPixelsY());
+    state_.PrinterPpm = PrinterPixelsPerMm(printer_.LogPixelsX(), printer_.LogPixelsY());
   });
 }
 

@@ -2,7 +2,7 @@
 // the MainState at once; there is nothing to confirm or cancel. It speaks to
 // its widgets through SettingsDialogView, to the main window through
 // MainWindowView (the printer label, the overview field's font size) and to
-// the printers through Printers, so the tests run it without a window.
+// the printers through PrinterChoice, so the tests run it without a window.
 #pragma once
 
 #include <array>
@@ -10,9 +10,9 @@
 #include <string>
 #include <string_view>
 
-#include "platform/printers.h"
 #include "ui/main_state.h"
 #include "ui/main_window_view.h"
+#include "ui/printer_choice.h"
 #include "ui/settings_dialog_view.h"
 
 namespace mirelo {
@@ -50,7 +50,7 @@ bool FitsCp932(std::u16string_view text);
 
 class SettingsDialog {
  public:
-  SettingsDialog(MainState& state, Printers& printers, MainWindowView& mainWindow);
+  SettingsDialog(MainState& state, PrinterChoice& printer, MainWindowView& mainWindow);
   void SetView(SettingsDialogView& view) { view_ = &view; }
 
   // The main window's settings button: shows the dialog (FormShow first) and
@@ -74,12 +74,18 @@ class SettingsDialog {
   void UpDownTabLenClick();
   void CheckBox5Click(bool checked);
 
-  // What the view reports of the spinners. An arrow (a click or an arrow
-  // key, step +1 or -1) moves the position within the range and runs that
-  // spinner's handler. A finished entry (focus lost, Enter, or the dialog
-  // closing) is brought into the range and taken as a click would take it;
-  // text with no number in it puts the position back in the field.
+  // What the view reports of the spinners. An edit is the field's text
+  // after the user changed it; the field is then modified until it shows a
+  // position again. An arrow (a click or an arrow key, step +1 or -1) starts
+  // from the number being typed, if any, moves the position within the
+  // range and runs that spinner's handler. The end of an entry (focus lost
+  // or Enter) takes the number typed into a modified field, brought into
+  // the range, as a click would take it; text with no number in it puts the
+  // position back in the field. The dialog's closing ends every entry.
+  void SpinnerEdited(Spinner spinner, std::u16string_view text);
   void SpinnerArrow(Spinner spinner, int step);
+  void SpinnerEntryEnded(Spinner spinner);
+  // A finished entry, taken at once whether or not the field was modified.
   void SpinnerEntry(Spinner spinner, std::u16string_view text);
 
   int Position(Spinner spinner) const { return positions_[static_cast<std::size_t>(spinner)]; }
@@ -90,12 +96,16 @@ class SettingsDialog {
   void SetPosition(Spinner spinner, int position);
   void Store(Spinner spinner);
   void ChangeFont(int box);
+  void DialogClosing();
 
   MainState& state_;
-  Printers& printers_;
+  PrinterChoice& printer_;
   MainWindowView& mainWindow_;
   SettingsDialogView* view_ = nullptr;
   std::array<int, kSpinnerCount> positions_{};
+  // What the user typed into each field since it last showed a position;
+  // nothing where the field shows its position.
+  std::array<std::optional<std::u16string>, kSpinnerCount> typed_{};
 };
 
 }  // namespace mirelo

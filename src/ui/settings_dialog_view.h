@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/printers.h"
+
 namespace mirelo {
 
 // The dialog's seven spinners, each with the edit field it shows its
@@ -33,20 +35,25 @@ class SettingsDialogView {
   virtual ~SettingsDialogView() = default;
 
   // Shows the dialog modally over the main window and returns when it has
-  // been closed. Before it returns, a number still being typed into a field
-  // is handed to the logic as a finished entry.
+  // been closed.
   virtual void ShowModal() = 0;
   // Ends the modal display, as the window's own close command does.
   virtual void Close() = 0;
 
   virtual void SetPrinterLabel(std::u16string_view name) = 0;  // Label1
-  // The spinner's position, shown in its edit field as SpinnerText gives it.
+  // The spinner's position, shown in its edit field as SpinnerText gives it;
+  // the user's changes to the field are reported to the logic as edits.
   virtual void SetSpinnerPosition(Spinner spinner, int position) = 0;
   virtual void SetGroupSpacingChecked(bool checked) = 0;  // CheckBox5
 
   // Runs the font dialog preset with face and size; nothing when the user
   // cancels.
   virtual std::optional<FontChoice> ChooseFont(std::u16string_view face, int points) = 0;
+
+  // Runs the system's printer set-up dialog over this one on the draft: the
+  // user chooses a printer and its options and confirms with a word that
+  // does not say "print". False when the user cancelled.
+  virtual bool RunPrinterSetup(PrinterDraft& draft) = 0;
 
   // Message boxes over the dialog, with one OK button, captioned with the
   // application title.

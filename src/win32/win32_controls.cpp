@@ -3,6 +3,7 @@
 
 #include <map>
 #include <set>
+#include <algorithm>
 #include <tuple>
 
 #include "base/text_encoding.h"
@@ -71,21 +72,147 @@ void FitLabelToText(HWND label) {
   SetWindowPos(label, nullptr, 0, 0, size.cx + 1, metrics.tmHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-HFONT FormControlFont(int designPixels, int dpi, int points) {
+namespace {
+
+// The width and height of text in the control's font.
+SIZE TextSize(HWND control, HFONT font, std::u16string_view text) {
+  const std::wstring wide = Wide(text);
+  HDC dc = GetDC(control);
+  HGDIOBJ old = SelectObject(dc, font);
+  SIZE size = {};
+  GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+  TEXTMETRICW metrics = {};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  size.cy = metrics.tmHeight;
+  return size;
+}
+
+}  // namespace
+
+HFONT FormControlFont(int designPixels, int dpi, int points, int stretch) {
   // The fonts of the two windows live as long as the process; there are a
   // handful of them.
-  static std::map<std::tuple<int, int, int>, HFONT> fonts;
-  const auto key = std::make_tuple(designPixels, dpi, points);
+  static std::map<std::tuple<int, int, int, int>, HFONT> fonts;
+  const auto key = std::make_tuple(designPixels, dpi, points, stretch);
   if (auto it = fonts.find(key); it != fonts.end()) return it->second;
   LOGFONTW lf = {};
   lf.lfHeight = points > 0 ? -MulDiv(points, dpi, 72) : -Scale(designPixels, dpi);
   lf.lfWeight = FW_NORMAL;
   lf.lfCharSet = DEFAULT_CHARSET;
   lf.lfQuality = DEFAULT_QUALITY;
-  wcscpy(lf.lfFaceName, L"Tahoma");
+  const std::wstring face = WideFromUtf8(kWindowFace);
+  face.copy(lf.lfFaceName, std::min<std::size_t>(face.size(), LF_FACESIZE - 1));
+  if (stretch != 100) {
+    // The face's own average width, taken down to the share.
+    HFONT plain = FormControlFont(designPixels, dpi, points);
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, plain);
+    TEXTMETRICW metrics = {};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    lf.lfWidth = std::max(1L, metrics.tmAveCharWidth * stretch / 100);
+  }
   HFONT font = CreateFontIndirectW(&lf);
   fonts.emplace(key, font);
   return font;
+}
+
+HWND MakeTableControl(HWND parent, const WindowLayout& layout, const Control& control, int dpi, int id) {
+  const ControlPlace& p = control.place;
+  HWND made = nullptr;
+  switch (control.kind) {
+    case ControlKind::ToolButton:
+    case ControlKind::Button:
+      made = MakeControl(parent, L"BUTTON", control.caption,
+                         BS_PUSHBUTTON | (control.kind == ControlKind::Button ? WS_TABSTOP : 0), p.left,
+                         p.top, p.width, p.height, dpi, id);
+      if (control.kind == ControlKind::ToolButton) TakeNoFocus(made);  // tool buttons take no focus
+      break;
+    case ControlKind::CheckBox:
+      made = MakeControl(parent, L"BUTTON", control.caption, BS_AUTOCHECKBOX | WS_TABSTOP, p.left, p.top,
+                         p.width, p.height, dpi, id);
+      break;
+    case ControlKind::Label:
+      made = MakeControl(parent, L"STATIC", "", SS_LEFT | SS_NOPREFIX | SS_NOTIFY, p.left, p.top, 1, 1, dpi, id);
+      break;
+    case ControlKind::Edit:
+      made = MakeControl(parent, L"EDIT", control.caption,
+                         ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP | (control.readOnly ? ES_READONLY : 0), p.left,
+                         p.top, p.width, p.height, dpi, id, WS_EX_CLIENTEDGE);
+      break;
+    case ControlKind::UpDown:
+      // Without a buddy: the logic keeps the position and the field shows it.
+      made = MakeControl(parent, UPDOWN_CLASSW, "", UDS_ARROWKEYS, p.left, p.top, p.width, p.height, dpi, id);
+      SendMessageW(made, UDM_SETRANGE32, static_cast<WPARAM>(-1000000), 1000000);
+      break;
+    case ControlKind::Memo:
+      made = MakeControl(parent, L"EDIT", control.caption,
+                         ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_TABSTOP, p.left,
+                         p.top, p.width, p.height, dpi, id, WS_EX_CLIENTEDGE);
+      break;
+    case ControlKind::Panel:
+    case ControlKind::ScrollBox:
+    case ControlKind::Image:
+      return nullptr;  // the window makes these of its own classes
+  }
+  UseFont(made, FormControlFont(control.fontPixels, dpi));
+  if (control.kind == ControlKind::Label) SetFittedLabel(made, layout, control, dpi, FromUtf8(control.caption));
+  return made;
+}
+
+void SetFittedLabel(HWND label, const WindowLayout& layout, const Control& control, int dpi,
+                    std::u16string_view text) {
+  const int room = Scale(LabelRoom(layout, control), dpi);
+  HFONT font = FormControlFont(control.fontPixels, dpi);
+  SIZE size = TextSize(label, font, text);
+  // Condensed by whole percents until it fits.
+  for (int stretch = size.cx > room && room > 0 ? room * 100 / size.cx : 100; size.cx > room && stretch > 10;
+       --stretch) {
+    font = FormControlFont(control.fontPixels, dpi, 0, stretch);
+    size = TextSize(label, font, text);
+  }
+  UseFont(label, font);
+  SetText(label, text);
+  SetWindowPos(label, nullptr, 0, 0, size.cx + 1, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void SetElidedLabel(HWND label, const WindowLayout& layout, const Control& control, int dpi,
+                    std::u16string_view name) {
+  const int room = Scale(LabelRoom(layout, control), dpi);
+  HFONT font = FormControlFont(control.fontPixels, dpi);
+  const SIZE size = TextSize(label, font, name);
+  const bool cut = size.cx > room;
+  // The label draws the "…" itself where its text is wider than it is.
+  SetWindowLongPtrW(label, GWL_STYLE,
+                    (GetWindowLongPtrW(label, GWL_STYLE) & ~SS_ENDELLIPSIS) | (cut ? SS_ENDELLIPSIS : 0));
+  SetText(label, name);
+  SetWindowPos(label, nullptr, 0, 0, cut ? room : size.cx + 1, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // The whole name in a tooltip over the shortened one.
+  HWND tip = reinterpret_cast<HWND>(GetPropW(label, L"MireloTip"));
+  if (!tip) {
+    tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, label, nullptr,
+                          GetModuleHandleW(nullptr), nullptr);
+    SetPropW(label, L"MireloTip", tip);
+    TTTOOLINFOW tool = {};
+    tool.cbSize = sizeof(tool);
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = GetParent(label);
+    tool.uId = reinterpret_cast<UINT_PTR>(label);
+    tool.lpszText = const_cast<wchar_t*>(L"");
+    SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+  std::wstring whole = cut ? Wide(name) : std::wstring();
+  TTTOOLINFOW tool = {};
+  tool.cbSize = sizeof(tool);
+  tool.hwnd = GetParent(label);
+  tool.uId = reinterpret_cast<UINT_PTR>(label);
+  tool.lpszText = whole.data();
+  SendMessageW(tip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageW(tip, TTM_ACTIVATE, cut ? TRUE : FALSE, 0);
 }
 
 namespace {

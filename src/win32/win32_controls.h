@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "ui/control_tables.h"
 #include "win32/windows_api.h"
 
 namespace mirelo::win32 {
@@ -32,9 +33,24 @@ std::u16string GetText(HWND window);
 // A label sized to its text in its font.
 void FitLabelToText(HWND label);
 
-// The font a control gets: Tahoma of a height in 96-dpi pixels, as the
-// form has it; made once per height and dpi and kept for the process.
-HFONT FormControlFont(int designPixels, int dpi, int points = 0);
+// The font a control gets: the windows' face (Tahoma) at a height in 96-dpi
+// pixels, as the form has it, or at a point size, condensed to a share of
+// its width in percent; made once each and kept for the process.
+HFONT FormControlFont(int designPixels, int dpi, int points = 0, int stretch = 100);
+
+// A control of a window layout at its place, scaled to dpi, with its
+// caption and font; ids tell the controls' notices apart.
+HWND MakeTableControl(HWND parent, const WindowLayout& layout, const Control& control, int dpi, int id);
+
+// Shows text in a label of the layout within its room: a text that would
+// run into its neighbour is drawn condensed, just enough to fit.
+void SetFittedLabel(HWND label, const WindowLayout& layout, const Control& control, int dpi,
+                    std::u16string_view text);
+
+// Shows a name in a label of the layout within its room: a longer one is
+// shortened with "…" and shown whole in a tooltip.
+void SetElidedLabel(HWND label, const WindowLayout& layout, const Control& control, int dpi,
+                    std::u16string_view name);
 
 // Applies a font to a control.
 inline void UseFont(HWND control, HFONT font) {

@@ -9,8 +9,8 @@
 
 namespace mirelo::win32 {
 
-// The printer --print-pdf prints through where the system has it.
-inline constexpr char16_t kPdfPrinterName[] = u"Microsoft Print to PDF";
+
+
 
 class Win32HeadlessPlatform : public HeadlessPlatform {
  public:

@@ -10,32 +10,9 @@
 namespace mirelo::win32 {
 namespace {
 
-struct ButtonPlace {
-  ToolButton button;
-  const char* caption;
-  int left, top, width, height;
-  bool onPanel;
-};
-
-// The design places, in pixels at 96 dots per inch.
-constexpr ButtonPlace kButtons[] = {
-    {ToolButton::PrintAll, msg::kPrintAllCaption, 8, 4, 89, 33, true},
-    {ToolButton::PrintCurrent, msg::kPrintCurrentCaption, 112, 4, 89, 33, true},
-    {ToolButton::Previous, msg::kPreviousPageCaption, 296, 4, 73, 33, true},
-    {ToolButton::Next, msg::kNextPageCaption, 392, 4, 73, 33, true},
-    {ToolButton::Overview, msg::kOverviewOpenCaption, 96, 152, 89, 33, false},
-    {ToolButton::Settings, msg::kSettingsCaption, 680, 4, 89, 33, true},
-    {ToolButton::Close, msg::kCloseCaption, 816, 4, 57, 33, true},
-};
-
-constexpr int kPanelHeight = 49;
-constexpr int kMemoWidth = 697, kMemoHeight = 81;
-constexpr int kMemoDesignLeft = 60, kMemoDesignTop = 272;
-constexpr int kLabel2Left = 328;
-constexpr int kButtonIdBase = 100;  // SpeedButtonN has the id 100 + N
+constexpr int kControlIdBase = 1000;  // the table's control i has the id 1000 + i
 constexpr COLORREF kMemoColour = RGB(255, 255, 136);
 
-constexpr wchar_t kWindowClass[] = L"TForm1";
 constexpr wchar_t kPanelClass[] = L"MireloPanel";
 constexpr wchar_t kScrollBoxClass[] = L"MireloScrollBox";
 constexpr wchar_t kContentClass[] = L"MireloScrollContent";
@@ -49,13 +26,22 @@ void Own(HWND window, void* owner) { SetWindowLongPtrW(window, GWLP_USERDATA, re
 
 std::wstring Caption(std::string_view utf8) { return WideFromUtf8(utf8); }
 
+const WindowLayout& Layout() { return kMainWindowLayout; }
+
 }  // namespace
 
 int Win32MainWindow::S(int designPixels) const { return Scale(designPixels, dpi_); }
 
+HWND Win32MainWindow::Control(std::string_view name) const {
+  for (std::size_t i = 0; i < Layout().controls.size(); ++i)
+    if (Layout().controls[i].name == name) return controls_[i];
+  return nullptr;
+}
+
 Win32MainWindow::Win32MainWindow(MainWindow& logic) : logic_(logic) {
   HBRUSH face = GetSysColorBrush(COLOR_BTNFACE);
-  RegisterClassOnce(kWindowClass, WindowProc, face);
+  const std::wstring windowClass = WideFromUtf8(Layout().name);
+  RegisterClassOnce(windowClass.c_str(), WindowProc, face);
   RegisterClassOnce(kPanelClass, PanelProc, face);
   RegisterClassOnce(kScrollBoxClass, ScrollBoxProc, face);
   RegisterClassOnce(kContentClass, ContentProc, face);
@@ -63,11 +49,11 @@ Win32MainWindow::Win32MainWindow(MainWindow& logic) : logic_(logic) {
   memoBrush_ = CreateSolidBrush(kMemoColour);
 
   dpi_ = WindowDpi(nullptr);
-  // Client area 892 x 701 at 96 dots per inch, in a normal resizable frame.
-  RECT frame = {0, 0, S(kClientWidth), S(kClientHeight)};
+  // The form's client area, in a normal resizable frame.
   const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+  RECT frame = {0, 0, S(Layout().clientWidth), S(Layout().clientHeight)};
   AdjustWindowRectExForDpi(&frame, style, FALSE, 0, static_cast<UINT>(dpi_));
-  window_ = CreateWindowExW(0, kWindowClass, L"", style, CW_USEDEFAULT, CW_USEDEFAULT,
+  window_ = CreateWindowExW(0, windowClass.c_str(), L"", style, CW_USEDEFAULT, CW_USEDEFAULT,
                             frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
                             GetModuleHandleW(nullptr), nullptr);
   Own(window_, this);
@@ -75,66 +61,59 @@ Win32MainWindow::Win32MainWindow(MainWindow& logic) : logic_(logic) {
   if (createdDpi != dpi_) {
     // The window came up on a monitor of another resolution.
     dpi_ = createdDpi;
-    frame = RECT{0, 0, S(kClientWidth), S(kClientHeight)};
+    frame = RECT{0, 0, S(Layout().clientWidth), S(Layout().clientHeight)};
     AdjustWindowRectExForDpi(&frame, style, FALSE, 0, static_cast<UINT>(dpi_));
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  HFONT font = FormControlFont(11, dpi_);
 
-  panel_ = CreateWindowExW(0, kPanelClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
-                           S(kClientWidth), S(kPanelHeight), window_, nullptr,
-                           GetModuleHandleW(nullptr), nullptr);
-  Own(panel_, this);
-  scrollBox_ = CreateWindowExW(0, kScrollBoxClass, L"",
-                               WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_CLIPCHILDREN, 0,
-                               S(kPanelHeight), S(kClientWidth), S(kClientHeight - kPanelHeight),
-                               window_, nullptr, GetModuleHandleW(nullptr), nullptr);
-  Own(scrollBox_, this);
-  content_ = CreateWindowExW(0, kContentClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
-                             S(kClientWidth), S(kClientHeight), scrollBox_, nullptr,
-                             GetModuleHandleW(nullptr), nullptr);
-  Own(content_, this);
-
-  for (const ButtonPlace& b : kButtons) {
-    const int id = kButtonIdBase + static_cast<int>(b.button);
-    HWND button = MakeControl(b.onPanel ? panel_ : content_, L"BUTTON", b.caption, BS_PUSHBUTTON,
-                              b.left, b.top, b.width, b.height, dpi_, id);
-    UseFont(button, font);
-    TakeNoFocus(button);  // tool buttons take no focus
-    buttons_[static_cast<std::size_t>(b.button) - 1] = button;
+  controls_.assign(Layout().controls.size(), nullptr);
+  for (std::size_t i = 0; i < Layout().controls.size(); ++i) {
+    const mirelo::Control& c = Layout().controls[i];
+    const HWND parent = c.parent.empty() ? window_ : c.parent == "ScrollBox1" ? content_ : Control(c.parent);
+    const int id = kControlIdBase + static_cast<int>(i);
+    HWND made = nullptr;
+    switch (c.kind) {
+      case ControlKind::Panel:
+        made = CreateWindowExW(0, kPanelClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, S(c.place.left),
+                               S(c.place.top), S(c.place.width), S(c.place.height), parent, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+        break;
+      case ControlKind::ScrollBox:
+        made = CreateWindowExW(0, kScrollBoxClass, L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_CLIPCHILDREN,
+                               S(c.place.left), S(c.place.top), S(c.place.width), S(c.place.height), parent,
+                               nullptr, GetModuleHandleW(nullptr), nullptr);
+        scrollBox_ = made;
+        // What the box scrolls: one window of all its controls, moved.
+        content_ = CreateWindowExW(0, kContentClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
+                                   S(c.place.width), S(c.place.height), scrollBox_, nullptr,
+                                   GetModuleHandleW(nullptr), nullptr);
+        Own(content_, this);
+        break;
+      case ControlKind::Image:
+        made = CreateWindowExW(0, kImageClass, L"", WS_CHILD | WS_VISIBLE, S(c.place.left), S(c.place.top), 1, 1,
+                               parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+        image_ = made;
+        break;
+      default:
+        made = MakeTableControl(parent, Layout(), c, dpi_, id);
+        break;
+    }
+    if (made && (c.kind == ControlKind::Panel || c.kind == ControlKind::ScrollBox || c.kind == ControlKind::Image))
+      Own(made, this);
+    controls_[i] = made;
   }
-
-  pageLabel_ = MakeControl(panel_, L"STATIC", "1", SS_LEFT, 376, 10, 12, 18, dpi_);
-  UseFont(pageLabel_, FormControlFont(15, dpi_));
-  FitLabelToText(pageLabel_);
-  saveOverview_ = MakeControl(panel_, L"BUTTON", msg::kSaveOverviewCaption,
-                              BS_AUTOCHECKBOX | WS_TABSTOP, 504, 8, 97, 17, dpi_);
-  UseFont(saveOverview_, font);
+  panel_ = Control("Panel1");
+  for (ToolButton b : {ToolButton::PrintAll, ToolButton::PrintCurrent, ToolButton::Previous, ToolButton::Next,
+                       ToolButton::Overview, ToolButton::Settings, ToolButton::Close})
+    buttons_[static_cast<std::size_t>(b) - 1] = Control(ToolButtonName(b));
+  pageLabel_ = Control(kPageLabel);
+  printerLabel_ = Control(kPrinterNameLabel);
+  saveOverview_ = Control("CheckBox1");
+  label2_ = Control("Label2");
+  memo_ = Control("Memo1");
   SendMessageW(saveOverview_, BM_SETCHECK, BST_CHECKED, 0);
-  printerCaption_ = MakeControl(panel_, L"STATIC", msg::kPrinterLabelCaption, SS_LEFT, 504, 32, 48, 14, dpi_);
-  UseFont(printerCaption_, font);
-  FitLabelToText(printerCaption_);
-  printerLabel_ = MakeControl(panel_, L"STATIC", "", SS_LEFT | SS_NOPREFIX, 552, 32, 120, 14, dpi_);
-  UseFont(printerLabel_, font);
-  // The printer's name stands at 552, or right of the caption where the
-  // caption's face is wider than the form's.
-  RECT caption;
-  GetWindowRect(printerCaption_, &caption);
-  MapWindowPoints(nullptr, panel_, reinterpret_cast<POINT*>(&caption), 2);
-  SetWindowPos(printerLabel_, nullptr, std::max(S(552), static_cast<int>(caption.right) + S(2)), S(32), 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-
-  image_ = CreateWindowExW(0, kImageClass, L"", WS_CHILD | WS_VISIBLE, 0, S(kImageTop), 1, 1, content_,
-                           nullptr, GetModuleHandleW(nullptr), nullptr);
-  Own(image_, this);
-  label2_ = MakeControl(content_, L"STATIC", " ", SS_LEFT, kLabel2Left, 0, 4, 14, dpi_);
-  UseFont(label2_, font);
-  memo_ = MakeControl(content_, L"EDIT", msg::kOverviewPlaceholder,
-                      ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_TABSTOP,
-                      kMemoDesignLeft, kMemoDesignTop, kMemoWidth, kMemoHeight, dpi_, 0, WS_EX_CLIENTEDGE);
-  memoFont_ = FormControlFont(13, dpi_);
-  UseFont(memo_, memoFont_);
+  memoFont_ = FormControlFont(ControlNamed(Layout(), "Memo1").fontPixels, dpi_);
   // The page lies under the overview field and its button.
   SetWindowPos(image_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   FitScrollContent();
@@ -155,8 +134,24 @@ void Win32MainWindow::Show() {
 }
 
 bool Win32MainWindow::PreTranslate(const MSG& message) {
-  if (message.message != WM_MOUSEWHEEL || !IsWindowEnabled(window_)) return false;
+  if (!IsWindowEnabled(window_)) return false;
   if (message.hwnd != window_ && !IsChild(window_, message.hwnd)) return false;
+  if (message.message == WM_KEYDOWN) {
+    std::optional<PageKey> key;
+    switch (message.wParam) {
+      case VK_PRIOR: key = PageKey::PageUp; break;
+      case VK_NEXT: key = PageKey::PageDown; break;
+      case VK_HOME: key = PageKey::Home; break;
+      case VK_END: key = PageKey::End; break;
+      case VK_UP: key = PageKey::Up; break;
+      case VK_DOWN: key = PageKey::Down; break;
+      case VK_LEFT: key = PageKey::Left; break;
+      case VK_RIGHT: key = PageKey::Right; break;
+      default: break;
+    }
+    return key && logic_.FormKeyDown(*key);
+  }
+  if (message.message != WM_MOUSEWHEEL) return false;
   // One step of the logic a notch; a fine wheel's parts add up to notches.
   wheelRest_ += GET_WHEEL_DELTA_WPARAM(message.wParam);
   while (wheelRest_ <= -WHEEL_DELTA) {
@@ -205,17 +200,17 @@ LRESULT Win32MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void Win32MainWindow::Command(int id, int code) {
-  if (code == BN_CLICKED && id > kButtonIdBase && id <= kButtonIdBase + 7) {
-    switch (static_cast<ToolButton>(id - kButtonIdBase)) {
-      case ToolButton::PrintAll: return logic_.SpeedButton1Click();
-      case ToolButton::PrintCurrent: return logic_.SpeedButton2Click();
-      case ToolButton::Previous: return logic_.SpeedButton3Click();
-      case ToolButton::Next: return logic_.SpeedButton4Click();
-      case ToolButton::Overview: return logic_.SpeedButton5Click();
-      case ToolButton::Settings: return logic_.SpeedButton6Click();
-      case ToolButton::Close: return logic_.SpeedButton7Click();
-    }
-  }
+  if (code != BN_CLICKED) return;
+  const std::size_t index = static_cast<std::size_t>(id - kControlIdBase);
+  if (id < kControlIdBase || index >= Layout().controls.size()) return;
+  const std::string_view name = Layout().controls[index].name;
+  if (name == ToolButtonName(ToolButton::PrintAll)) return logic_.SpeedButton1Click();
+  if (name == ToolButtonName(ToolButton::PrintCurrent)) return logic_.SpeedButton2Click();
+  if (name == ToolButtonName(ToolButton::Previous)) return logic_.SpeedButton3Click();
+  if (name == ToolButtonName(ToolButton::Next)) return logic_.SpeedButton4Click();
+  if (name == ToolButtonName(ToolButton::Overview)) return logic_.SpeedButton5Click();
+  if (name == ToolButtonName(ToolButton::Settings)) return logic_.SpeedButton6Click();
+  if (name == ToolButtonName(ToolButton::Close)) return logic_.SpeedButton7Click();
 }
 
 LRESULT CALLBACK Win32MainWindow::PanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -320,9 +315,10 @@ void Win32MainWindow::LayOut() {
   // The tool bar is docked at the top; the scroll box fills the rest.
   RECT client;
   GetClientRect(window_, &client);
-  SetWindowPos(panel_, nullptr, 0, 0, client.right, S(kPanelHeight), SWP_NOZORDER | SWP_NOACTIVATE);
-  SetWindowPos(scrollBox_, nullptr, 0, S(kPanelHeight), client.right,
-               std::max(0, static_cast<int>(client.bottom) - S(kPanelHeight)), SWP_NOZORDER | SWP_NOACTIVATE);
+  const int panelHeight = S(ControlNamed(Layout(), "Panel1").place.height);
+  SetWindowPos(panel_, nullptr, 0, 0, client.right, panelHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(scrollBox_, nullptr, 0, panelHeight, client.right,
+               std::max(0, static_cast<int>(client.bottom) - panelHeight), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32MainWindow::FitScrollContent() {
@@ -410,11 +406,12 @@ void Win32MainWindow::PreviewDrawn() {
 }
 
 void Win32MainWindow::PlaceLabel2(int top) {
-  SetWindowPos(label2_, nullptr, S(kLabel2Left), top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(label2_, nullptr, S(ControlNamed(Layout(), "Label2").place.left), top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   FitScrollContent();
 }
 
 void Win32MainWindow::ScrollVertically(int delta) { Scroll(SB_VERT, scrollY_ + delta); }
+void Win32MainWindow::ScrollHorizontally(int delta) { Scroll(SB_HORZ, scrollX_ + delta); }
 
 void Win32MainWindow::SetButtonEnabled(ToolButton button, bool enabled) {
   EnableWindow(Button(button), enabled);
@@ -425,13 +422,11 @@ void Win32MainWindow::SetButtonCaption(ToolButton button, std::string_view utf8)
 }
 
 void Win32MainWindow::SetPageLabel(std::string_view text) {
-  SetText(pageLabel_, text);
-  FitLabelToText(pageLabel_);
+  SetFittedLabel(pageLabel_, Layout(), ControlNamed(Layout(), kPageLabel), dpi_, FromUtf8(text));
 }
 
 void Win32MainWindow::SetPrinterLabel(std::u16string_view name) {
-  SetText(printerLabel_, name);
-  FitLabelToText(printerLabel_);
+  SetElidedLabel(printerLabel_, Layout(), ControlNamed(Layout(), kPrinterNameLabel), dpi_, name);
 }
 
 bool Win32MainWindow::SaveOverviewChecked() const {
@@ -461,8 +456,27 @@ void Win32MainWindow::FocusMemo(bool selectAll) {
 }
 
 void Win32MainWindow::SetMemoFontSize(int points) {
-  memoFont_ = FormControlFont(13, dpi_, std::clamp(points, 1, 1000));
+  memoFont_ = FormControlFont(ControlNamed(Layout(), "Memo1").fontPixels, dpi_, std::clamp(points, 1, 1000));
   UseFont(memo_, memoFont_);
+}
+
+bool Win32MainWindow::MemoHasFocus() const { return GetFocus() == memo_; }
+
+std::optional<std::filesystem::path> Win32MainWindow::AskPdfFileName() {
+  std::wstring file(32768, L'\0');
+  const std::wstring filter = WideFromUtf8(msg::kPdfFileFilter) + L'\0' + L"*.pdf" + L'\0' + L'\0';
+  const std::wstring title = WideFromUtf8(msg::kOwnPdfPrinterName);
+  OPENFILENAMEW dialog = {};
+  dialog.lStructSize = sizeof(dialog);
+  dialog.hwndOwner = window_;
+  dialog.lpstrFilter = filter.c_str();
+  dialog.lpstrFile = file.data();
+  dialog.nMaxFile = static_cast<DWORD>(file.size());
+  dialog.lpstrTitle = title.c_str();
+  dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
+  if (!GetSaveFileNameW(&dialog)) return std::nullopt;
+  file.resize(wcslen(file.c_str()));
+  return std::filesystem::path(file);
 }
 
 void Win32MainWindow::ShowMessage(std::string_view utf8) {

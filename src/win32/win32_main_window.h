@@ -8,6 +8,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ui/main_window.h"
 #include "ui/main_window_view.h"
@@ -28,7 +29,7 @@ class Win32MainWindow : public MainWindowView {
   // Shows the window and runs its show step.
   void Show();
   // Takes the messages the window handles wherever they are sent in it
-  // (the wheel); true when the message has been handled.
+  // (the wheel, the paging keys); true when the message has been handled.
   bool PreTranslate(const MSG& message);
 
   // MainWindowView
@@ -47,6 +48,7 @@ class Win32MainWindow : public MainWindowView {
   void PreviewDrawn() override;
   void PlaceLabel2(int top) override;
   void ScrollVertically(int delta) override;
+  void ScrollHorizontally(int delta) override;
   void SetButtonEnabled(ToolButton button, bool enabled) override;
   void SetButtonCaption(ToolButton button, std::string_view utf8) override;
   void SetPageLabel(std::string_view text) override;
@@ -59,8 +61,10 @@ class Win32MainWindow : public MainWindowView {
   void SetMemoText(std::u16string_view text) override;
   void FocusMemo(bool selectAll) override;
   void SetMemoFontSize(int points) override;
+  bool MemoHasFocus() const override;
   void ShowMessage(std::string_view utf8) override;
   void ShowError(std::string_view utf8) override;
+  std::optional<std::filesystem::path> AskPdfFileName() override;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -74,16 +78,18 @@ class Win32MainWindow : public MainWindowView {
   void FitScrollContent();
   void Scroll(int bar, int position);
   HWND Button(ToolButton button) const { return buttons_[static_cast<std::size_t>(button) - 1]; }
+  // The control of the window's table of that name.
+  HWND Control(std::string_view name) const;
   int S(int designPixels) const;
 
   MainWindow& logic_;
   int dpi_ = 96;
   HWND window_ = nullptr;
+  std::vector<HWND> controls_;  // in the order of the window's table
   HWND panel_ = nullptr;
   std::array<HWND, 7> buttons_{};
   HWND pageLabel_ = nullptr;
   HWND saveOverview_ = nullptr;
-  HWND printerCaption_ = nullptr;
   HWND printerLabel_ = nullptr;
   HWND scrollBox_ = nullptr;
   HWND content_ = nullptr;

@@ -9,6 +9,10 @@
 
 namespace mirelo::win32 {
 
+// The system's own PDF printer, through which the program writes PDF files
+// where the system has it.
+inline constexpr char16_t kPdfPrinterName[] = u"Microsoft Print to PDF";
+
 std::vector<std::u16string> PrinterNames();
 std::optional<std::u16string> DefaultPrinterName();
 

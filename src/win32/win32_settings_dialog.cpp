@@ -7,116 +7,53 @@
 #include "base/messages.h"
 #include "win32/wide_text.h"
 #include "win32/win32_controls.h"
+#include "win32/win32_window_printers.h"
 
 namespace mirelo::win32 {
 namespace {
 
-constexpr int kClientWidth = 486, kClientHeight = 360;
-constexpr wchar_t kWindowClass[] = L"TForm2";
-
-enum ControlId { kButton1 = 201, kButton2, kButton3, kButton4, kCheckBox5, kEditBase = 300, kUpDownBase = 400 };
-
-struct ButtonPlace {
-  int id;
-  const char* caption;
-  int left, top, width, height;
-};
-
-// In the form's Tab order.
-constexpr ButtonPlace kButtons[] = {
-    {kButton4, msg::kChangePrinterCaption, 24, 8, 145, 33},
-    {kButton3, msg::kCloseCaption, 386, 8, 75, 25},
-    {kButton1, msg::kOverviewFontCaption, 24, 80, 145, 33},
-    {kButton2, msg::kNotesFontCaption, 24, 136, 145, 33},
-};
-
-struct SpinnerPlace {
-  Spinner spinner;
-  int left, top, editWidth, height;  // the spinner stands right of its field, 16 wide
-  bool readOnly;
-  int fontPixels;
-};
-
-constexpr SpinnerPlace kSpinners[] = {
-    {Spinner::UpDown1, 216, 88, 33, 24, false, 13},
-    {Spinner::UpDownPenWidth, 344, 88, 33, 22, false, 12},
-    {Spinner::UpDownTabLen, 216, 144, 33, 22, false, 12},
-    {Spinner::UpDown2, 104, 224, 57, 22, true, 12},
-    {Spinner::UpDown4, 272, 224, 57, 22, false, 12},
-    {Spinner::UpDown3, 104, 272, 57, 22, true, 12},
-    {Spinner::UpDown5, 272, 272, 57, 22, false, 12},
-};
-constexpr int kUpDownWidth = 16;
-
-struct LabelPlace {
-  const char* caption;
-  int left, top;
-};
-
-constexpr LabelPlace kLabels[] = {
-    {msg::kOverviewLinesLabel, 208, 72}, {msg::kPenWidthLabel, 328, 72},
-    {msg::kNumberColumnLabel, 208, 128}, {msg::kNumberColumnUnitLabel, 208, 168},
-    {msg::kScaleLabel, 24, 200},         {msg::kOffsetLabel, 224, 200},
-    {msg::kScaleXLabel, 24, 232},        {msg::kOffsetXLabel, 224, 232},
-    {msg::kScaleXHint, 80, 248},         {msg::kOffsetXHint, 256, 248},
-    {msg::kScaleYLabel, 24, 280},        {msg::kOffsetYLabel, 224, 280},
-    {msg::kScaleYHint, 80, 296},         {msg::kOffsetYHint, 256, 296},
-};
+constexpr int kControlIdBase = 2000;  // the table's control i has the id 2000 + i
 
 Win32SettingsDialog* Owner(HWND window) {
   return reinterpret_cast<Win32SettingsDialog*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
+const WindowLayout& Layout() { return kSettingsDialogLayout; }
+
 }  // namespace
 
 Win32SettingsDialog::Win32SettingsDialog(SettingsDialog& logic, HWND mainWindow)
     : logic_(logic), owner_(mainWindow) {
-  RegisterClassOnce(kWindowClass, WindowProc, GetSysColorBrush(COLOR_BTNFACE));
+  const std::wstring windowClass = WideFromUtf8(Layout().name);
+  RegisterClassOnce(windowClass.c_str(), WindowProc, GetSysColorBrush(COLOR_BTNFACE));
   dpi_ = WindowDpi(mainWindow);
-  RECT frame = {0, 0, Scale(kClientWidth, dpi_), Scale(kClientHeight, dpi_)};
+  RECT frame = {0, 0, Scale(Layout().clientWidth, dpi_), Scale(Layout().clientHeight, dpi_)};
   const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
   AdjustWindowRectExForDpi(&frame, style, FALSE, WS_EX_DLGMODALFRAME, static_cast<UINT>(dpi_));
-  window_ = CreateWindowExW(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, kWindowClass,
-                            WideFromUtf8(msg::kSettingsCaption).c_str(), style, 0, 0,
+  window_ = CreateWindowExW(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, windowClass.c_str(),
+                            WideFromUtf8(Layout().caption).c_str(), style, 0, 0,
                             frame.right - frame.left, frame.bottom - frame.top, mainWindow, nullptr,
                             GetModuleHandleW(nullptr), nullptr);
   SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  HFONT font = FormControlFont(11, dpi_);
 
-  for (const ButtonPlace& b : kButtons) {
-    HWND button = MakeControl(window_, L"BUTTON", b.caption, BS_PUSHBUTTON | WS_TABSTOP, b.left,
-                              b.top, b.width, b.height, dpi_, b.id);
-    UseFont(button, font);
-  }
-  printerLabel_ = MakeControl(window_, L"STATIC", "", SS_LEFT | SS_NOPREFIX, 16, 48, 200, 14, dpi_);
-  UseFont(printerLabel_, font);
-
-  for (const SpinnerPlace& s : kSpinners) {
-    const auto index = static_cast<std::size_t>(s.spinner);
-    HWND edit = MakeControl(window_, L"EDIT", "", ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP |
-                                                      (s.readOnly ? ES_READONLY : 0),
-                            s.left, s.top, s.editWidth, s.height, dpi_,
-                            kEditBase + static_cast<int>(index), WS_EX_CLIENTEDGE);
-    UseFont(edit, FormControlFont(s.fontPixels, dpi_));
-    SetWindowSubclass(edit, EditProc, index, reinterpret_cast<DWORD_PTR>(this));
-    edits_[index] = edit;
-    // An up-down control of its own, without a buddy: the logic keeps the
-    // position and the field shows it.
-    upDowns_[index] = MakeControl(window_, UPDOWN_CLASSW, "", UDS_ARROWKEYS, s.left + s.editWidth,
-                                  s.top, kUpDownWidth, s.height, dpi_, kUpDownBase + static_cast<int>(index));
-    SendMessageW(upDowns_[index], UDM_SETRANGE32, static_cast<WPARAM>(-1000000), 1000000);
+  // In the table's order, which is the form's Tab order.
+  for (std::size_t i = 0; i < Layout().controls.size(); ++i) {
+    const Control& c = Layout().controls[i];
+    HWND made = MakeTableControl(window_, Layout(), c, dpi_, kControlIdBase + static_cast<int>(i));
+    for (int s = 0; s < kSpinnerCount; ++s) {
+      const auto spinner = static_cast<Spinner>(s);
+      if (c.name == EditName(spinner)) {
+        edits_[static_cast<std::size_t>(s)] = made;
+        SetWindowSubclass(made, EditProc, static_cast<UINT_PTR>(s), reinterpret_cast<DWORD_PTR>(this));
+      }
+      if (c.name == UpDownName(spinner)) upDowns_[static_cast<std::size_t>(s)] = made;
+    }
+    if (c.name == kDialogPrinterLabel) printerLabel_ = made;
+    if (c.name == "CheckBox5") groupSpacing_ = made;
+    names_.push_back(c.name);
   }
   // The line count is typed without the input method.
   ImmAssociateContextEx(Edit(Spinner::UpDown1), nullptr, 0);
-
-  groupSpacing_ = MakeControl(window_, L"BUTTON", msg::kGroupSpacingCaption, BS_AUTOCHECKBOX | WS_TABSTOP,
-                              24, 328, 185, 17, dpi_, kCheckBox5);
-  UseFont(groupSpacing_, font);
-  for (const LabelPlace& l : kLabels) {
-    HWND label = MakeControl(window_, L"STATIC", l.caption, SS_LEFT | SS_NOPREFIX, l.left, l.top, 10, 10, dpi_);
-    UseFont(label, font);
-    FitLabelToText(label);
-  }
 }
 
 Win32SettingsDialog::~Win32SettingsDialog() {
@@ -136,7 +73,7 @@ void Win32SettingsDialog::ShowModal() {
                0, 0, SWP_NOSIZE);
   EnableWindow(owner_, FALSE);
   ShowWindow(window_, SW_SHOW);
-  SetFocus(GetDlgItem(window_, kButton4));
+  SetFocus(Named("Button4"));
   open_ = true;
   MSG message;
   while (open_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
@@ -153,23 +90,12 @@ void Win32SettingsDialog::ShowModal() {
   SetActiveWindow(owner_);
 }
 
-void Win32SettingsDialog::Close() {
-  // A number still being typed is taken as an entry before the dialog goes.
-  for (int i = 0; i < kSpinnerCount; ++i) TakeEntry(static_cast<Spinner>(i));
-  open_ = false;
-}
+void Win32SettingsDialog::Close() { open_ = false; }
 
-void Win32SettingsDialog::TakeEntry(Spinner spinner) {
-  HWND edit = Edit(spinner);
-  if (!SendMessageW(edit, EM_GETMODIFY, 0, 0)) return;  // showing a position: nothing new
-  SendMessageW(edit, EM_SETMODIFY, FALSE, 0);
-  logic_.SpinnerEntry(spinner, GetText(edit));
-}
-
-void Win32SettingsDialog::Arrow(Spinner spinner, int step) {
-  // A number being typed is where the arrow starts from.
-  TakeEntry(spinner);
-  logic_.SpinnerArrow(spinner, step);
+HWND Win32SettingsDialog::Named(std::string_view name) const {
+  for (std::size_t i = 0; i < names_.size(); ++i)
+    if (names_[i] == name) return GetDlgItem(window_, kControlIdBase + static_cast<int>(i));
+  return nullptr;
 }
 
 LRESULT CALLBACK Win32SettingsDialog::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -182,37 +108,44 @@ LRESULT Win32SettingsDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) 
   switch (message) {
     case WM_COMMAND: {
       const int id = LOWORD(wParam), code = HIWORD(wParam);
-      if (id >= kEditBase && id < kEditBase + kSpinnerCount) {
-        if (code == EN_KILLFOCUS) TakeEntry(static_cast<Spinner>(id - kEditBase));
+      if (id == IDCANCEL) {  // Esc
+        logic_.Button3Click();
+        return 0;
+      }
+      const std::size_t index = static_cast<std::size_t>(id - kControlIdBase);
+      if (id < kControlIdBase || index >= names_.size()) return 0;
+      const std::string_view name = names_[index];
+      for (int s = 0; s < kSpinnerCount; ++s) {
+        const auto spinner = static_cast<Spinner>(s);
+        if (name != EditName(spinner)) continue;
+        // Only the user's changes are edits: a position shown is not.
+        if (code == EN_CHANGE && !showing_) logic_.SpinnerEdited(spinner, GetText(Edit(spinner)));
+        if (code == EN_KILLFOCUS) logic_.SpinnerEntryEnded(spinner);
         return 0;
       }
       if (code != BN_CLICKED) return 0;
-      switch (id) {
-        case kButton1: logic_.Button1Click(); break;
-        case kButton2: logic_.Button2Click(); break;
-        case kButton3: logic_.Button3Click(); break;
-        case kButton4: logic_.Button4Click(); break;
-        case kCheckBox5:
-          logic_.CheckBox5Click(SendMessageW(groupSpacing_, BM_GETCHECK, 0, 0) == BST_CHECKED);
-          break;
-        case IDCANCEL: Close(); break;  // Esc
-        default: break;
-      }
+      if (name == "Button1") logic_.Button1Click();
+      if (name == "Button2") logic_.Button2Click();
+      if (name == "Button3") logic_.Button3Click();
+      if (name == "Button4") logic_.Button4Click();
+      if (name == "CheckBox5")
+        logic_.CheckBox5Click(SendMessageW(groupSpacing_, BM_GETCHECK, 0, 0) == BST_CHECKED);
       return 0;
     }
     case WM_NOTIFY: {
       const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-      const int id = static_cast<int>(header->idFrom);
-      if (header->code == UDN_DELTAPOS && id >= kUpDownBase && id < kUpDownBase + kSpinnerCount) {
-        // An up-down control counts downwards from its top arrow.
+      if (header->code != UDN_DELTAPOS) return 0;
+      for (int s = 0; s < kSpinnerCount; ++s) {
+        if (header->hwndFrom != upDowns_[static_cast<std::size_t>(s)]) continue;
+        // An up-down control counts upwards from its lower arrow.
         const int delta = reinterpret_cast<const NMUPDOWN*>(lParam)->iDelta;
-        Arrow(static_cast<Spinner>(id - kUpDownBase), delta > 0 ? +1 : -1);
+        logic_.SpinnerArrow(static_cast<Spinner>(s), delta > 0 ? +1 : -1);
         return TRUE;  // the control keeps no position of its own
       }
       return 0;
     }
     case WM_CLOSE:
-      Close();
+      logic_.Button3Click();
       return 0;
     default:
       break;
@@ -225,7 +158,7 @@ LRESULT CALLBACK Win32SettingsDialog::EditProc(HWND window, UINT message, WPARAM
   auto* self = reinterpret_cast<Win32SettingsDialog*>(owner);
   const auto spinner = static_cast<Spinner>(id);
   if (message == WM_KEYDOWN && (wParam == VK_UP || wParam == VK_DOWN)) {
-    self->Arrow(spinner, wParam == VK_UP ? +1 : -1);
+    self->logic_.SpinnerArrow(spinner, wParam == VK_UP ? +1 : -1);
     return 0;
   }
   if (message == WM_GETDLGCODE && lParam) {
@@ -233,7 +166,7 @@ LRESULT CALLBACK Win32SettingsDialog::EditProc(HWND window, UINT message, WPARAM
     if (key->message == WM_KEYDOWN && key->wParam == VK_RETURN) return DLGC_WANTMESSAGE;
   }
   if (message == WM_KEYDOWN && wParam == VK_RETURN) {
-    self->TakeEntry(spinner);  // Enter finishes the entry; it presses no button
+    self->logic_.SpinnerEntryEnded(spinner);  // Enter ends the entry; it presses no button
     return 0;
   }
   if (message == WM_CHAR && wParam == L'\r') return 0;
@@ -241,13 +174,13 @@ LRESULT CALLBACK Win32SettingsDialog::EditProc(HWND window, UINT message, WPARAM
 }
 
 void Win32SettingsDialog::SetPrinterLabel(std::u16string_view name) {
-  SetText(printerLabel_, name);
-  FitLabelToText(printerLabel_);
+  SetElidedLabel(printerLabel_, Layout(), ControlNamed(Layout(), kDialogPrinterLabel), dpi_, name);
 }
 
 void Win32SettingsDialog::SetSpinnerPosition(Spinner spinner, int position) {
+  showing_ = true;
   SetText(Edit(spinner), SpinnerText(position));
-  SendMessageW(Edit(spinner), EM_SETMODIFY, FALSE, 0);
+  showing_ = false;
 }
 
 void Win32SettingsDialog::SetGroupSpacingChecked(bool checked) {
@@ -271,6 +204,48 @@ std::optional<FontChoice> Win32SettingsDialog::ChooseFont(std::u16string_view fa
   if (!::ChooseFontW(&choose)) return std::nullopt;
   const int whole = choose.iPointSize > 0 ? static_cast<int>(std::lround(choose.iPointSize / 10.0)) : points;
   return FontChoice{FromWide(lf.lfFaceName), std::clamp(whole, 1, 1000)};
+}
+
+bool Win32SettingsDialog::RunPrinterSetup(PrinterDraft& printerDraft) {
+  auto& draft = static_cast<Win32PrinterDraft&>(printerDraft);
+  PRINTDLGW dialog = {};
+  dialog.lStructSize = sizeof(dialog);
+  dialog.hwndOwner = window_;
+  // Set-up mode: the printer and its options, confirmed with "OK".
+  dialog.Flags = PD_PRINTSETUP;
+  // The dialog starts on the draft's printer, with its options.
+  const std::wstring name = Wide(draft.name);
+  HGLOBAL names = GlobalAlloc(GHND, sizeof(DEVNAMES) + (name.size() + 2) * sizeof(wchar_t));
+  if (names) {
+    auto* devNames = static_cast<DEVNAMES*>(GlobalLock(names));
+    devNames->wDeviceOffset = sizeof(DEVNAMES) / sizeof(wchar_t);
+    devNames->wDriverOffset = devNames->wOutputOffset = static_cast<WORD>(devNames->wDeviceOffset + name.size());
+    name.copy(reinterpret_cast<wchar_t*>(devNames) + devNames->wDeviceOffset, name.size());
+    GlobalUnlock(names);
+    dialog.hDevNames = names;
+  }
+  if (draft.mode.size() >= sizeof(DEVMODEW)) {
+    if (HGLOBAL mode = GlobalAlloc(GHND, draft.mode.size())) {
+      std::copy(draft.mode.begin(), draft.mode.end(), static_cast<unsigned char*>(GlobalLock(mode)));
+      GlobalUnlock(mode);
+      dialog.hDevMode = mode;
+    }
+  }
+  const bool confirmed = PrintDlgW(&dialog) != 0;
+  if (confirmed && dialog.hDevNames) {
+    const auto* devNames = static_cast<const DEVNAMES*>(GlobalLock(dialog.hDevNames));
+    draft.name = FromWide(reinterpret_cast<const wchar_t*>(devNames) + devNames->wDeviceOffset);
+    GlobalUnlock(dialog.hDevNames);
+  }
+  if (confirmed && dialog.hDevMode) {
+    const auto* bytes = static_cast<const unsigned char*>(GlobalLock(dialog.hDevMode));
+    const auto* header = reinterpret_cast<const DEVMODEW*>(bytes);
+    draft.mode.assign(bytes, bytes + header->dmSize + header->dmDriverExtra);
+    GlobalUnlock(dialog.hDevMode);
+  }
+  if (dialog.hDevNames) GlobalFree(dialog.hDevNames);
+  if (dialog.hDevMode) GlobalFree(dialog.hDevMode);
+  return confirmed;
 }
 
 void Win32SettingsDialog::ShowMessage(std::string_view utf8) {

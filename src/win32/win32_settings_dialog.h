@@ -5,6 +5,8 @@
 #pragma once
 
 #include <array>
+#include <string_view>
+#include <vector>
 
 #include "ui/settings_dialog.h"
 #include "ui/settings_dialog_view.h"
@@ -29,6 +31,7 @@ class Win32SettingsDialog : public SettingsDialogView {
   void SetSpinnerPosition(Spinner spinner, int position) override;
   void SetGroupSpacingChecked(bool checked) override;
   std::optional<FontChoice> ChooseFont(std::u16string_view face, int points) override;
+  bool RunPrinterSetup(PrinterDraft& draft) override;
   void ShowMessage(std::string_view utf8) override;
   void ShowError(std::string_view utf8) override;
 
@@ -37,10 +40,7 @@ class Win32SettingsDialog : public SettingsDialogView {
   static LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                    UINT_PTR id, DWORD_PTR owner);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-  // A number typed into the spinner's field, handed to the logic as a
-  // finished entry where the field was changed since it showed a position.
-  void TakeEntry(Spinner spinner);
-  void Arrow(Spinner spinner, int step);
+  HWND Named(std::string_view name) const;
   HWND Edit(Spinner spinner) const { return edits_[static_cast<std::size_t>(spinner)]; }
 
   SettingsDialog& logic_;
@@ -48,6 +48,8 @@ class Win32SettingsDialog : public SettingsDialogView {
   HWND window_ = nullptr;
   int dpi_ = 96;
   bool open_ = false;
+  bool showing_ = false;  // a position is being shown, not typed
+  std::vector<std::string_view> names_;  // the controls' names by id
   HWND printerLabel_ = nullptr;
   HWND groupSpacing_ = nullptr;
   std::array<HWND, kSpinnerCount> edits_{};

@@ -1,6 +1,6 @@
 #include "win32/win32_window_printers.h"
 
-
+#include <algorithm>
 #include <stdexcept>
 
 #include "base/format_message.h"
@@ -11,6 +11,12 @@
 #include "win32/win32_printers.h"
 
 namespace mirelo::win32 {
+
+std::vector<std::u16string> Win32WindowPrinters::PrinterNames() { return win32::PrinterNames(); }
+
+std::u16string Win32WindowPrinters::DefaultPrinterName() {
+  return win32::DefaultPrinterName().value_or(std::u16string());
+}
 
 bool Win32WindowPrinters::Use(const std::u16string& name, std::vector<unsigned char> mode) {
   HDC dc = CreatePrinterDc(name, mode);
@@ -23,48 +29,24 @@ bool Win32WindowPrinters::Use(const std::u16string& name, std::vector<unsigned c
   return true;
 }
 
-bool Win32WindowPrinters::SelectDefaultPrinter() {
-  const std::optional<std::u16string> name = DefaultPrinterName();
-  return name && Use(*name, {});
+bool Win32WindowPrinters::SelectPrinter(std::u16string_view name) {
+  const std::vector<std::u16string> names = PrinterNames();
+  if (std::find(names.begin(), names.end(), name) == names.end()) return false;
+  return Use(std::u16string(name), {});
 }
 
-bool Win32WindowPrinters::RunPrinterSetup() {
-  // Over the dialog that asked for it.
-  HWND owner = GetActiveWindow();
-  PRINTDLGW dialog = {};
-  dialog.lStructSize = sizeof(dialog);
-  dialog.hwndOwner = owner;
-  dialog.Flags = PD_PRINTSETUP;
-  // The dialog starts on the current printer.
-  const std::wstring current = Wide(name_);
-  const std::size_t namesSize = sizeof(DEVNAMES) + (current.size() + 2) * sizeof(wchar_t);
-  HGLOBAL names = GlobalAlloc(GHND, namesSize);
-  if (names) {
-    auto* devNames = static_cast<DEVNAMES*>(GlobalLock(names));
-    devNames->wDeviceOffset = sizeof(DEVNAMES) / sizeof(wchar_t);
-    devNames->wDriverOffset = devNames->wOutputOffset = static_cast<WORD>(devNames->wDeviceOffset + current.size());
-    current.copy(reinterpret_cast<wchar_t*>(devNames) + devNames->wDeviceOffset, current.size());
-    GlobalUnlock(names);
-    dialog.hDevNames = names;
-  }
-  const bool chosen = PrintDlgW(&dialog) != 0;
-  std::u16string name;
-  std::vector<unsigned char> mode;
-  if (chosen && dialog.hDevNames) {
-    const auto* devNames = static_cast<const DEVNAMES*>(GlobalLock(dialog.hDevNames));
-    name = FromWide(reinterpret_cast<const wchar_t*>(devNames) + devNames->wDeviceOffset);
-    GlobalUnlock(dialog.hDevNames);
-  }
-  if (chosen && dialog.hDevMode) {
-    const auto* devMode = static_cast<const unsigned char*>(GlobalLock(dialog.hDevMode));
-    const auto* header = reinterpret_cast<const DEVMODEW*>(devMode);
-    mode.assign(devMode, devMode + header->dmSize + header->dmDriverExtra);
-    GlobalUnlock(dialog.hDevMode);
-  }
-  if (dialog.hDevNames) GlobalFree(dialog.hDevNames);
-  if (dialog.hDevMode) GlobalFree(dialog.hDevMode);
-  if (!chosen || name.empty()) return false;  // cancelled: the current printer stays
-  return Use(name, std::move(mode));
+std::unique_ptr<PrinterDraft> Win32WindowPrinters::CreateDraft(std::u16string_view name) {
+  auto draft = std::make_unique<Win32PrinterDraft>();
+  draft->name = name;
+  if (draft->name == name_) draft->mode = mode_;  // the current one's options
+  return draft;
+}
+
+bool Win32WindowPrinters::AdoptDraft(PrinterDraft& draft) {
+  auto& chosen = static_cast<Win32PrinterDraft&>(draft);
+  const std::vector<std::u16string> names = PrinterNames();
+  if (std::find(names.begin(), names.end(), chosen.name) == names.end()) return false;
+  return Use(chosen.name, chosen.mode);
 }
 
 std::unique_ptr<PrintJob> Win32WindowPrinters::CreateJob() {
@@ -72,6 +54,15 @@ std::unique_ptr<PrintJob> Win32WindowPrinters::CreateJob() {
   HDC dc = CreatePrinterDc(name_, mode_);
   if (!dc) throw std::runtime_error(FormatMessage(msg::kPrintStartFailed, ToUtf8(name_)));
   return std::make_unique<GdiPrintJob>(dc, Wide(name_));
+}
+
+std::unique_ptr<PrintJob> Win32WindowPrinters::CreatePdfJob(const std::filesystem::path& path, int) {
+  const std::vector<std::u16string> names = PrinterNames();
+  if (std::find(names.begin(), names.end(), kPdfPrinterName) == names.end())
+    throw std::runtime_error(FormatMessage(msg::kNoPdfPrinter, ToUtf8(kPdfPrinterName)));
+  HDC dc = CreatePrinterDc(kPdfPrinterName);
+  if (!dc) throw std::runtime_error(FormatMessage(msg::kPrintStartFailed, ToUtf8(kPdfPrinterName)));
+  return std::make_unique<GdiPrintJob>(dc, Wide(kPdfPrinterName), path);
 }
 
 }  // namespace mirelo::win32

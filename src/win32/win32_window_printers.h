@@ -1,6 +1,6 @@
-// The system's printers as the main window uses them on Windows: one
-// current printer, chosen at the first showing, changed in the printer
-// set-up dialog, whose jobs the print buttons open through GDI.
+// The system's printers as the window uses them on Windows: what the
+// spooler has, one current printer whose jobs the print buttons open
+// through GDI, and drafts for the printer set-up dialog.
 #pragma once
 
 #include <string>
@@ -11,18 +11,28 @@
 
 namespace mirelo::win32 {
 
+// A printer and its options as PrintDlgW edits them: the name and the
+// DEVMODEW with what follows it (empty: the printer's own settings).
+class Win32PrinterDraft : public PrinterDraft {
+ public:
+  std::u16string name;
+  std::vector<unsigned char> mode;
+};
+
 class Win32WindowPrinters : public Printers {
  public:
-  // False where the system has no default printer, and where it has no
-  // printer at all (Windows always offers one that writes a file).
-  bool SelectDefaultPrinter() override;
+  std::vector<std::u16string> PrinterNames() override;
+  std::u16string DefaultPrinterName() override;
+  bool SelectPrinter(std::u16string_view name) override;
   std::u16string CurrentPrinterName() const override { return name_; }
   int LogPixelsX() const override { return logPixelsX_; }
   int LogPixelsY() const override { return logPixelsY_; }
-  // PrintDlgW in set-up mode, on the current printer; its button confirms
-  // the choice, it prints nothing.
-  bool RunPrinterSetup() override;
+  std::unique_ptr<PrinterDraft> CreateDraft(std::u16string_view name) override;
+  bool AdoptDraft(PrinterDraft& draft) override;
   std::unique_ptr<PrintJob> CreateJob() override;
+  // Through the system's PDF printer ("Microsoft Print to PDF") at its own
+  // resolution; a system without it is told in the error.
+  std::unique_ptr<PrintJob> CreatePdfJob(const std::filesystem::path& path, int dotsPerInch) override;
 
  private:
   // Takes the printer as current when a device context can be made on it.

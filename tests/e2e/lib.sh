@@ -153,6 +153,31 @@ isolate_program() {
   export CUPS_SERVER=${CUPS_SERVER:-$WORK/no-cups-server}
 }
 
+# A session bus of our own, behind which the accessibility bus starts when
+# first asked, so that the controls of the program's windows can be read as
+# a screen reader reads them (accessible_controls). Programs started
+# afterwards turn their accessibility bridge on.
+start_accessibility() {
+  need dbus-daemon
+  [ -x /usr/libexec/at-spi-bus-launcher ] || skip "the accessibility bus is not installed (at-spi2-core)"
+  /usr/bin/python3 -c 'import gi; gi.require_version("Gio", "2.0")' 2>/dev/null ||
+    skip "Python's GObject bindings are not installed (python3-gi)"
+  local out
+  out=$(dbus-daemon --session --fork --print-address=1 --print-pid=1 2>"$WORK/dbus.log") ||
+    skip "the session bus could not start: $(tail -n 3 "$WORK/dbus.log" | tr '\n' ' ')"
+  DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p <<<"$out")
+  DBUS_PID=$(sed -n 2p <<<"$out")
+  on_exit 'kill "$DBUS_PID" 2>/dev/null'
+  export DBUS_SESSION_BUS_ADDRESS QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+  log "session bus $DBUS_SESSION_BUS_ADDRESS"
+}
+
+# accessible_controls TITLE : the controls of the window TITLE, one
+# "role: name" a line, indented by depth; fails when there is no such window.
+accessible_controls() {
+  /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/accessible_tree.py" "$1"
+}
+
 # start_mirelo NAME ARGS... : starts the program in the background; its pid
 # is in MIRELO_PID, its output in $WORK/mirelo-NAME.log.
 start_mirelo() {

@@ -9,7 +9,7 @@ export WINEARCH=win64 WINEDEBUG=${WINEDEBUG:--all}
 # No Mono or Gecko installer dialogs: the program needs neither.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
-unset DISPLAY WAYLAND_DISPLAY
+unset WAYLAND_DISPLAY
 
 # Raised whenever what wine_prefix_ready puts into the prefix changes, so an
 # older prefix is made anew.

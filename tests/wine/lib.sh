@@ -13,6 +13,17 @@ source "$(dirname "${BASH_SOURCE[0]}")/../e2e/lib.sh"
   skip "no Wine prefix: run the Windows scenarios through scripts/test-windows"
 need wine
 
+# One Wine server shows every window of the prefix on the X display of the
+# program that made its desktop first. scripts/test-windows starts one X
+# server for the whole run (MIRELO_WINE_DISPLAY), before any Wine program,
+# and every scenario shows its windows there.
+if [ -n "${MIRELO_WINE_DISPLAY:-}" ]; then
+  start_xvfb() {
+    export DISPLAY=$MIRELO_WINE_DISPLAY
+    log "the run's X server on $DISPLAY"
+  }
+fi
+
 # wine_mirelo ARGS... : mirelo.exe under Wine, in the foreground.
 wine_mirelo() { wine "$WIN_MIRELO" "$@"; }
 

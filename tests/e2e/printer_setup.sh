@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# "プリンタの変更" in the print settings dialog opens the printer set-up
+# dialog on the system's printer. Read as a screen reader reads it, the
+# dialog is captioned "プリンタの変更" and confirms with "OK": no button of
+# it says that it prints. Cancelled or confirmed, it prints nothing, and the
+# printer stays the queue's.
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/dialogs.sh"
+
+readonly SETUP_CAPTION='プリンタの変更'
+readonly SETTINGS_CHANGE_PRINTER='96 24'
+
+start_xvfb
+isolate_program
+start_cups
+start_accessibility
+start_mirelo setup --ini "$WORK/control.ini" "$SAMPLES/worked-example.txt"
+pid=$MIRELO_PID
+wait_window "$pid" "$CAPTION"
+window=$WINDOW
+open_settings "$pid" "$window"
+wait_for "the settings dialog on the accessibility bus" accessible_controls "$SETTINGS_CAPTION" >/dev/null
+accessible_controls "$SETTINGS_CAPTION" >"$WORK/settings.txt"
+grep -qx "  label: $CUPS_QUEUE" "$WORK/settings.txt" ||
+  fail "the settings dialog does not name the queue $CUPS_QUEUE: $(cat "$WORK/settings.txt")"
+
+# open_setup : "プリンタの変更", then the set-up dialog's buttons into
+# $WORK/setup.txt; its window id is then in SETUP.
+open_setup() {
+  click "$DIALOG" "$SETTINGS_CHANGE_PRINTER"
+  wait_window "$pid" "$SETUP_CAPTION"
+  SETUP=$WINDOW
+  wait_for "the set-up dialog on the accessibility bus" accessible_controls "$SETUP_CAPTION" >/dev/null
+  accessible_controls "$SETUP_CAPTION" | sed -n 's/^ *push button: //p' >"$WORK/setup.txt"
+  log "the set-up dialog's buttons: $(tr '\n' '|' <"$WORK/setup.txt")"
+}
+
+open_setup
+grep -qx 'OK' "$WORK/setup.txt" || fail "the set-up dialog has no button \"OK\""
+if grep -Ei '印刷|print' "$WORK/setup.txt" >&2; then
+  fail "a button of the set-up dialog says that it prints"
+fi
+xdotool windowfocus --sync "$SETUP" key Escape
+wait_for "the set-up dialog to close after Escape" has_no_window "$pid" "$SETUP_CAPTION"
+
+# Confirmed with Return, which presses "OK".
+open_setup
+press_return "$SETUP"
+wait_for "the set-up dialog to close after Return" has_no_window "$pid" "$SETUP_CAPTION"
+has_window "$pid" "$SETTINGS_CAPTION" || fail "the settings dialog closed with the set-up dialog"
+accessible_controls "$SETTINGS_CAPTION" | grep -qx "  label: $CUPS_QUEUE" ||
+  fail "the settings dialog no longer names the queue $CUPS_QUEUE"
+close_settings "$pid"
+click "$window" "$BUTTON_CLOSE"
+wait_exit "$pid"
+[ "$STATUS" -eq 0 ] || fail "mirelo ended with status $STATUS after 閉じる"
+
+jobs=$(queue_jobs all)
+[ -z "$jobs" ] || fail "the set-up dialog printed: $jobs"
+log "PASSED: the set-up dialog chooses with \"OK\" and prints nothing"
