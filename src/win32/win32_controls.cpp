@@ -163,6 +163,18 @@ HWND MakeTableControl(HWND parent, const WindowLayout& layout, const Control& co
   return made;
 }
 
+void PlaceTableControl(HWND made, const WindowLayout& layout, const Control& control, int dpi) {
+  const ControlPlace& p = control.place;
+  if (control.kind == ControlKind::Label) {
+    SetWindowPos(made, nullptr, Scale(p.left, dpi), Scale(p.top, dpi), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetFittedLabel(made, layout, control, dpi, GetText(made));
+    return;
+  }
+  SetWindowPos(made, nullptr, Scale(p.left, dpi), Scale(p.top, dpi), Scale(p.width, dpi), Scale(p.height, dpi),
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  UseFont(made, FormControlFont(control.fontPixels, dpi));
+}
+
 void SetFittedLabel(HWND label, const WindowLayout& layout, const Control& control, int dpi,
                     std::u16string_view text) {
   const int room = Scale(LabelRoom(layout, control), dpi);

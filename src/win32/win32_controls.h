@@ -42,6 +42,11 @@ HFONT FormControlFont(int designPixels, int dpi, int points = 0, int stretch = 1
 // caption and font; ids tell the controls' notices apart.
 HWND MakeTableControl(HWND parent, const WindowLayout& layout, const Control& control, int dpi, int id);
 
+// Puts a control made by MakeTableControl at its place and in its font at
+// another dpi (the window moved to a monitor of another resolution); a
+// label keeps its text, fitted anew.
+void PlaceTableControl(HWND made, const WindowLayout& layout, const Control& control, int dpi);
+
 // Shows text in a label of the layout within its room: a text that would
 // run into its neighbour is drawn condensed, just enough to fit.
 void SetFittedLabel(HWND label, const WindowLayout& layout, const Control& control, int dpi,

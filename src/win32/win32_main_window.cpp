@@ -191,8 +191,26 @@ LRESULT Win32MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;
-    case WM_GETMINMAXINFO:
-      break;
+    case WM_DPICHANGED: {
+      // Moved to a monitor of another resolution: the frame, the tool bar
+      // and the controls of the form's places follow; the page stays at the
+      // resolution it was drawn in, and what stands on it with it.
+      dpi_ = LOWORD(wParam);
+      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+      for (std::size_t i = 0; i < Layout().controls.size(); ++i) {
+        const mirelo::Control& c = Layout().controls[i];
+        if (!controls_[i] || c.kind == ControlKind::Panel || c.kind == ControlKind::ScrollBox ||
+            c.kind == ControlKind::Image || c.name == "Label2" || c.name == "Memo1")
+          continue;
+        PlaceTableControl(controls_[i], Layout(), c, dpi_);
+      }
+      SetPrinterLabel(GetText(printerLabel_));
+      LayOut();
+      FitScrollContent();
+      return 0;
+    }
     default:
       break;
   }

@@ -147,6 +147,17 @@ LRESULT Win32SettingsDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_CLOSE:
       logic_.Button3Click();
       return 0;
+    case WM_DPICHANGED: {
+      // Moved to a monitor of another resolution: everything follows.
+      dpi_ = LOWORD(wParam);
+      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+      for (std::size_t i = 0; i < names_.size(); ++i)
+        PlaceTableControl(Named(names_[i]), Layout(), Layout().controls[i], dpi_);
+      SetPrinterLabel(GetText(printerLabel_));
+      return 0;
+    }
     default:
       break;
   }
