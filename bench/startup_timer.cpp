@@ -1,6 +1,7 @@
 #include "startup_timer.h"
 
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <X11/extensions/Xdamage.h>
 #include <poll.h>
 #include <signal.h>
@@ -11,6 +12,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <cstdint>
+#include <algorithm>
 
 extern char** environ;
 
@@ -123,6 +126,29 @@ std::optional<double> StartUpTimer::Time(const std::vector<std::string>& command
   Window window = 0;
   Damage damage = 0;
   double lastDrawn = -1;
+  // What the window showed so far, to tell a drawing that changes what is
+  // seen from one that only draws the same pixels again (a toolkit may
+  // copy its whole window to the screen twice as it appears).
+  std::vector<std::uint32_t> shown;
+  int shownWidth = 0, shownHeight = 0;
+  const auto changed = [&](const XRectangle& area) {
+    XImage* image = XGetImage(display, window, area.x, area.y, area.width, area.height,
+                              AllPlanes, ZPixmap);
+    if (!image) return false;  // gone meanwhile
+    bool differs = false;
+    for (int y = 0; y < area.height; ++y) {
+      for (int x = 0; x < area.width; ++x) {
+        const int sx = area.x + x, sy = area.y + y;
+        if (sx >= shownWidth || sy >= shownHeight) continue;
+        const auto pixel = static_cast<std::uint32_t>(XGetPixel(image, x, y));
+        std::uint32_t& was = shown[static_cast<std::size_t>(sy) * shownWidth + sx];
+        differs = differs || was != pixel;
+        was = pixel;
+      }
+    }
+    XDestroyImage(image);
+    return differs;
+  };
   const int fd = ConnectionNumber(display);
   for (;;) {
     while (XPending(display)) {
@@ -131,10 +157,16 @@ std::optional<double> StartUpTimer::Time(const std::vector<std::string>& command
       if (event.type == MapNotify && !window) {
         // The program's first window on the screen; its drawing is watched.
         window = event.xmap.window;
-        damage = XDamageCreate(display, window, XDamageReportNonEmpty);
+        XWindowAttributes attributes;
+        XGetWindowAttributes(display, window, &attributes);
+        shownWidth = attributes.width;
+        shownHeight = attributes.height;
+        // Nothing drawn yet: a colour no pixel has.
+        shown.assign(static_cast<std::size_t>(shownWidth) * shownHeight, 0xFFFFFFFFu);
+        damage = XDamageCreate(display, window, XDamageReportRawRectangles);
       } else if (event.type == x_->damageEvent + XDamageNotify) {
-        lastDrawn = ms();
-        XDamageSubtract(display, damage, None, None);
+        const double at = ms();
+        if (changed(reinterpret_cast<XDamageNotifyEvent&>(event).area)) lastDrawn = at;
       }
     }
     const double now = ms();

@@ -20,9 +20,9 @@ class StartUpTimer {
   ~StartUpTimer();
 
   // Runs command with the X server as its display and environment added,
-  // and returns the seconds from its start to the last drawing into its
-  // first window before the window has stayed unchanged for a while: the
-  // window on the screen with its content drawn. The program is then ended
+  // and returns the seconds from its start to the last drawing that changed
+  // what its first window shows, before the window has stayed unchanged for
+  // a while: the window on the screen with its content drawn. The program is then ended
   // (SIGTERM). Nothing when no window appeared within ten seconds.
   std::optional<double> Time(const std::vector<std::string>& command,
                              const std::vector<std::string>& environment);

@@ -1,5 +1,6 @@
 #include "qt/qt_bitmaps.h"
 
+#include <QImageReader>
 #include <QString>
 
 namespace mirelo {
@@ -11,7 +12,11 @@ QImage LoadPageBitmap(std::string_view resourceName) {
   if (resourceName == "imgQRCord") path = ":/bitmaps/imgQRCord.bmp";
   if (resourceName == "imgRei") path = ":/bitmaps/imgRei.bmp";
   if (!path) return {};
-  return QImage(QString::fromLatin1(path), "BMP");
+  // Read as BMP straight away: a reader left to guess would first load
+  // every image format plugin to ask it about the file.
+  QImageReader reader(QString::fromLatin1(path), "BMP");
+  reader.setAutoDetectImageFormat(false);
+  return reader.read();
 }
 
 }  // namespace mirelo

@@ -7,7 +7,8 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPalette>
-#include <QPixmap>
+#include <QPainter>
+#include <QPaintEvent>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QScrollBar>
@@ -24,6 +25,37 @@
 #include "qt/qt_form_widgets.h"
 
 namespace mirelo::qt {
+namespace {
+
+// Image1: shows the preview picture, one dot to one device pixel, straight
+// from the picture the page is drawn on (no copy of it to show).
+class PreviewPicture : public QWidget {
+ public:
+  using QWidget::QWidget;
+  void Show(QtPreviewImage* preview) {
+    preview_ = preview;
+    update();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    if (!preview_) return;  // no page: the empty page area
+    const QImage& image = preview_->Image();
+    QPainter painter(this);
+    // The picture is at the screen's own dots: drawn at the device pixel
+    // ratio, one dot is one device pixel.
+    const qreal ratio = devicePixelRatioF();
+    const QRect wanted = event->rect();
+    const QRect source(qRound(wanted.x() * ratio), qRound(wanted.y() * ratio),
+                       qRound(wanted.width() * ratio), qRound(wanted.height() * ratio));
+    painter.drawImage(wanted, image, source);
+  }
+
+ private:
+  QtPreviewImage* preview_ = nullptr;
+};
+
+}  // namespace
 
 QtMainWindow::QtMainWindow(MainWindow& logic, QString title)
     : logic_(logic), title_(std::move(title)) {
@@ -72,7 +104,7 @@ QtMainWindow::QtMainWindow(MainWindow& logic, QString title)
         saveOverview_->setChecked(true);
         break;
       case ControlKind::Image:
-        widget = image_ = new QLabel(parentOf(c));
+        widget = image_ = new PreviewPicture(parentOf(c));
         image_->move(c.place.left, c.place.top);
         break;
       case ControlKind::Memo: {
@@ -172,6 +204,7 @@ void QtMainWindow::MoveTo(WindowPosition position) {
 void QtMainWindow::RequestClose() { close(); }
 
 PreviewImage& QtMainWindow::CreatePreview(int width, int height, int dotsPerInch) {
+  static_cast<PreviewPicture*>(image_)->Show(nullptr);
   preview_ = std::make_unique<QtPreviewImage>(width, height, dotsPerInch);
   image_->resize(ToLogical(width), ToLogical(height));
   FitScrollContent();
@@ -186,10 +219,7 @@ void QtMainWindow::PlaceImage(int left, int top) {
 int QtMainWindow::ImageTop() const { return ToPixels(image_->y()); }
 
 void QtMainWindow::PreviewDrawn() {
-  // The picture is at the screen's own dots: one dot to one device pixel.
-  QPixmap pixmap = QPixmap::fromImage(preview_->Image());
-  pixmap.setDevicePixelRatio(devicePixelRatioF());
-  image_->setPixmap(pixmap);
+  static_cast<PreviewPicture*>(image_)->Show(preview_.get());
 }
 
 void QtMainWindow::PlaceLabel2(int top) {
@@ -293,6 +323,10 @@ void QtMainWindow::showEvent(QShowEvent* event) {
   if (shown_ || event->spontaneous()) return;
   shown_ = true;
   logic_.FormShow();
+  // The scroll box settles its scroll bars on a posted layout request; taken
+  // now, before the window is on the screen, its first painting is already
+  // the finished window instead of one more painting of the whole page.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
 }
 
 void QtMainWindow::closeEvent(QCloseEvent* event) {

@@ -83,7 +83,7 @@ class QtMainWindow : public QWidget, public MainWindowView {
   QLabel* printerLabel_ = nullptr;
   QScrollArea* scrollBox_ = nullptr;
   QWidget* scrollContent_ = nullptr;
-  QLabel* image_ = nullptr;
+  QWidget* image_ = nullptr;  // Image1: paints the preview picture as it is
   QLabel* label2_ = nullptr;
   QPlainTextEdit* memo_ = nullptr;
   std::unique_ptr<QtPreviewImage> preview_;

@@ -31,21 +31,50 @@ std::unique_ptr<QPrinter> FormPrinter(const QPrinterInfo& info) {
 
 }  // namespace
 
+void QtPrinters::StartLookUp() {
+  lookUp_ = std::async(std::launch::async, [] {
+    LookUp found;
+    // Names only: a QPrinterInfo of every printer would ask the print
+    // system for each one's whole description; only the default one's is
+    // needed.
+    found.names = QPrinterInfo::availablePrinterNames();
+    found.defaultName = QPrinterInfo::defaultPrinterName();
+    if (!found.defaultName.isEmpty()) found.defaultInfo = QPrinterInfo::printerInfo(found.defaultName);
+    return found;
+  });
+}
+
+QtPrinters::~QtPrinters() {
+  if (lookUp_.valid()) lookUp_.wait();
+}
+
 std::vector<std::u16string> QtPrinters::PrinterNames() {
-  // Names only: a QPrinterInfo of every printer would ask the print system
-  // for each one's whole description.
-  std::vector<std::u16string> names;
-  for (const QString& name : QPrinterInfo::availablePrinterNames())
-    names.push_back(name.toStdU16String());
-  return names;
+  // The look-up started early answers the first question; the others are
+  // asked anew.
+  QStringList names;
+  if (lookUp_.valid()) {
+    lookedUp_ = lookUp_.get();
+    names = lookedUp_->names;
+  } else {
+    lookedUp_.reset();
+    names = QPrinterInfo::availablePrinterNames();
+  }
+  std::vector<std::u16string> result;
+  for (const QString& name : names) result.push_back(name.toStdU16String());
+  return result;
 }
 
 std::u16string QtPrinters::DefaultPrinterName() {
+  if (lookedUp_) return lookedUp_->defaultName.toStdU16String();
   return QPrinterInfo::defaultPrinterName().toStdU16String();
 }
 
 bool QtPrinters::SelectPrinter(std::u16string_view name) {
-  const QPrinterInfo info = QPrinterInfo::printerInfo(ToQString(name));
+  const QString wanted = ToQString(name);
+  QPrinterInfo info;
+  if (lookedUp_ && lookedUp_->defaultName == wanted) info = lookedUp_->defaultInfo;
+  lookedUp_.reset();
+  if (info.isNull()) info = QPrinterInfo::printerInfo(wanted);
   if (info.isNull()) return false;
   printer_ = FormPrinter(info);
   return true;

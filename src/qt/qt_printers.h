@@ -3,8 +3,13 @@
 #pragma once
 
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <QString>
+#include <QStringList>
 
+#include <future>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/printers.h"
@@ -24,6 +29,13 @@ class QtPrinterDraft : public PrinterDraft {
 
 class QtPrinters : public Printers {
  public:
+  // Starts asking the print system for its printers and its default one on
+  // a thread of its own (loading the print support and asking CUPS take a
+  // good part of the window's start), so that the answer is ready when the
+  // show step first asks. Later questions are asked anew.
+  void StartLookUp();
+  ~QtPrinters() override;
+
   std::vector<std::u16string> PrinterNames() override;
   std::u16string DefaultPrinterName() override;
   bool SelectPrinter(std::u16string_view name) override;
@@ -37,6 +49,13 @@ class QtPrinters : public Printers {
                                          int dotsPerInch) override;
 
  private:
+  struct LookUp {
+    QStringList names;
+    QString defaultName;
+    QPrinterInfo defaultInfo;
+  };
+  std::future<LookUp> lookUp_;         // started, not yet taken
+  std::optional<LookUp> lookedUp_;     // taken, for the show step's questions
   std::unique_ptr<QPrinter> printer_;  // the current printer
 };
 

@@ -63,11 +63,7 @@ QtSettingsDialog::QtSettingsDialog(SettingsDialog& logic, QWidget* mainWindow, Q
   // separator; the logic reads the finished entry.
   const QRegularExpression entry(
       QStringLiteral("[ \\x{3000}]*[+\\-\\x{FF0B}\\x{FF0D}\\x{2212}]?[0-9\\x{FF10}-\\x{FF19},]{0,7}[ \\x{3000}]*"));
-  const std::map<std::string_view, void (SettingsDialog::*)()> clicks = {
-      {"Button1", &SettingsDialog::Button1Click},
-      {"Button2", &SettingsDialog::Button2Click},
-      {"Button3", &SettingsDialog::Button3Click},
-      {"Button4", &SettingsDialog::Button4Click}};
+  std::map<std::string_view, QPushButton*> buttons;
   for (const Control& c : layout.controls) {
     switch (c.kind) {
       case ControlKind::Button: {
@@ -77,8 +73,7 @@ QtSettingsDialog::QtSettingsDialog(SettingsDialog& logic, QWidget* mainWindow, Q
         button->setGeometry(PlaceOf(c));
         // Enter in a field finishes the entry; it presses no button.
         button->setAutoDefault(false);
-        const auto click = clicks.at(c.name);
-        connect(button, &QPushButton::clicked, this, [this, click] { (logic_.*click)(); });
+        buttons[c.name] = button;
         break;
       }
       case ControlKind::Label: {
@@ -104,6 +99,10 @@ QtSettingsDialog::QtSettingsDialog(SettingsDialog& logic, QWidget* mainWindow, Q
         break;  // the spinners come below, by the logic's names; the rest are not here
     }
   }
+  connect(buttons.at("Button1"), &QPushButton::clicked, this, [this] { logic_.Button1Click(); });
+  connect(buttons.at("Button2"), &QPushButton::clicked, this, [this] { logic_.Button2Click(); });
+  connect(buttons.at("Button3"), &QPushButton::clicked, this, [this] { logic_.Button3Click(); });
+  connect(buttons.at("Button4"), &QPushButton::clicked, this, [this] { logic_.Button4Click(); });
   for (int i = 0; i < kSpinnerCount; ++i) {
     const auto spinner = static_cast<Spinner>(i);
     const Control& field = ControlNamed(layout, EditName(spinner));

@@ -16,7 +16,9 @@ namespace mirelo::qt {
 
 class QtWindowPlatform : public WindowPlatform {
  public:
-  explicit QtWindowPlatform(std::filesystem::path appDir) : appDir_(std::move(appDir)) {}
+  explicit QtWindowPlatform(std::filesystem::path appDir) : appDir_(std::move(appDir)) {
+    printers_.StartLookUp();
+  }
 
   // WindowServices
   const LocaleInfo& Locale() override { return locale_; }
