@@ -8,6 +8,7 @@
 #include <QScrollArea>
 #include <QToolButton>
 
+#include "base/messages.h"
 #include "data/ini_file.h"
 #include "qt/qt_main_window.h"
 #include "test_support.h"
@@ -25,7 +26,7 @@ TEST(QtMainWindow, ControlsStandWhereTheFormPutsThemAndClicksReachTheLogic) {
   MainState state;
   IniFile profile(dir / "control.ini", Files());
   MainWindow logic(state, services, profile, (dir / "control.ini").string());
-  qt::QtMainWindow window(logic, QStringLiteral("ミレロ"));
+  qt::QtMainWindow window(logic, QString::fromUtf8(msg::kAppTitle));
   logic.SetView(window);
   ASSERT_TRUE(logic.FormCreate(dir.path(), (dir / "survey.txt").string()));
   window.show();  // runs the show step

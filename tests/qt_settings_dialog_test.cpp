@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "base/messages.h"
 #include "compose/box_settings.h"
 #include "qt/qt_printers.h"
 #include "qt/qt_settings_dialog.h"
@@ -43,7 +44,7 @@ TEST(QtSettingsDialog, ControlsStandWhereTheFormPutsThemAndEntriesReachTheLogic)
   ASSERT_TRUE(printer.SelectDefault());
   FakeView mainView;
   SettingsDialog logic(state, printer, mainView);
-  qt::QtSettingsDialog dialog(logic, nullptr, QStringLiteral("ミレロ"));
+  qt::QtSettingsDialog dialog(logic, nullptr, QString::fromUtf8(msg::kAppTitle));
   logic.SetView(dialog);
 
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("印刷設定"));
@@ -171,7 +172,7 @@ TEST(QtSettingsDialog, ThePrinterSetUpChoosesAndDoesNotPrint) {
   PrinterChoice printer(printers);
   FakeView mainView;
   SettingsDialog logic(state, printer, mainView);
-  qt::QtSettingsDialog dialog(logic, nullptr, QStringLiteral("ミレロ"));
+  qt::QtSettingsDialog dialog(logic, nullptr, QString::fromUtf8(msg::kAppTitle));
   qt::QtPrinterDraft draft(std::make_unique<QPrinter>());
   QString title, confirm;
   QTimer closer;

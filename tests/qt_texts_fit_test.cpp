@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QStyle>
 
+#include "base/messages.h"
 #include "data/ini_file.h"
 #include "qt/qt_form_widgets.h"
 #include "qt/qt_main_window.h"
@@ -29,9 +30,9 @@ struct Windows {
   MainState state;
   IniFile profile{dir / "control.ini", Files()};
   MainWindow logic{state, services, profile, (dir / "control.ini").string()};
-  qt::QtMainWindow window{logic, QStringLiteral("ミレロ")};
+  qt::QtMainWindow window{logic, QString::fromUtf8(msg::kAppTitle)};
   SettingsDialog settings{state, logic.Printer(), window};
-  qt::QtSettingsDialog dialog{settings, &window, QStringLiteral("ミレロ")};
+  qt::QtSettingsDialog dialog{settings, &window, QString::fromUtf8(msg::kAppTitle)};
 
   Windows() {
     WriteBytes(dir / "survey.txt", Survey(1));

@@ -133,9 +133,10 @@ int RunHeadless(const CommandLine& line, HeadlessPlatform& platform, std::ostrea
   try {
     switch (line.mode) {
       case RunMode::PrintPdf: {
-        auto job = platform.CreatePdfJob(PathFromUtf8(line.outputPath), line.printerDpi, line.printerMarginX,
-                                         line.printerMarginY);
-        PrintAllPages(state, *job, *preview);
+        OpenedPrinter pdf = platform.CreatePdfJob(PathFromUtf8(line.outputPath), line.printerDpi,
+                                                  line.printerMarginX, line.printerMarginY);
+        state.PrinterPpm = PrinterPixelsPerMm(pdf.logPixelsX, pdf.logPixelsY);
+        PrintAllPages(state, *pdf.job, *preview);
         return kExitOk;
       }
       case RunMode::Print:

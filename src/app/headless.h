@@ -38,9 +38,10 @@ class HeadlessPlatform {
   virtual std::unique_ptr<PreviewImage> CreatePreviewImage(int widthDots, int heightDots,
                                                            int dpi) = 0;
   // A PDF file of A4 pages standing in for a printer of dpi dots per inch
-  // whose printable area starts marginX, marginY dots into the paper.
-  virtual std::unique_ptr<PrintJob> CreatePdfJob(const std::filesystem::path& path, int dpi,
-                                                 int marginX, int marginY) = 0;
+  // whose printable area starts marginX, marginY dots into the paper, with
+  // the resolution it has: a system's PDF printer may keep its own.
+  virtual OpenedPrinter CreatePdfJob(const std::filesystem::path& path, int dpi, int marginX,
+                                     int marginY) = 0;
   // Where the outputs written from bytes (the draw log) go.
   virtual FileStore& Files() = 0;
   // The system's printers, and the name of the default one where there is

@@ -30,9 +30,12 @@ std::unique_ptr<PreviewImage> QtHeadlessPlatform::CreatePreviewImage(int widthDo
   return std::make_unique<QtPreviewImage>(widthDots, heightDots, dpi);
 }
 
-std::unique_ptr<PrintJob> QtHeadlessPlatform::CreatePdfJob(const std::filesystem::path& path,
-                                                           int dpi, int marginX, int marginY) {
-  return QtPrinterJob::ForPdf(path, dpi, marginX, marginY);
+OpenedPrinter QtHeadlessPlatform::CreatePdfJob(const std::filesystem::path& path, int dpi,
+                                               int marginX, int marginY) {
+  OpenedPrinter pdf;
+  pdf.job = QtPrinterJob::ForPdf(path, dpi, marginX, marginY);
+  pdf.logPixelsX = pdf.logPixelsY = dpi;
+  return pdf;
 }
 
 namespace {

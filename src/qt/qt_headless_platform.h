@@ -19,7 +19,7 @@ class QtHeadlessPlatform : public HeadlessPlatform {
   std::unique_ptr<TextMeasurer> CreatePreviewMeasurer(int dpi) override;
   std::unique_ptr<PreviewImage> CreatePreviewImage(int widthDots, int heightDots,
                                                    int dpi) override;
-  std::unique_ptr<PrintJob> CreatePdfJob(const std::filesystem::path& path, int dpi, int marginX,
+  OpenedPrinter CreatePdfJob(const std::filesystem::path& path, int dpi, int marginX,
                                          int marginY) override;
   FileStore& Files() override { return files_; }
   std::vector<std::u16string> PrinterNames() override;

@@ -36,7 +36,7 @@ DibPreviewImage::DibPreviewImage(int widthDots, int heightDots, int dotsPerInch)
   }
   original_ = SelectObject(dc_, bitmap_);
   Clear();
-  canvas_ = std::make_unique<GdiCanvas>(dc_);
+  canvas_ = std::make_unique<GdiCanvas>(dc_, dotsPerInch, dotsPerInch);
 }
 
 DibPreviewImage::~DibPreviewImage() {
@@ -59,7 +59,7 @@ void DibPreviewImage::SavePng(const std::filesystem::path& path) {
   bool written = false;
   if (temp) {
     try {
-      WritePng24(*temp, bits_, width_, height_, Stride(width_), GetDeviceCaps(dc_, LOGPIXELSX));
+      WritePng24(*temp, bits_, width_, height_, Stride(width_), canvas_->LogPixelsX());
       written = true;
     } catch (const std::runtime_error&) {
       DeleteFileW(temp->c_str());

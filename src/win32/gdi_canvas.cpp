@@ -19,7 +19,11 @@ RECT ToRect(const DeviceRectangle& r) { return RECT{r.Left, r.Top, r.Right, r.Bo
 
 }  // namespace
 
-GdiCanvas::GdiCanvas(HDC dc) : dc_(dc), saved_(SaveDC(dc)), fonts_(GetDeviceCaps(dc, LOGPIXELSY)) {
+GdiCanvas::GdiCanvas(HDC dc)
+    : GdiCanvas(dc, GetDeviceCaps(dc, LOGPIXELSX), GetDeviceCaps(dc, LOGPIXELSY)) {}
+
+GdiCanvas::GdiCanvas(HDC dc, int dotsPerInchX, int dotsPerInchY)
+    : dc_(dc), dpiX_(dotsPerInchX), dpiY_(dotsPerInchY), saved_(SaveDC(dc)), fonts_(dotsPerInchY) {
   SetMapMode(dc_, MM_TEXT);
   SetTextAlign(dc_, TA_LEFT | TA_TOP | TA_NOUPDATECP);
   SetTextColor(dc_, RGB(0, 0, 0));

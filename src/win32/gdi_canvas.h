@@ -14,7 +14,11 @@ namespace mirelo::win32 {
 
 class GdiCanvas : public Canvas {
  public:
+  // At the device's own dots per inch (a printer's).
   explicit GdiCanvas(HDC dc);
+  // At the given dots per inch: a memory device context reports the
+  // system's, whatever the bitmap selected into it stands for.
+  GdiCanvas(HDC dc, int dotsPerInchX, int dotsPerInchY);
   ~GdiCanvas() override;
   GdiCanvas(const GdiCanvas&) = delete;
   GdiCanvas& operator=(const GdiCanvas&) = delete;
@@ -35,8 +39,8 @@ class GdiCanvas : public Canvas {
   void Rectangle(const DeviceRectangle& r) override;
   void FillRect(const DeviceRectangle& r) override;
   void StretchBitmap(std::string_view resourceName, const DeviceRectangle& r) override;
-  int LogPixelsX() const override { return GetDeviceCaps(dc_, LOGPIXELSX); }
-  int LogPixelsY() const override { return GetDeviceCaps(dc_, LOGPIXELSY); }
+  int LogPixelsX() const override { return dpiX_; }
+  int LogPixelsY() const override { return dpiY_; }
   int PhysicalOffsetX() const override { return GetDeviceCaps(dc_, PHYSICALOFFSETX); }
   int PhysicalOffsetY() const override { return GetDeviceCaps(dc_, PHYSICALOFFSETY); }
 
@@ -45,6 +49,7 @@ class GdiCanvas : public Canvas {
   void SelectBrush(HBRUSH brush);
 
   HDC dc_;
+  int dpiX_, dpiY_;
   int saved_;  // SaveDC's state, given back at the end
   GdiFonts fonts_;
   HPEN pen_ = nullptr;

@@ -2,6 +2,7 @@
 
 
 #include <stdexcept>
+#include <vector>
 #include <system_error>
 
 #include "base/format_message.h"
@@ -58,8 +59,8 @@ void GdiPrintJob::End() {
   open_ = false;
   if (EndDoc(dc_) <= 0) throw std::runtime_error(FormatMessage(msg::kPrintStartFailed, Utf8FromWide(printer_)));
   if (outputFile_) {
-    WaitForOutputFile();
-    if (!Win32FileStore().CommitTempFile(*outputTemp_, *outputFile_))
+    // A job that failed, or a file the printer never wrote, is no PDF.
+    if (!WaitForOutputFile() || !Win32FileStore().CommitTempFile(*outputTemp_, *outputFile_))
       throw std::runtime_error(FormatMessage(msg::kCannotWrite, PathToUtf8(*outputFile_)));
     outputTemp_.reset();
   }
@@ -72,17 +73,30 @@ void GdiPrintJob::Abort() {
 }
 
 // The spooler writes the file after EndDoc: the job is done when the queue
-// no longer holds it.
-void GdiPrintJob::WaitForOutputFile() {
+// no longer holds it. True when it left without an error and the file has
+// content.
+bool GdiPrintJob::WaitForOutputFile() {
   HANDLE printer = nullptr;
-  if (!OpenPrinterW(printer_.data(), &printer, nullptr)) return;
-  for (int waited = 0; waited < 120 * 10; ++waited) {
-    DWORD needed = 0;
-    GetJobW(printer, static_cast<DWORD>(jobId_), 1, nullptr, 0, &needed);
-    if (needed == 0) break;  // the job has left the queue
-    Sleep(100);
+  if (OpenPrinterW(printer_.data(), &printer, nullptr)) {
+    bool left = false;
+    for (int waited = 0; waited < 120 * 10 && !left; ++waited) {
+      DWORD needed = 0;
+      GetJobW(printer, static_cast<DWORD>(jobId_), 1, nullptr, 0, &needed);
+      left = needed == 0;
+      if (left) break;
+      std::vector<BYTE> info(needed);
+      if (GetJobW(printer, static_cast<DWORD>(jobId_), 1, info.data(), needed, &needed)) {
+        const DWORD status = reinterpret_cast<const JOB_INFO_1W*>(info.data())->Status;
+        if (status & (JOB_STATUS_ERROR | JOB_STATUS_DELETING | JOB_STATUS_DELETED)) break;
+      }
+      Sleep(100);
+    }
+    ClosePrinter(printer);
+    if (!left) return false;
   }
-  ClosePrinter(printer);
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  return GetFileAttributesExW(outputTemp_->c_str(), GetFileExInfoStandard, &data) &&
+         (data.nFileSizeLow != 0 || data.nFileSizeHigh != 0);
 }
 
 }  // namespace mirelo::win32

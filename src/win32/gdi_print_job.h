@@ -31,7 +31,7 @@ class GdiPrintJob : public PrintJob {
 
  private:
   [[noreturn]] void Fail();
-  void WaitForOutputFile();
+  bool WaitForOutputFile();
 
   HDC dc_;
   std::wstring printer_;

@@ -91,12 +91,13 @@ SIZE TextSize(HWND control, HFONT font, std::u16string_view text) {
 
 }  // namespace
 
-HFONT FormControlFont(int designPixels, int dpi, int points, int stretch) {
-  // The fonts of the two windows live as long as the process; there are a
-  // handful of them.
-  static std::map<std::tuple<int, int, int, int>, HFONT> fonts;
+ControlFonts::~ControlFonts() {
+  for (const auto& [key, font] : fonts_) DeleteObject(font);
+}
+
+HFONT ControlFonts::Get(int designPixels, int dpi, int points, int stretch) {
   const auto key = std::make_tuple(designPixels, dpi, points, stretch);
-  if (auto it = fonts.find(key); it != fonts.end()) return it->second;
+  if (auto it = fonts_.find(key); it != fonts_.end()) return it->second;
   LOGFONTW lf = {};
   lf.lfHeight = points > 0 ? -MulDiv(points, dpi, 72) : -Scale(designPixels, dpi);
   lf.lfWeight = FW_NORMAL;
@@ -106,7 +107,7 @@ HFONT FormControlFont(int designPixels, int dpi, int points, int stretch) {
   face.copy(lf.lfFaceName, std::min<std::size_t>(face.size(), LF_FACESIZE - 1));
   if (stretch != 100) {
     // The face's own average width, taken down to the share.
-    HFONT plain = FormControlFont(designPixels, dpi, points);
+    HFONT plain = Get(designPixels, dpi, points);
     HDC dc = GetDC(nullptr);
     HGDIOBJ old = SelectObject(dc, plain);
     TEXTMETRICW metrics = {};
@@ -116,11 +117,12 @@ HFONT FormControlFont(int designPixels, int dpi, int points, int stretch) {
     lf.lfWidth = std::max(1L, metrics.tmAveCharWidth * stretch / 100);
   }
   HFONT font = CreateFontIndirectW(&lf);
-  fonts.emplace(key, font);
+  fonts_.emplace(key, font);
   return font;
 }
 
-HWND MakeTableControl(HWND parent, const WindowLayout& layout, const Control& control, int dpi, int id) {
+HWND MakeTableControl(ControlFonts& fonts, HWND parent, const WindowLayout& layout, const Control& control,
+                      int dpi, int id) {
   const ControlPlace& p = control.place;
   HWND made = nullptr;
   switch (control.kind) {
@@ -158,32 +160,34 @@ HWND MakeTableControl(HWND parent, const WindowLayout& layout, const Control& co
     case ControlKind::Image:
       return nullptr;  // the window makes these of its own classes
   }
-  UseFont(made, FormControlFont(control.fontPixels, dpi));
-  if (control.kind == ControlKind::Label) SetFittedLabel(made, layout, control, dpi, FromUtf8(control.caption));
+  UseFont(made, fonts.Get(control.fontPixels, dpi));
+  if (control.kind == ControlKind::Label)
+    SetFittedLabel(fonts, made, layout, control, dpi, FromUtf8(control.caption));
   return made;
 }
 
-void PlaceTableControl(HWND made, const WindowLayout& layout, const Control& control, int dpi) {
+void PlaceTableControl(ControlFonts& fonts, HWND made, const WindowLayout& layout, const Control& control,
+                       int dpi) {
   const ControlPlace& p = control.place;
   if (control.kind == ControlKind::Label) {
     SetWindowPos(made, nullptr, Scale(p.left, dpi), Scale(p.top, dpi), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    SetFittedLabel(made, layout, control, dpi, GetText(made));
+    SetFittedLabel(fonts, made, layout, control, dpi, GetText(made));
     return;
   }
   SetWindowPos(made, nullptr, Scale(p.left, dpi), Scale(p.top, dpi), Scale(p.width, dpi), Scale(p.height, dpi),
                SWP_NOZORDER | SWP_NOACTIVATE);
-  UseFont(made, FormControlFont(control.fontPixels, dpi));
+  UseFont(made, fonts.Get(control.fontPixels, dpi));
 }
 
-void SetFittedLabel(HWND label, const WindowLayout& layout, const Control& control, int dpi,
-                    std::u16string_view text) {
+void SetFittedLabel(ControlFonts& fonts, HWND label, const WindowLayout& layout, const Control& control,
+                    int dpi, std::u16string_view text) {
   const int room = Scale(LabelRoom(layout, control), dpi);
-  HFONT font = FormControlFont(control.fontPixels, dpi);
+  HFONT font = fonts.Get(control.fontPixels, dpi);
   SIZE size = TextSize(label, font, text);
   // Condensed by whole percents until it fits.
   for (int stretch = size.cx > room && room > 0 ? room * 100 / size.cx : 100; size.cx > room && stretch > 10;
        --stretch) {
-    font = FormControlFont(control.fontPixels, dpi, 0, stretch);
+    font = fonts.Get(control.fontPixels, dpi, 0, stretch);
     size = TextSize(label, font, text);
   }
   UseFont(label, font);
@@ -191,17 +195,27 @@ void SetFittedLabel(HWND label, const WindowLayout& layout, const Control& contr
   SetWindowPos(label, nullptr, 0, 0, size.cx + 1, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void SetElidedLabel(HWND label, const WindowLayout& layout, const Control& control, int dpi,
-                    std::u16string_view name) {
+void SetElidedLabel(ControlFonts& fonts, HWND label, const WindowLayout& layout, const Control& control,
+                    int dpi, std::u16string_view name) {
   const int room = Scale(LabelRoom(layout, control), dpi);
-  HFONT font = FormControlFont(control.fontPixels, dpi);
-  const SIZE size = TextSize(label, font, name);
+  HFONT font = fonts.Get(control.fontPixels, dpi);
+  SIZE size = TextSize(label, font, name);
   const bool cut = size.cx > room;
-  // The label draws the "…" itself where its text is wider than it is.
-  SetWindowLongPtrW(label, GWL_STYLE,
-                    (GetWindowLongPtrW(label, GWL_STYLE) & ~SS_ENDELLIPSIS) | (cut ? SS_ENDELLIPSIS : 0));
-  SetText(label, name);
-  SetWindowPos(label, nullptr, 0, 0, cut ? room : size.cx + 1, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // The longest beginning of the name that fits with "…" after it (the
+  // system's own ellipsis is three full stops).
+  std::u16string shown(name);
+  if (cut) {
+    std::size_t keep = name.size();
+    do {
+      --keep;
+      // Never between the halves of a surrogate pair.
+      if (keep > 0 && name[keep - 1] >= 0xD800 && name[keep - 1] <= 0xDBFF) --keep;
+      shown = std::u16string(name.substr(0, keep)) + u"\u2026";
+      size = TextSize(label, font, shown);
+    } while (keep > 0 && size.cx > room);
+  }
+  SetText(label, shown);
+  SetWindowPos(label, nullptr, 0, 0, size.cx + 1, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   // The whole name in a tooltip over the shortened one.
   HWND tip = reinterpret_cast<HWND>(GetPropW(label, L"MireloTip"));
   if (!tip) {

@@ -3,8 +3,10 @@
 // window's, the form's fonts, and texts in UTF-8.
 #pragma once
 
+#include <map>
 #include <string>
 #include <string_view>
+#include <tuple>
 
 #include "ui/control_tables.h"
 #include "win32/windows_api.h"
@@ -33,29 +35,43 @@ std::u16string GetText(HWND window);
 // A label sized to its text in its font.
 void FitLabelToText(HWND label);
 
-// The font a control gets: the windows' face (Tahoma) at a height in 96-dpi
-// pixels, as the form has it, or at a point size, condensed to a share of
-// its width in percent; made once each and kept for the process.
-HFONT FormControlFont(int designPixels, int dpi, int points = 0, int stretch = 100);
+// The fonts a window's controls get: the windows' face (Tahoma) at a height
+// in 96-dpi pixels, as the form has it, or at a point size, condensed to a
+// share of its width in percent. Each is made once and lives as long as the
+// window that owns this, which destroys its controls first.
+class ControlFonts {
+ public:
+  ControlFonts() = default;
+  ~ControlFonts();
+  ControlFonts(const ControlFonts&) = delete;
+  ControlFonts& operator=(const ControlFonts&) = delete;
+
+  HFONT Get(int designPixels, int dpi, int points = 0, int stretch = 100);
+
+ private:
+  std::map<std::tuple<int, int, int, int>, HFONT> fonts_;
+};
 
 // A control of a window layout at its place, scaled to dpi, with its
 // caption and font; ids tell the controls' notices apart.
-HWND MakeTableControl(HWND parent, const WindowLayout& layout, const Control& control, int dpi, int id);
+HWND MakeTableControl(ControlFonts& fonts, HWND parent, const WindowLayout& layout, const Control& control,
+                      int dpi, int id);
 
 // Puts a control made by MakeTableControl at its place and in its font at
 // another dpi (the window moved to a monitor of another resolution); a
 // label keeps its text, fitted anew.
-void PlaceTableControl(HWND made, const WindowLayout& layout, const Control& control, int dpi);
+void PlaceTableControl(ControlFonts& fonts, HWND made, const WindowLayout& layout, const Control& control,
+                       int dpi);
 
 // Shows text in a label of the layout within its room: a text that would
 // run into its neighbour is drawn condensed, just enough to fit.
-void SetFittedLabel(HWND label, const WindowLayout& layout, const Control& control, int dpi,
-                    std::u16string_view text);
+void SetFittedLabel(ControlFonts& fonts, HWND label, const WindowLayout& layout, const Control& control,
+                    int dpi, std::u16string_view text);
 
 // Shows a name in a label of the layout within its room: a longer one is
 // shortened with "…" and shown whole in a tooltip.
-void SetElidedLabel(HWND label, const WindowLayout& layout, const Control& control, int dpi,
-                    std::u16string_view name);
+void SetElidedLabel(ControlFonts& fonts, HWND label, const WindowLayout& layout, const Control& control,
+                    int dpi, std::u16string_view name);
 
 // Applies a font to a control.
 inline void UseFont(HWND control, HFONT font) {

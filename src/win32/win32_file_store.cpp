@@ -79,6 +79,15 @@ bool Win32FileStore::CommitTempFile(const std::filesystem::path& tempName,
   if (exists) {
     moved = ReplaceFileW(path.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
                            nullptr, nullptr) != 0;
+    // Past these two the old file may already be gone (no backup name is
+    // given) and the new content lives only in the temporary file: it is
+    // moved into place, or kept, never removed.
+    if (!moved && (GetLastError() == ERROR_UNABLE_TO_MOVE_REPLACEMENT ||
+                   GetLastError() == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2)) {
+      moved = MoveFileExW(temp.c_str(), path.c_str(),
+                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+      if (!moved) return false;
+    }
   } else {
     moved = MoveFileExW(temp.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH) != 0;
   }

@@ -28,14 +28,20 @@ std::unique_ptr<PreviewImage> Win32HeadlessPlatform::CreatePreviewImage(int widt
   return std::make_unique<DibPreviewImage>(widthDots, heightDots, dpi);
 }
 
-std::unique_ptr<PrintJob> Win32HeadlessPlatform::CreatePdfJob(const std::filesystem::path& path,
-                                                              int, int, int) {
+// The system's PDF printer keeps its own resolution and printable area: the
+// pages are mapped to those, whatever --printer-dpi and --printer-margin ask.
+OpenedPrinter Win32HeadlessPlatform::CreatePdfJob(const std::filesystem::path& path, int, int,
+                                                  int) {
   const std::vector<std::u16string> names = PrinterNames();
   if (std::find(names.begin(), names.end(), kPdfPrinterName) == names.end())
     throw std::runtime_error(FormatMessage(msg::kNoPdfPrinter, ToUtf8(kPdfPrinterName)));
   HDC dc = CreatePrinterDc(kPdfPrinterName);
   if (!dc) throw std::runtime_error(FormatMessage(msg::kPrintStartFailed, ToUtf8(kPdfPrinterName)));
-  return std::make_unique<GdiPrintJob>(dc, Wide(kPdfPrinterName), path);
+  OpenedPrinter pdf;
+  pdf.logPixelsX = GetDeviceCaps(dc, LOGPIXELSX);
+  pdf.logPixelsY = GetDeviceCaps(dc, LOGPIXELSY);
+  pdf.job = std::make_unique<GdiPrintJob>(dc, Wide(kPdfPrinterName), path);
+  return pdf;
 }
 
 std::vector<std::u16string> Win32HeadlessPlatform::PrinterNames() { return win32::PrinterNames(); }

@@ -26,7 +26,7 @@ class Win32HeadlessPlatform : public HeadlessPlatform {
   // Through the system's PDF printer, at its own resolution and margins:
   // dpi and the margins are the Debian build's stand-in printer's, which a
   // real printer does not take.
-  std::unique_ptr<PrintJob> CreatePdfJob(const std::filesystem::path& path, int dpi, int marginX,
+  OpenedPrinter CreatePdfJob(const std::filesystem::path& path, int dpi, int marginX,
                                          int marginY) override;
   FileStore& Files() override { return files_; }
   std::vector<std::u16string> PrinterNames() override;

@@ -75,17 +75,17 @@ Win32MainWindow::Win32MainWindow(MainWindow& logic) : logic_(logic) {
     HWND made = nullptr;
     switch (c.kind) {
       case ControlKind::Panel:
-        made = CreateWindowExW(0, kPanelClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, S(c.place.left),
+        made = CreateWindowExW(WS_EX_CONTROLPARENT, kPanelClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, S(c.place.left),
                                S(c.place.top), S(c.place.width), S(c.place.height), parent, nullptr,
                                GetModuleHandleW(nullptr), nullptr);
         break;
       case ControlKind::ScrollBox:
-        made = CreateWindowExW(0, kScrollBoxClass, L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_CLIPCHILDREN,
+        made = CreateWindowExW(WS_EX_CONTROLPARENT, kScrollBoxClass, L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_CLIPCHILDREN,
                                S(c.place.left), S(c.place.top), S(c.place.width), S(c.place.height), parent,
                                nullptr, GetModuleHandleW(nullptr), nullptr);
         scrollBox_ = made;
         // What the box scrolls: one window of all its controls, moved.
-        content_ = CreateWindowExW(0, kContentClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
+        content_ = CreateWindowExW(WS_EX_CONTROLPARENT, kContentClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
                                    S(c.place.width), S(c.place.height), scrollBox_, nullptr,
                                    GetModuleHandleW(nullptr), nullptr);
         Own(content_, this);
@@ -96,7 +96,7 @@ Win32MainWindow::Win32MainWindow(MainWindow& logic) : logic_(logic) {
         image_ = made;
         break;
       default:
-        made = MakeTableControl(parent, Layout(), c, dpi_, id);
+        made = MakeTableControl(fonts_, parent, Layout(), c, dpi_, id);
         break;
     }
     if (made && (c.kind == ControlKind::Panel || c.kind == ControlKind::ScrollBox || c.kind == ControlKind::Image))
@@ -113,7 +113,7 @@ Win32MainWindow::Win32MainWindow(MainWindow& logic) : logic_(logic) {
   label2_ = Control("Label2");
   memo_ = Control("Memo1");
   SendMessageW(saveOverview_, BM_SETCHECK, BST_CHECKED, 0);
-  memoFont_ = FormControlFont(ControlNamed(Layout(), "Memo1").fontPixels, dpi_);
+  memoFont_ = fonts_.Get(ControlNamed(Layout(), "Memo1").fontPixels, dpi_);
   // The page lies under the overview field and its button.
   SetWindowPos(image_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   FitScrollContent();
@@ -137,6 +137,9 @@ bool Win32MainWindow::PreTranslate(const MSG& message) {
   if (!IsWindowEnabled(window_)) return false;
   if (message.hwnd != window_ && !IsChild(window_, message.hwnd)) return false;
   if (message.message == WM_KEYDOWN) {
+    // Ctrl+End and the like are the focused control's, as on Debian.
+    const bool modified = (GetKeyState(VK_CONTROL) | GetKeyState(VK_SHIFT) | GetKeyState(VK_MENU)) & 0x8000;
+    if (modified) return false;
     std::optional<PageKey> key;
     switch (message.wParam) {
       case VK_PRIOR: key = PageKey::PageUp; break;
@@ -204,9 +207,9 @@ LRESULT Win32MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (!controls_[i] || c.kind == ControlKind::Panel || c.kind == ControlKind::ScrollBox ||
             c.kind == ControlKind::Image || c.name == "Label2" || c.name == "Memo1")
           continue;
-        PlaceTableControl(controls_[i], Layout(), c, dpi_);
+        PlaceTableControl(fonts_, controls_[i], Layout(), c, dpi_);
       }
-      SetPrinterLabel(GetText(printerLabel_));
+      SetPrinterLabel(std::u16string(printerName_));
       LayOut();
       FitScrollContent();
       return 0;
@@ -295,7 +298,9 @@ LRESULT CALLBACK Win32MainWindow::ScrollBoxProc(HWND window, UINT message, WPARA
     case WM_VSCROLL:
     case WM_HSCROLL: {
       const int bar = message == WM_VSCROLL ? SB_VERT : SB_HORZ;
-      SCROLLINFO info = {sizeof(info), SIF_ALL};
+      SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_ALL;
       GetScrollInfo(window, bar, &info);
       int position = info.nPos;
       const int line = self->S(16);
@@ -320,7 +325,9 @@ LRESULT CALLBACK Win32MainWindow::ScrollBoxProc(HWND window, UINT message, WPARA
 }
 
 void Win32MainWindow::Scroll(int bar, int position) {
-  SCROLLINFO info = {sizeof(info), SIF_POS};
+  SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_POS;
   info.nPos = position;
   SetScrollInfo(scrollBox_, bar, &info, TRUE);  // kept within the range
   info.fMask = SIF_POS;
@@ -355,7 +362,9 @@ void Win32MainWindow::FitScrollContent() {
   const int width = std::max<int>(all.right, view.right), height = std::max<int>(all.bottom, view.bottom);
   SetWindowPos(content_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   for (int bar : {SB_HORZ, SB_VERT}) {
-    SCROLLINFO info = {sizeof(info), SIF_RANGE | SIF_PAGE};
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_RANGE | SIF_PAGE;
     info.nMin = 0;
     info.nMax = (bar == SB_HORZ ? all.right : all.bottom) - 1;
     info.nPage = static_cast<UINT>(bar == SB_HORZ ? view.right : view.bottom);
@@ -388,6 +397,21 @@ int Win32MainWindow::ScreenWidth() const { return GetSystemMetrics(SM_CXSCREEN);
 int Win32MainWindow::ScreenHeight() const { return GetSystemMetrics(SM_CYSCREEN); }
 
 std::optional<WindowPosition> Win32MainWindow::Position() const {
+  // A minimised window is kept at its restored place: a close from the
+  // task bar must not write the icon's place (-32000) off the screen.
+  if (IsIconic(window_)) {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if (GetWindowPlacement(window_, &placement)) {
+      // Workspace coordinates: the primary work area's corner makes them
+      // the screen's.
+      MONITORINFO monitor{};
+      monitor.cbSize = sizeof monitor;
+      GetMonitorInfoW(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
+      return WindowPosition{placement.rcNormalPosition.left + monitor.rcWork.left - monitor.rcMonitor.left,
+                            placement.rcNormalPosition.top + monitor.rcWork.top - monitor.rcMonitor.top};
+    }
+  }
   RECT r;
   GetWindowRect(window_, &r);
   return WindowPosition{r.left, r.top};
@@ -440,11 +464,12 @@ void Win32MainWindow::SetButtonCaption(ToolButton button, std::string_view utf8)
 }
 
 void Win32MainWindow::SetPageLabel(std::string_view text) {
-  SetFittedLabel(pageLabel_, Layout(), ControlNamed(Layout(), kPageLabel), dpi_, FromUtf8(text));
+  SetFittedLabel(fonts_, pageLabel_, Layout(), ControlNamed(Layout(), kPageLabel), dpi_, FromUtf8(text));
 }
 
 void Win32MainWindow::SetPrinterLabel(std::u16string_view name) {
-  SetElidedLabel(printerLabel_, Layout(), ControlNamed(Layout(), kPrinterNameLabel), dpi_, name);
+  printerName_ = name;  // whole, for another dpi
+  SetElidedLabel(fonts_, printerLabel_, Layout(), ControlNamed(Layout(), kPrinterNameLabel), dpi_, name);
 }
 
 bool Win32MainWindow::SaveOverviewChecked() const {
@@ -474,7 +499,7 @@ void Win32MainWindow::FocusMemo(bool selectAll) {
 }
 
 void Win32MainWindow::SetMemoFontSize(int points) {
-  memoFont_ = FormControlFont(ControlNamed(Layout(), "Memo1").fontPixels, dpi_, std::clamp(points, 1, 1000));
+  memoFont_ = fonts_.Get(ControlNamed(Layout(), "Memo1").fontPixels, dpi_, std::clamp(points, 1, 1000));
   UseFont(memo_, memoFont_);
 }
 

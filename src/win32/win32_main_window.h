@@ -12,6 +12,7 @@
 
 #include "ui/main_window.h"
 #include "ui/main_window_view.h"
+#include "win32/win32_controls.h"
 #include "win32/dib_preview_image.h"
 #include "win32/windows_api.h"
 
@@ -84,6 +85,8 @@ class Win32MainWindow : public MainWindowView {
 
   MainWindow& logic_;
   int dpi_ = 96;
+  ControlFonts fonts_;  // the controls' fonts, released after the window
+  std::u16string printerName_;  // as given, before it was shortened to fit
   HWND window_ = nullptr;
   std::vector<HWND> controls_;  // in the order of the window's table
   HWND panel_ = nullptr;

@@ -39,7 +39,7 @@ Win32SettingsDialog::Win32SettingsDialog(SettingsDialog& logic, HWND mainWindow)
   // In the table's order, which is the form's Tab order.
   for (std::size_t i = 0; i < Layout().controls.size(); ++i) {
     const Control& c = Layout().controls[i];
-    HWND made = MakeTableControl(window_, Layout(), c, dpi_, kControlIdBase + static_cast<int>(i));
+    HWND made = MakeTableControl(fonts_, window_, Layout(), c, dpi_, kControlIdBase + static_cast<int>(i));
     for (int s = 0; s < kSpinnerCount; ++s) {
       const auto spinner = static_cast<Spinner>(s);
       if (c.name == EditName(spinner)) {
@@ -154,8 +154,8 @@ LRESULT Win32SettingsDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) 
       SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                    suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
       for (std::size_t i = 0; i < names_.size(); ++i)
-        PlaceTableControl(Named(names_[i]), Layout(), Layout().controls[i], dpi_);
-      SetPrinterLabel(GetText(printerLabel_));
+        PlaceTableControl(fonts_, Named(names_[i]), Layout(), Layout().controls[i], dpi_);
+      SetPrinterLabel(std::u16string(printerName_));
       return 0;
     }
     default:
@@ -185,7 +185,8 @@ LRESULT CALLBACK Win32SettingsDialog::EditProc(HWND window, UINT message, WPARAM
 }
 
 void Win32SettingsDialog::SetPrinterLabel(std::u16string_view name) {
-  SetElidedLabel(printerLabel_, Layout(), ControlNamed(Layout(), kDialogPrinterLabel), dpi_, name);
+  printerName_ = name;  // whole, for another dpi
+  SetElidedLabel(fonts_, printerLabel_, Layout(), ControlNamed(Layout(), kDialogPrinterLabel), dpi_, name);
 }
 
 void Win32SettingsDialog::SetSpinnerPosition(Spinner spinner, int position) {

@@ -10,6 +10,7 @@
 
 #include "ui/settings_dialog.h"
 #include "ui/settings_dialog_view.h"
+#include "win32/win32_controls.h"
 #include "win32/windows_api.h"
 
 namespace mirelo::win32 {
@@ -47,6 +48,8 @@ class Win32SettingsDialog : public SettingsDialogView {
   HWND owner_;
   HWND window_ = nullptr;
   int dpi_ = 96;
+  ControlFonts fonts_;  // the controls' fonts, released after the window
+  std::u16string printerName_;  // as given, before it was shortened to fit
   bool open_ = false;
   bool showing_ = false;  // a position is being shown, not typed
   std::vector<std::string_view> names_;  // the controls' names by id
