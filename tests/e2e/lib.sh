@@ -39,6 +39,7 @@ XVFB_PID=
 CUPSD_LAUNCHER=
 CUPS_QUEUE=
 MIRELO_PIDS=()
+declare -A MIRELO_LOGS=()  # pid -> the file its output goes to
 CLEANUPS=()
 
 log() { printf '%s\n' "$*" >&2; }
@@ -186,6 +187,7 @@ start_mirelo() {
   "$MIRELO" "$@" >"$WORK/mirelo-$name.log" 2>&1 &
   MIRELO_PID=$!
   MIRELO_PIDS+=("$MIRELO_PID")
+  MIRELO_LOGS[$MIRELO_PID]="$WORK/mirelo-$name.log"
 }
 
 running() { kill -0 "$1" 2>/dev/null; }
@@ -220,11 +222,27 @@ wait_window() {
 
 # wait_exit PID : waits for the process to end and puts its exit status in
 # STATUS (128 + N after signal N).
+# wait_exit PID [EXPECTED] : waits for mirelo to end and puts its exit
+# status in STATUS (EXPECTED, 0 unless given, is what the scenario checks
+# it against).
 wait_exit() {
-  local pid=$1
+  local pid=$1 expected=${2:-0}
   wait_for "the end of mirelo (pid $pid)" process_gone "$pid"
   STATUS=0
   wait "$pid" || STATUS=$?
+  # In the sanitizer build the leak check runs as the program ends, and its
+  # tracer now and then crashes on a thread the toolkit is ending (the
+  # runtime's own fault, reported as "Tracer caught signal"; no leak). The
+  # program's status is then lost: the plain build's run of the same
+  # scenario checks it, so here the scenario goes on.
+  local output=${MIRELO_LOGS[$pid]:-}
+  if [ "$STATUS" -ne 0 ] && [ -n "$output" ] &&
+     grep -q '^Tracer caught signal' "$output" &&
+     grep -q 'LeakSanitizer has encountered a fatal error' "$output" &&
+     ! grep -q 'ERROR: LeakSanitizer: detected memory leaks' "$output"; then
+    log "the leak check's tracer crashed as mirelo ended (status $STATUS); the plain build checks the status"
+    STATUS=$expected
+  fi
 }
 
 process_gone() { ! running "$1"; }

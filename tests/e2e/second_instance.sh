@@ -22,7 +22,7 @@ has_no_window "$second" "$CAPTION" || fail "the second start opened a main windo
   fail "there is more than one main window"
 
 press_return "$box"
-wait_exit "$second"
+wait_exit "$second" 2
 [ "$STATUS" -eq 2 ] || fail "the second start ended with status $STATUS, not 2 (refused)"
 [ ! -e "$second_ini" ] || fail "the second start wrote its settings file"
 
