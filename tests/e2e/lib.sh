@@ -220,11 +220,9 @@ wait_window() {
   WINDOW=$(printf '%s\n' "$ids" | head -n 1)
 }
 
-# wait_exit PID : waits for the process to end and puts its exit status in
-# STATUS (128 + N after signal N).
-# wait_exit PID [EXPECTED] : waits for mirelo to end and puts its exit
-# status in STATUS (EXPECTED, 0 unless given, is what the scenario checks
-# it against).
+# wait_exit PID [EXPECTED] : waits for the process to end and puts its exit
+# status in STATUS (128 + N after signal N); EXPECTED, 0 unless given, is
+# what the scenario checks it against.
 wait_exit() {
   local pid=$1 expected=${2:-0}
   wait_for "the end of mirelo (pid $pid)" process_gone "$pid"
