@@ -19,9 +19,12 @@
 
 #include "base/text_encoding.h"
 #include "data/japanese_date.h"
+#include "test_support.h"
 
 namespace mirelo {
 namespace {
+
+using test::Hex;
 
 struct ConverterCloser {
   void operator()(UConverter* c) const { ucnv_close(c); }
@@ -90,17 +93,6 @@ std::string IcuEncode(UConverter* c, std::u16string_view text) {
                       reinterpret_cast<const UChar*>(text.data()), static_cast<int32_t>(text.size()), &err);
   EXPECT_TRUE(U_SUCCESS(err));
   out.resize(static_cast<std::size_t>(n));
-  return out;
-}
-
-std::string Hex(std::string_view bytes) {
-  static const char digits[] = "0123456789ABCDEF";
-  std::string out;
-  for (char ch : bytes) {
-    const auto b = static_cast<unsigned char>(ch);
-    out += digits[b >> 4];
-    out += digits[b & 0xF];
-  }
   return out;
 }
 

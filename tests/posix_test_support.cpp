@@ -68,10 +68,6 @@ RunResult RunProgram(const std::vector<std::string>& args, const std::filesystem
   return RunTool(command, workDir);
 }
 
-std::size_t CountLines(std::string_view text) {
-  return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
-}
-
 FileStore& Files() {
   static posix::PosixFileStore store;
   return store;

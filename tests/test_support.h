@@ -5,6 +5,7 @@
 // (posix_test_support.cpp, win32_test_support.cpp).
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -65,7 +66,21 @@ inline void WriteBytes(const std::filesystem::path& path, std::string_view bytes
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-std::size_t CountLines(std::string_view text);
+inline std::size_t CountLines(std::string_view text) {
+  return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+}
+
+// Bytes as upper-case hexadecimal digits, two a byte, for messages.
+inline std::string Hex(std::string_view bytes) {
+  static const char digits[] = "0123456789ABCDEF";
+  std::string out;
+  for (char ch : bytes) {
+    const auto b = static_cast<unsigned char>(ch);
+    out += digits[b >> 4];
+    out += digits[b & 0xF];
+  }
+  return out;
+}
 
 // The file store the program writes through on this platform; it holds no
 // state.

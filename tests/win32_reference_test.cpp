@@ -18,6 +18,8 @@
 namespace mirelo {
 namespace {
 
+using test::Hex;
+
 std::u16string WindowsDecode(std::string_view bytes) {
   if (bytes.empty()) return {};
   std::wstring out(bytes.size() * 2 + 2, L'\0');
@@ -33,17 +35,6 @@ std::string WindowsEncode(std::u16string_view text) {
   const int n = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()),
                                     out.data(), static_cast<int>(out.size()), "?", nullptr);
   out.resize(static_cast<std::size_t>(n));
-  return out;
-}
-
-std::string Hex(std::string_view bytes) {
-  static const char digits[] = "0123456789ABCDEF";
-  std::string out;
-  for (char ch : bytes) {
-    const auto b = static_cast<unsigned char>(ch);
-    out += digits[b >> 4];
-    out += digits[b & 0xF];
-  }
   return out;
 }
 

@@ -43,10 +43,6 @@ class LimitedFileStore final : public FileStore {
 
 }  // namespace
 
-std::size_t CountLines(std::string_view text) {
-  return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
-}
-
 FileStore& Files() {
   static LimitedFileStore store;
   return store;

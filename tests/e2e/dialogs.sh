@@ -28,6 +28,17 @@ type_text() {
   xdotool windowfocus --sync "$1" type --delay 15 "$2"
 }
 
+# type_overview WINDOW LINE1 LINE2 : opens the overview field with its
+# button, types two lines over the selected placeholder, and closes it.
+type_overview() {
+  local window=$1
+  click "$window" "$BUTTON_OVERVIEW"
+  type_text "$window" "$2"
+  xdotool key --delay 15 Return
+  type_text "$window" "$3"
+  click "$window" "$BUTTON_OVERVIEW"
+}
+
 # print_to_own_pdf PID WINDOW "X Y" PDF : clicks a print button of the main
 # window, names the file in the PDF printer's dialog, and waits for the
 # message box that follows the job; its id is then in WINDOW.

@@ -259,6 +259,13 @@ ini_value() {
       inside && index($0, key "=") == 1 { print substr($0, length(key) + 2); exit }'
 }
 
+# expect_kept_overview FILE TEXT WHAT : FILE holds TEXT (UTF-8, lines
+# joined by CR LF) in code page 932, or the scenario fails saying WHAT.
+expect_kept_overview() {
+  printf '%s' "$2" | iconv -f UTF-8 -t CP932 >"$WORK/expected-overview"
+  cmp "$WORK/expected-overview" "$1" >&2 || fail "$3: $(od -An -c "$1" | head -n 4)"
+}
+
 # click WINDOW "X Y" : a left click at X, Y inside the window.
 click() {
   local window=$1 x y

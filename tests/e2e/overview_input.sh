@@ -45,12 +45,8 @@ start_mirelo first --ini "$ini" "$sample"
 pid=$MIRELO_PID
 wait_window "$pid" "$CAPTION"
 window=$WINDOW
-click "$window" "$BUTTON_OVERVIEW"
 # The placeholder is selected: the first typed character replaces all of it.
-type_text "$window" "$line1"
-xdotool key --delay 15 Return
-type_text "$window" "$line2"
-click "$window" "$BUTTON_OVERVIEW"
+type_overview "$window" "$line1" "$line2"
 [ "$(dumped_box2)" = "" ] || fail "the overview reached a file before the window closed"
 
 # No printer is set up for the program here: it prints on its own PDF
@@ -74,9 +70,8 @@ wait_exit "$pid"
 
 # The kept file: code page 932, no mark, CR LF between the lines, none after.
 [ -f "$overview" ] || fail "閉じる did not keep the overview in $overview"
-printf '%s\r\n%s' "$line1" "$line2" | iconv -f UTF-8 -t CP932 >"$WORK/expected-overview"
-cmp "$WORK/expected-overview" "$overview" >&2 ||
-  fail "the overview file is not the typed text in code page 932 with CR LF: $(od -An -c "$overview" | head -n 4)"
+expect_kept_overview "$overview" "$line1"$'\r\n'"$line2" \
+  "the overview file is not the typed text in code page 932 with CR LF"
 # The next start's show step reads the file into box 2.
 [ "$(dumped_box2)" = "$expected_lines" ] ||
   fail "the layout dump's box 2 does not hold the kept overview: $(dumped_box2)"
@@ -93,7 +88,6 @@ click "$window" "$BUTTON_OVERVIEW"
 click "$window" "$BUTTON_CLOSE"
 wait_exit "$pid"
 [ "$STATUS" -eq 0 ] || fail "the second run ended with status $STATUS after 閉じる"
-printf '%s\r\n%s again' "$line1" "$line2" | iconv -f UTF-8 -t CP932 >"$WORK/expected-overview"
-cmp "$WORK/expected-overview" "$overview" >&2 ||
-  fail "the second run did not load the kept overview and add to its end: $(od -An -c "$overview" | head -n 4)"
+expect_kept_overview "$overview" "$line1"$'\r\n'"$line2 again" \
+  "the second run did not load the kept overview and add to its end"
 log "PASSED: the typed overview was printed in box 2, kept in code page 932 and loaded again"

@@ -32,12 +32,8 @@ start_wine_mirelo first --ini "$ini" "$sample"
 pid=$MIRELO_PID
 wait_window "$pid" "$CAPTION"
 window=$WINDOW
-click "$window" "$BUTTON_OVERVIEW"
 # The placeholder is selected: the first typed character replaces all of it.
-type_text "$window" "$line1"
-xdotool key --delay 15 Return
-type_text "$window" "$line2"
-click "$window" "$BUTTON_OVERVIEW"
+type_overview "$window" "$line1" "$line2"
 
 # The settings dialog: X scale one step up by its arrow, X offset typed.
 open_settings "$pid" "$window"
@@ -58,9 +54,8 @@ wait_exit "$pid"
 
 # The kept file: code page 932, no mark, CR LF between the lines.
 [ -f "$overview" ] || fail "閉じる did not keep the overview in $overview"
-printf '%s\r\n%s' "$line1" "$line2" | iconv -f UTF-8 -t CP932 >"$WORK/expected-overview"
-cmp "$WORK/expected-overview" "$overview" >&2 ||
-  fail "the overview file is not the typed text in code page 932 with CR LF: $(od -An -c "$overview" | head -n 4)"
+expect_kept_overview "$overview" "$line1"$'\r\n'"$line2" \
+  "the overview file is not the typed text in code page 932 with CR LF"
 log "the typed overview was kept in code page 932 with CR LF"
 
 # The settings file holds the dialog's values.
@@ -95,9 +90,8 @@ click "$window" "$BUTTON_OVERVIEW"
 click "$window" "$BUTTON_CLOSE"
 wait_exit "$pid"
 [ "$STATUS" -eq 0 ] || fail "the second run ended with status $STATUS after 閉じる"
-printf '%s\r\n%s again' "$line1" "$line2" | iconv -f UTF-8 -t CP932 >"$WORK/expected-overview"
-cmp "$WORK/expected-overview" "$overview" >&2 ||
-  fail "the second run did not load the kept overview and add to its end: $(od -An -c "$overview" | head -n 4)"
+expect_kept_overview "$overview" "$line1"$'\r\n'"$line2 again" \
+  "the second run did not load the kept overview and add to its end"
 log "the kept overview was loaded again, the caret at its end"
 
 # The session ends (a logout, a shutdown) while the window is open: the
@@ -113,7 +107,6 @@ click "$window" "$BUTTON_OVERVIEW"
 wine wineboot --end-session >/dev/null 2>&1
 wait_exit "$pid"
 [ -s "$ini" ] || fail "the end of the session did not write control.ini"
-printf '%s\r\n%s again bye' "$line1" "$line2" | iconv -f UTF-8 -t CP932 >"$WORK/expected-overview"
-cmp "$WORK/expected-overview" "$overview" >&2 ||
-  fail "the end of the session did not keep the overview: $(od -An -c "$overview" | head -n 4)"
+expect_kept_overview "$overview" "$line1"$'\r\n'"$line2 again bye" \
+  "the end of the session did not keep the overview"
 log "PASSED: the overview was printed in box 2, kept and loaded again; the dialog's values reached control.ini; the end of the session saved both"
