@@ -196,11 +196,9 @@ StartUpFigures MeasureStartUp(const fs::path& work, const std::string& exe) {
       "XDG_RUNTIME_DIR=" + runtime.string(), "HOME=" + (samples / "home").string(),
       "QT_QPA_PLATFORM=xcb"};
 
-  const std::unique_ptr<mirelo::bench::StartUpTimer> timer = mirelo::bench::StartUpTimer::Start(work);
-  if (!timer) {
-    figures.problem = mirelo::bench::StartUpTimer::Problem();
-    return figures;
-  }
+  const std::unique_ptr<mirelo::bench::StartUpTimer> timer =
+      mirelo::bench::StartUpTimer::Start(work, figures.problem);
+  if (!timer) return figures;
   std::vector<double> ours, theirs, bare;
   for (int i = 0; i < kRuns; ++i) {
     fs::remove(ini);

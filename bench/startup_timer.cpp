@@ -28,21 +28,6 @@ using Clock = std::chrono::steady_clock;
 constexpr int kQuietMs = 400;
 constexpr int kLimitMs = 10'000;
 
-std::string& ProblemText() {
-  static std::string text;
-  return text;
-}
-
-}  // namespace
-
-struct StartUpTimer::X {
-  Display* display = nullptr;
-  int damageEvent = 0;
-  Window clockWindow = 0;  // unmapped; its property changes tell the server's time
-};
-
-namespace {
-
 // The server's time now, in milliseconds of its own clock.
 ::Time ServerTime(Display* display, Window window) {
   const Atom atom = XInternAtom(display, "MIRELO_BENCH_CLOCK", False);
@@ -54,9 +39,14 @@ namespace {
 
 }  // namespace
 
-const std::string& StartUpTimer::Problem() { return ProblemText(); }
+struct StartUpTimer::X {
+  Display* display = nullptr;
+  int damageEvent = 0;
+  Window clockWindow = 0;  // unmapped; its property changes tell the server's time
+};
 
-std::unique_ptr<StartUpTimer> StartUpTimer::Start(const std::filesystem::path& work) {
+std::unique_ptr<StartUpTimer> StartUpTimer::Start(const std::filesystem::path& work,
+                                                  std::string& problem) {
   int pipeFds[2];
   if (pipe(pipeFds) != 0) return nullptr;
   const std::string log = (work / "xvfb.log").string();
@@ -79,7 +69,7 @@ std::unique_ptr<StartUpTimer> StartUpTimer::Start(const std::filesystem::path& w
   while (poll(&p, 1, kLimitMs) > 0 && read(pipeFds[0], &c, 1) == 1 && c != '\n') number += c;
   close(pipeFds[0]);
   if (pid < 0 || number.empty()) {
-    ProblemText() = "Xvfb did not start (see " + log + "; is xvfb installed?)";
+    problem = "Xvfb did not start (see " + log + "; is xvfb installed?)";
     return nullptr;
   }
   timer->display_ = ":" + number;
@@ -88,7 +78,7 @@ std::unique_ptr<StartUpTimer> StartUpTimer::Start(const std::filesystem::path& w
   int errorBase = 0;
   if (!timer->x_->display ||
       !XDamageQueryExtension(timer->x_->display, &timer->x_->damageEvent, &errorBase)) {
-    ProblemText() = "the X server " + timer->display_ + " has no DAMAGE extension";
+    problem = "the X server " + timer->display_ + " has no DAMAGE extension";
     return nullptr;
   }
   XSelectInput(timer->x_->display, DefaultRootWindow(timer->x_->display), SubstructureNotifyMask);

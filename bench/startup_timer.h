@@ -14,9 +14,10 @@ namespace mirelo::bench {
 
 class StartUpTimer {
  public:
-  // Starts Xvfb at 96 dots per inch; nothing when it cannot start (the
-  // reason is in Problem()).
-  static std::unique_ptr<StartUpTimer> Start(const std::filesystem::path& work);
+  // Starts Xvfb at 96 dots per inch; nothing when it cannot start, the
+  // reason then in problem.
+  static std::unique_ptr<StartUpTimer> Start(const std::filesystem::path& work,
+                                             std::string& problem);
   ~StartUpTimer();
 
   // Runs command with the X server as its display and environment added,
@@ -27,7 +28,6 @@ class StartUpTimer {
   std::optional<double> Time(const std::vector<std::string>& command,
                              const std::vector<std::string>& environment);
 
-  static const std::string& Problem();
 
  private:
   StartUpTimer() = default;

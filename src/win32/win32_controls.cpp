@@ -59,19 +59,6 @@ std::u16string GetText(HWND window) {
   return FromWide(text);
 }
 
-void FitLabelToText(HWND label) {
-  const std::wstring text = Wide(GetText(label));
-  HDC dc = GetDC(label);
-  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
-  SIZE size = {};
-  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-  TEXTMETRICW metrics = {};
-  GetTextMetricsW(dc, &metrics);
-  SelectObject(dc, old);
-  ReleaseDC(label, dc);
-  SetWindowPos(label, nullptr, 0, 0, size.cx + 1, metrics.tmHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 namespace {
 
 // The width and height of text in the control's font.
@@ -87,6 +74,20 @@ SIZE TextSize(HWND control, HFONT font, std::u16string_view text) {
   ReleaseDC(control, dc);
   size.cy = metrics.tmHeight;
   return size;
+}
+
+// How many units of text, from its start, fit in width dots in the font.
+std::size_t FittingUnits(HWND control, HFONT font, std::u16string_view text, int width) {
+  const std::wstring wide = Wide(text);
+  HDC dc = GetDC(control);
+  HGDIOBJ old = SelectObject(dc, font);
+  int fit = 0;
+  SIZE size = {};
+  GetTextExtentExPointW(dc, wide.c_str(), static_cast<int>(wide.size()), std::max(width, 0), &fit, nullptr,
+                        &size);
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  return static_cast<std::size_t>(std::max(fit, 0));
 }
 
 }  // namespace
@@ -205,14 +206,12 @@ void SetElidedLabel(ControlFonts& fonts, HWND label, const WindowLayout& layout,
   // system's own ellipsis is three full stops).
   std::u16string shown(name);
   if (cut) {
-    std::size_t keep = name.size();
-    do {
-      --keep;
-      // Never between the halves of a surrogate pair.
-      if (keep > 0 && name[keep - 1] >= 0xD800 && name[keep - 1] <= 0xDBFF) --keep;
-      shown = std::u16string(name.substr(0, keep)) + u"\u2026";
-      size = TextSize(label, font, shown);
-    } while (keep > 0 && size.cx > room);
+    constexpr std::u16string_view kEllipsis = u"\u2026";
+    std::size_t keep = FittingUnits(label, font, name, room - TextSize(label, font, kEllipsis).cx);
+    // Never between the halves of a surrogate pair.
+    if (keep > 0 && name[keep - 1] >= 0xD800 && name[keep - 1] <= 0xDBFF) --keep;
+    shown = std::u16string(name.substr(0, keep)) + std::u16string(kEllipsis);
+    size = TextSize(label, font, shown);
   }
   SetText(label, shown);
   SetWindowPos(label, nullptr, 0, 0, size.cx + 1, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

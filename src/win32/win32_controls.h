@@ -32,9 +32,6 @@ void SetText(HWND window, std::string_view utf8);
 void SetText(HWND window, std::u16string_view text);
 std::u16string GetText(HWND window);
 
-// A label sized to its text in its font.
-void FitLabelToText(HWND label);
-
 // The fonts a window's controls get: the windows' face (Tahoma) at a height
 // in 96-dpi pixels, as the form has it, or at a point size, condensed to a
 // share of its width in percent. Each is made once and lives as long as the

@@ -280,7 +280,9 @@ LRESULT CALLBACK Win32MainWindow::ImageProc(HWND window, UINT message, WPARAM wP
     HDC dc = BeginPaint(window, &paint);
     if (self->preview_) {
       GdiFlush();
-      BitBlt(dc, 0, 0, self->preview_->Width(), self->preview_->Height(), self->preview_->Dc(), 0, 0, SRCCOPY);
+      // Only what the system asks for: a scroll step uncovers a strip.
+      const RECT& r = paint.rcPaint;
+      BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, self->preview_->Dc(), r.left, r.top, SRCCOPY);
     }
     EndPaint(window, &paint);
     return 0;
