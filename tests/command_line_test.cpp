@@ -35,6 +35,8 @@ TEST(CommandLine, OptionsComeOnlyBeforeTheDataPath) {
       {{"--"}, RunMode::Window, "", std::nullopt},
       {{"--help"}, RunMode::Help, "", std::nullopt},
       {{"--dump-layout", "--help", "s.txt"}, RunMode::Help, "", std::nullopt},
+      {{"--version"}, RunMode::Version, "", std::nullopt},
+      {{"--", "--version"}, RunMode::Window, "--version", std::nullopt},
       {{"--print", "s.txt"}, RunMode::Print, "s.txt", std::nullopt},
   };
   for (const Case& c : cases) {

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "app/command_line.h"
+#include "app/version.h"
 #include "posix_test_support.h"
 #include "qt_test_support.h"
 #include "test_support.h"
@@ -160,6 +161,14 @@ TEST(Executable, HelpAndMissingArguments) {
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("--dump-layout"), std::string::npos) << help.out;
   EXPECT_NE(help.out.find("DATAFILE"), std::string::npos) << help.out;
+  EXPECT_NE(help.out.find("--version"), std::string::npos) << help.out;
+
+  // One line: the name and the version the build was made with.
+  RunResult version = RunProgram({"--version"}, dir.path());
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.err, "");
+  EXPECT_EQ(version.out, VersionLine() + "\n");
+  EXPECT_EQ(version.out.rfind("Mirelo ", 0), 0u) << version.out;
 
   // A host program that lost its argument gets the missing-data message.
   RunResult none = RunProgram({}, dir.path());

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <limits>
 
+#include "app/version.h"
 #include "base/visible_text.h"
 
 namespace mirelo {
@@ -33,8 +34,15 @@ std::string UsageText() {
          "  --screen-dpi N           文字を測る画面の解像度 (1〜600, 既定 96: 画面を使わないため)\n"
          "  --printer-dpi N          プリンタの解像度 (1〜4800, 既定 600)\n"
          "  --printer-margin DX,DY   プリンタの印刷できない余白 (ドット, 既定 0,0)\n"
+         "  --version                名前と版を表示します\n"
          "  --help                   この説明を表示します\n"
          "終了コード: 0 成功, 2 引数またはデータファイルの誤り\n";
+}
+
+std::optional<std::string> InformationText(const CommandLine& line) {
+  if (line.mode == RunMode::Help) return UsageText();
+  if (line.mode == RunMode::Version) return VersionLine() + "\n";
+  return std::nullopt;
 }
 
 std::string CommandLineErrorLine(const std::string& error) {
@@ -84,6 +92,9 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& args) {
 
     if (a == "--help") {
       c.mode = RunMode::Help;
+      return r;
+    } else if (a == "--version") {
+      c.mode = RunMode::Version;
       return r;
     } else if (a == "--dump-layout") {
       if (!setMode(RunMode::DumpLayout, a)) return r;

@@ -8,7 +8,7 @@
 
 namespace mirelo {
 
-enum class RunMode { Window, Help, DumpLayout, PrintPdf, PreviewPng, DrawLog, Print };
+enum class RunMode { Window, Help, Version, DumpLayout, PrintPdf, PreviewPng, DrawLog, Print };
 
 // A screen or printer beyond these makes pictures no machine can hold.
 inline constexpr int kMaxScreenDpi = 600;
@@ -38,6 +38,10 @@ struct CommandLineResult {
 CommandLineResult ParseCommandLine(const std::vector<std::string>& args);
 
 std::string UsageText();
+
+// What a mode that only informs (--help, --version) writes to standard
+// output; nothing for the modes that work on a data file.
+std::optional<std::string> InformationText(const CommandLine& line);
 
 // The line a command-line error is told in, with the way to the usage.
 std::string CommandLineErrorLine(const std::string& error);

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -86,8 +87,8 @@ int main(int argc, char** argv) {
     return mirelo::kExitError;
   }
   const mirelo::CommandLine& line = parsed.line;
-  if (line.mode == mirelo::RunMode::Help) {
-    std::cout << mirelo::UsageText();
+  if (const std::optional<std::string> text = mirelo::InformationText(line)) {
+    std::cout << *text;
     return mirelo::kExitOk;
   }
   if (line.mode != mirelo::RunMode::Window) return RunHeadlessMode(line, argv[0]);

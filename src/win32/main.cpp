@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -61,8 +62,8 @@ int main() {
     std::cerr << mirelo::CommandLineErrorLine(parsed.error) << '\n';
     return mirelo::kExitError;
   }
-  if (line.mode == mirelo::RunMode::Help) {
-    std::cout << mirelo::UsageText();
+  if (const std::optional<std::string> text = mirelo::InformationText(line)) {
+    std::cout << *text;
     return mirelo::kExitOk;
   }
   if (line.mode != mirelo::RunMode::Window) {
