@@ -2,11 +2,16 @@
 // disk before it is renamed over the old one, and the folder after. The
 // order of the system calls is watched with strace on the real executable;
 // the file store itself is checked directly.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <functional>
 #include <initializer_list>
@@ -14,6 +19,9 @@
 #include <string>
 #include <vector>
 
+#include "base/format_message.h"
+#include "base/messages.h"
+#include "base/temp_file_names.h"
 #include "posix_test_support.h"
 #include "test_support.h"
 
@@ -52,7 +60,7 @@ TEST(DurableWrites, EveryHeadlessOutputIsFlushedBeforeItsRenameAndTheFolderAfter
     const std::vector<std::string> calls = SyncsAndRenames(dir / "trace");
 
     const std::string folder = dir.path().string();
-    const std::string temp = folder + "/out.mirelo-";
+    const std::string temp = folder + "/" + TempFilePrefix(out);
     auto has = [](const std::string& line, std::initializer_list<std::string> parts) {
       std::size_t at = 0;
       for (const std::string& part : parts)
@@ -127,6 +135,86 @@ TEST(DurableWrites, AReadOnlyFileIsReplacedAndStaysReadOnly) {
   EXPECT_NE(ReadBytes(out), "old");
   EXPECT_EQ(ModeOf(out), 0444u);
   EXPECT_EQ(dir.Entries(), (std::set<std::string>{"page.jsonl"}));
+}
+
+TEST(DurableWrites, WhatACutOffWriteLeftIsRemovedAtTheNextWriteButNotAWriteGoingOn) {
+  TempDir dir;
+  const std::filesystem::path file = dir / "control.ini";
+  WriteBytes(file, "old");
+  // Left by a write that was killed: nobody holds it.
+  const std::filesystem::path left = TempFileName(file, 1);
+  WriteBytes(left, "half");
+  // Being written by another process right now: it holds its lock.
+  const std::filesystem::path busy = TempFileName(file, 2);
+  WriteBytes(busy, "busy");
+  const int holder = ::open(busy.c_str(), O_RDONLY | O_CLOEXEC);
+  ASSERT_GE(holder, 0);
+  const pid_t child = ::fork();
+  if (child == 0) {  // a lock of another open file, as another writer's
+    const int fd = ::open(busy.c_str(), O_RDONLY);
+    ::flock(fd, LOCK_EX);
+    ::pause();
+    ::_exit(0);
+  }
+  ASSERT_GT(child, 0);
+  for (int i = 0; i < 500 && ::flock(holder, LOCK_EX | LOCK_NB) == 0; ++i) {
+    ::flock(holder, LOCK_UN);
+    ::usleep(2000);
+  }
+  // The temporaries of another file and a file of the user's stay as well.
+  const std::filesystem::path others = TempFileName(dir / "other.ini", 3);
+  WriteBytes(others, "other");
+  WriteBytes(dir / "control.ini.tmp", "user's");
+
+  ASSERT_TRUE(Files().ReplaceFile(file, "new"));
+  ::kill(child, SIGKILL);
+  ::waitpid(child, nullptr, 0);
+  ::close(holder);
+  EXPECT_EQ(ReadBytes(file), "new");
+  EXPECT_EQ(dir.Entries(),
+            (std::set<std::string>{"control.ini", "control.ini.tmp", busy.filename().string(),
+                                   others.filename().string()}));
+}
+
+// A name as long as a folder entry may be still has room for its temporary.
+TEST(DurableWrites, TheLongestNameIsWritten) {
+  TempDir dir;
+  const std::filesystem::path file = dir / (std::string(251, 'a') + ".txt");
+  EXPECT_TRUE(Files().ReplaceFile(file, "new"));
+  EXPECT_EQ(ReadBytes(file), "new");
+  EXPECT_EQ(dir.Entries(), (std::set<std::string>{file.filename().string()}));
+}
+
+// A device or a pipe in the output's place is never replaced by a file.
+TEST(DurableWrites, WhatIsNoRegularFileIsNeverReplaced) {
+  TempDir dir;
+  const std::filesystem::path fifo = dir / "pipe";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_FALSE(Files().ReplaceFile(fifo, "new"));
+  EXPECT_FALSE(Files().CreateTempFileBeside(fifo));
+  // A device of its own (as root; the system's /dev/null is never risked).
+  std::vector<std::filesystem::path> outputs = {fifo};
+  if (::geteuid() == 0 && ::mknod((dir / "null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0)
+    outputs.push_back(dir / "null");
+  const std::string sample = std::string(MIRELO_SOURCE_DIR) + "/samples/worked-example.txt";
+  for (const std::filesystem::path& out : outputs) {
+    SCOPED_TRACE(out);
+    for (const char* mode : {"--draw-log", "--print-pdf", "--preview-png"}) {
+      const RunResult r = RunTool({MIRELO_EXECUTABLE, mode, out.string(), sample}, dir.path());
+      EXPECT_EQ(r.status, 2) << mode;
+      EXPECT_NE(r.err.find(FormatMessage(msg::kCannotWrite, out.string())), std::string::npos)
+          << mode << ": " << r.err;
+    }
+  }
+  struct stat st;
+  ASSERT_EQ(::stat(fifo.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
+  if (outputs.size() > 1) {
+    ASSERT_EQ(::stat((dir / "null").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISCHR(st.st_mode));
+  }
+  EXPECT_EQ(dir.Entries().count("pipe"), 1u);
+  EXPECT_EQ(dir.Entries().size(), outputs.size());
 }
 
 }  // namespace

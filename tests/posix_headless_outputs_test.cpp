@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "base/format_message.h"
+#include "base/messages.h"
 #include "posix_test_support.h"
 #include "test_support.h"
 
@@ -136,17 +138,31 @@ TEST_F(HeadlessOutputs, ErrorsLeaveNoOutputFileBehind) {
   EXPECT_EQ(dir_.Entries(),
             (std::set<std::string>{"control.ini", "none.pdf.tmp", "short.txt", "taken.jsonl"}));
 
-  // An output naming the data file or the settings file would destroy it.
+  // An output naming the data file, the settings file or the overview kept
+  // beside the data file, under any of its names, would destroy it.
   const fs::path survey = dir_ / "survey.txt";
   fs::copy_file(Sample("worked-example.txt"), survey);
   const std::string before = ReadBytes(survey);
-  for (const fs::path& target : {survey, ini_}) {
-    r = Mirelo({"--draw-log", target.string()}, survey);
-    EXPECT_EQ(r.status, 2) << target;
-    EXPECT_EQ(CountLines(r.err), 1u) << r.err;
+  const fs::path overview = dir_ / "Gaikyo" / "survey.txt";
+  fs::create_directory(dir_ / "Gaikyo");
+  WriteBytes(overview, "typed by the user");
+  fs::create_symlink(overview, dir_ / "overview-link.txt");
+  fs::create_hard_link(overview, dir_ / "overview-hard.txt");
+  fs::create_symlink(survey, dir_ / "survey-link.txt");
+  for (const fs::path& target :
+       {survey, ini_, overview, dir_ / "Gaikyo" / ".." / "Gaikyo" / "survey.txt",
+        dir_ / "overview-link.txt", dir_ / "overview-hard.txt", dir_ / "survey-link.txt"}) {
+    for (const char* mode : {"--draw-log", "--print-pdf", "--preview-png"}) {
+      r = Mirelo({mode, target.string()}, survey);
+      EXPECT_EQ(r.status, 2) << mode << " " << target;
+      EXPECT_NE(r.err.find(mirelo::FormatMessage(mirelo::msg::kOutputIsInput, target.string())), std::string::npos)
+          << r.err;
+    }
   }
   EXPECT_EQ(ReadBytes(survey), before);
   EXPECT_EQ(ReadBytes(ini_), "");
+  EXPECT_EQ(ReadBytes(overview), "typed by the user");
+  EXPECT_TRUE(fs::is_symlink(dir_ / "overview-link.txt"));
 
   // An output folder that does not exist: a message and status 2, not a crash.
   r = Mirelo({"--preview-png", (dir_ / "no" / "such.png").string()}, Sample("worked-example.txt"));

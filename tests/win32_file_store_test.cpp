@@ -6,6 +6,7 @@
 #include <set>
 #include <string>
 
+#include "base/temp_file_names.h"
 #include "test_support.h"
 #include "win32/win32_file_store.h"
 #include "win32/windows_api.h"
@@ -57,6 +58,52 @@ TEST(Win32FileStore, AReadOnlyFileOrAMissingFolderIsReportedAndNothingChanges) {
   SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_FALSE(store.ReplaceFile(dir / "no-folder" / "x.txt", "new"));
   EXPECT_EQ(dir.Entries(), std::set<std::string>{"control.ini"});
+}
+
+TEST(Win32FileStore, WhatACutOffWriteLeftIsRemovedAtTheNextWriteButNotAWriteGoingOn) {
+  TempDir dir;
+  win32::Win32FileStore store;
+  const std::filesystem::path file = dir / "control.ini";
+  WriteBytes(file, "old");
+  const std::filesystem::path left = TempFileName(file, 1);  // its writer was killed
+  WriteBytes(left, "half");
+  const std::filesystem::path busy = TempFileName(file, 2);  // its writer goes on
+  WriteBytes(busy, "busy");
+  HANDLE writer = CreateFileW(busy.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(writer, INVALID_HANDLE_VALUE);
+  WriteBytes(dir / "control.ini.tmp", "the user's");
+  const bool replaced = store.ReplaceFile(file, "new");
+  CloseHandle(writer);
+  EXPECT_TRUE(replaced);
+  EXPECT_EQ(ReadBytes(file), "new");
+  EXPECT_EQ(dir.Entries(), (std::set<std::string>{"control.ini", "control.ini.tmp",
+                                                  busy.filename().string()}));
+}
+
+// Past the 260 characters of old Windows paths, and a name as long as a
+// folder entry may be, which still has room for its temporary.
+TEST(Win32FileStore, LongPathsAndNamesAreWritten) {
+  TempDir dir;
+  win32::Win32FileStore store;
+  std::filesystem::path folder = dir.path();
+  for (int i = 0; i < 3; ++i) folder /= std::wstring(80, L'調');
+  ASSERT_TRUE(store.CreateFolder(folder));
+  const std::filesystem::path file = folder / (std::wstring(244, L'a') + L".txt");
+  ASSERT_GT(file.native().size(), 260u + 240u);
+  ASSERT_TRUE(store.ReplaceFile(file, "first"));
+  ASSERT_TRUE(store.ReplaceFile(file, "second"));
+  EXPECT_EQ(ReadBytes(file), "second");
+  // Listed by the system: the C run-time's listing stops at 260 characters.
+  std::set<std::wstring> entries;
+  WIN32_FIND_DATAW entry;
+  HANDLE search = FindFirstFileW((L"\\\\?\\" + (folder / L"*").native()).c_str(), &entry);
+  ASSERT_NE(search, INVALID_HANDLE_VALUE);
+  do
+    if (entry.cFileName[0] != L'.' || IsTempFileOf(entry.cFileName, file)) entries.insert(entry.cFileName);
+  while (FindNextFileW(search, &entry));
+  FindClose(search);
+  EXPECT_EQ(entries, std::set<std::wstring>{file.filename().wstring()});
 }
 
 TEST(Win32FileStore, MakesAFolderWithItsParents) {

@@ -11,6 +11,7 @@
 #include "base/text_encoding.h"
 #include "base/utf8_path.h"
 #include "data/ini_file.h"
+#include "data/overview_file.h"
 #include "layout/kept_widths_measurer.h"
 #include "render/device_mapping.h"
 #include "render/digit_glyphs.h"
@@ -95,11 +96,14 @@ int RunHeadless(const CommandLine& line, HeadlessPlatform& platform, std::ostrea
       line.iniPath ? PathFromUtf8(*line.iniPath) : platform.AppDir() / kSettingsFileName;
   IniFile profile(iniPath, platform.Files());
 
-  // An output over the data file or the settings file would destroy what
-  // the user owns; the headless modes only ever write their own output.
+  // An output over the data file, the settings file or the overview kept
+  // beside the data file would destroy what the user owns; the headless
+  // modes only ever write their own output. The same file is found under
+  // every name it has (case, "..", links), as the system sees it.
   if (!line.outputPath.empty()) {
     std::error_code ec;
-    for (const std::filesystem::path& input : {PathFromUtf8(line.dataPath), iniPath}) {
+    for (const std::filesystem::path& input :
+         {PathFromUtf8(line.dataPath), iniPath, OverviewFilePath(line.dataPath)}) {
       if (std::filesystem::equivalent(PathFromUtf8(line.outputPath), input, ec)) {
         err << FormatMessage(msg::kOutputIsInput, line.outputPath) << '\n';
         return kExitError;

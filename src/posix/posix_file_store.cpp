@@ -1,6 +1,7 @@
 #include "posix/posix_file_store.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,6 +13,8 @@
 #include <system_error>
 #include <utility>
 #include <vector>
+
+#include "base/temp_file_names.h"
 
 namespace mirelo::posix {
 namespace {
@@ -82,21 +85,49 @@ std::optional<mode_t> ModeOf(const std::filesystem::path& path) {
   return st.st_mode & 07777;
 }
 
-// A new, empty file beside path, open for writing, under a name no other
-// file has. Replacing a file, it is made for its owner alone until it is
-// finished (the old file's permissions, read-only ones among them, are
-// given to it only then); a new file gets the user's usual ones.
+// Whether something that is no regular file stands at path (a device, a
+// pipe, a folder): a rename would put a regular file in its place (as root,
+// /dev/null itself), so it is never written.
+bool NoRegularFileAt(const std::filesystem::path& path) {
+  struct stat st;
+  return ::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode);
+}
+
+// Removes the temporaries of path that a write of ours left when it was cut
+// off (killed, a power cut). A write holds a lock on its temporary from its
+// making to its rename, so a temporary that can be locked has no writer.
+void RemoveLeftTemporaries(const std::filesystem::path& path) {
+  std::filesystem::path folder = path.parent_path();
+  if (folder.empty()) folder = ".";
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    if (!IsTempFileOf(it->path(), path)) continue;
+    Fd fd(Open(it->path(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK));
+    struct stat st;
+    if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+    if (::flock(fd.get(), LOCK_EX | LOCK_NB) == 0) RemoveQuietly(it->path());
+  }
+}
+
+// A new, empty file beside path, open for writing and locked, under a short
+// name no other file has. Replacing a file, it is made for its owner alone
+// until it is finished (the old file's permissions, read-only ones among
+// them, are given to it only then); a new file gets the user's usual ones.
 std::optional<std::pair<std::filesystem::path, int>> OpenTempBeside(
     const std::filesystem::path& path) {
+  if (NoRegularFileAt(path)) return std::nullopt;
+  RemoveLeftTemporaries(path);
   const mode_t mode = ModeOf(path) ? 0600 : 0666;
   std::random_device seed;
   std::mt19937_64 random(seed());
   for (int attempt = 0; attempt < 16; ++attempt) {
-    std::filesystem::path temp = path;
-    temp += ".mirelo-" + std::to_string(random() % 1000000000ULL) + ".tmp";
+    std::filesystem::path temp = TempFileName(path, static_cast<unsigned long>(random()));
     // O_EXCL: fails when the name is taken, so nobody's file is opened.
     const int fd = Open(temp, O_WRONLY | O_CREAT | O_EXCL, mode);
-    if (fd >= 0) return std::pair{std::move(temp), fd};
+    if (fd >= 0) {
+      ::flock(fd, LOCK_EX | LOCK_NB);
+      return std::pair{std::move(temp), fd};
+    }
     if (errno != EEXIST) return std::nullopt;  // the folder refuses
   }
   return std::nullopt;
@@ -104,15 +135,19 @@ std::optional<std::pair<std::filesystem::path, int>> OpenTempBeside(
 
 // Gives the finished temporary file the replaced file's permissions, flushes
 // it to the disk, closes it and renames it over path, then flushes the
-// folder. Removes it on any failure.
+// folder. Removes it on any failure. The lock stays on the temporary (through
+// a second descriptor of the same open file) until it has its new name.
 bool Commit(Fd& fd, const std::filesystem::path& temp, const std::filesystem::path& path) {
   const std::optional<mode_t> oldMode = ModeOf(path);
-  const bool ready = fd.get() >= 0 && (!oldMode || ::fchmod(fd.get(), *oldMode) == 0) &&
-                     Sync(fd.get()) && fd.Close();
+  Fd lock(fd.get() >= 0 ? ::fcntl(fd.get(), F_DUPFD_CLOEXEC, 0) : -1);
+  const bool ready = fd.get() >= 0 && !NoRegularFileAt(path) &&
+                     (!oldMode || ::fchmod(fd.get(), *oldMode) == 0) && Sync(fd.get()) &&
+                     fd.Close();
   if (!ready || ::rename(temp.c_str(), path.c_str()) != 0) {
     RemoveQuietly(temp);
     return false;
   }
+  lock.Close();
   SyncFolderOf(path);
   return true;
 }
@@ -132,6 +167,7 @@ std::optional<std::filesystem::path> PosixFileStore::CreateTempFileBeside(
 bool PosixFileStore::CommitTempFile(const std::filesystem::path& temp,
                                     const std::filesystem::path& path) {
   Fd fd(Open(temp, O_RDONLY));
+  if (fd.get() >= 0) ::flock(fd.get(), LOCK_EX | LOCK_NB);
   return Commit(fd, temp, path);
 }
 

@@ -17,6 +17,7 @@ Win32WindowPlatform::Win32WindowPlatform(std::filesystem::path appDir) : appDir_
 
 Win32WindowPlatform::~Win32WindowPlatform() {
   if (application_) DestroyWindow(application_);
+  if (instance_) CloseHandle(instance_);
 }
 
 int Win32WindowPlatform::ScreenDpi() { return WindowDpi(nullptr); }
@@ -26,7 +27,24 @@ std::unique_ptr<TextMeasurer> Win32WindowPlatform::CreatePreviewMeasurer(int dot
 }
 
 bool Win32WindowPlatform::TakeInstanceLock(std::string_view title) {
-  return FindWindowW(nullptr, WideFromUtf8(title).c_str()) == nullptr;
+  // Looking for the title window and making it later are two steps: two
+  // starts at the same moment both find none. A mutex named after the title
+  // in this session's namespace is looked for and claimed in one; the title
+  // lookup still finds an instance that runs without it.
+  const std::wstring wideTitle = WideFromUtf8(title);
+  HANDLE claim = CreateMutexW(nullptr, FALSE, (L"Local\\Mirelo " + wideTitle).c_str());
+  // Where no mutex can be had, the title lookup alone decides.
+  if (!claim) return FindWindowW(nullptr, wideTitle.c_str()) == nullptr;
+  if (GetLastError() == ERROR_ALREADY_EXISTS) {
+    CloseHandle(claim);
+    return false;
+  }
+  if (FindWindowW(nullptr, wideTitle.c_str()) != nullptr) {
+    CloseHandle(claim);
+    return false;
+  }
+  instance_ = claim;
+  return true;
 }
 
 void Win32WindowPlatform::SetApplicationTitle(std::string_view utf8) {

@@ -48,6 +48,8 @@ class Win32WindowPlatform : public WindowPlatform {
   Win32WindowPrinters printers_;
   Win32FileStore files_;
   HWND application_ = nullptr;
+  // The claim of this session's one instance, held while the program runs.
+  HANDLE instance_ = nullptr;
 };
 
 }  // namespace mirelo::win32
