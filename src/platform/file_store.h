@@ -3,8 +3,11 @@
 // to a temporary file of its own beside the target and reaches the disk
 // before it is renamed over the target; the folder's new entry reaches the
 // disk after the rename. A power cut at any moment then leaves the old file
-// or the new one, whole. The new file gets the old one's permissions. A file
-// the user keeps under a name like "x.tmp" is never touched.
+// or the new one, whole, and so does a write killed at any moment; the
+// temporaries a cut-off write left are removed when the same file is next
+// written. The new file gets the old one's permissions. Something that is no
+// regular file (a device, a pipe) is never replaced. A file the user keeps
+// under a name like "x.tmp" is never touched.
 #pragma once
 
 #include <filesystem>
