@@ -87,6 +87,29 @@ grep -q '外出は週に一度。' "$WORK/japanese.json" || fail "the kept overv
   fail "the builds read the Japanese names apart (above)"
 log "a data file, its overview folder and a settings file with Japanese names work"
 
+# An output naming the kept overview, the data file or the settings file,
+# however spelled, is refused and leaves it as it was; so is a device.
+owned=$WORK/owned
+mkdir -p "$owned/Gaikyo"
+cp "$sample" "$owned/survey.txt"
+printf 'typed by the user\r\n' >"$owned/Gaikyo/survey.txt"
+printf '[Print]\r\nx_Bai=1\r\n' >"$owned/control.ini"
+cp "$owned/Gaikyo/survey.txt" "$WORK/overview.before"
+windows_owned=$(winepath -w "$owned")
+for out in "$owned/Gaikyo/survey.txt" "$owned/GAIKYO/Survey.TXT" "$owned/Gaikyo/../Gaikyo/survey.txt" \
+    "\\\\?\\$windows_owned\\Gaikyo\\survey.txt" "$owned/survey.txt" "$owned/CONTROL.INI"; do
+  status=0
+  wine_mirelo --ini "$owned/control.ini" --draw-log "$out" "$owned/survey.txt" >"$WORK/out" 2>"$WORK/err" || status=$?
+  [ "$status" -eq 2 ] && [ "$(cat "$WORK/err")" = "出力先が入力ファイルと同じです: $out" ] ||
+    fail "--draw-log $out: status $status, said: $(cat "$WORK/err")"
+done
+cmp -s "$owned/Gaikyo/survey.txt" "$WORK/overview.before" || fail "an output over the kept overview changed it"
+cmp -s "$owned/survey.txt" "$sample" || fail "an output over the data file changed it"
+status=0
+wine_mirelo --ini "$ini" --draw-log NUL "$owned/survey.txt" >"$WORK/out" 2>"$WORK/err" || status=$?
+[ "$status" -eq 2 ] || fail "--draw-log NUL: status $status, said: $(cat "$WORK/err")"
+log "outputs over the kept overview, the data file, the settings file or a device are refused"
+
 # --print-pdf goes through the system's PDF printer, which Wine lacks: the
 # message, status 2, and no file.
 status=0
