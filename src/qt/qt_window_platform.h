@@ -46,9 +46,11 @@ class QtWindowPlatform : public WindowPlatform {
   QString title_;
 };
 
+class QtMainWindow;
+
 // Ends the window program the way a close does when the session asks it to
 // (SIGTERM, SIGINT): open dialogs and message boxes are closed first, then
-// the main window, whose close step saves.
-void CloseOnTerminationSignals(QWidget& mainWindow);
+// the main window, whose close step saves without asking anything.
+void CloseOnTerminationSignals(QtMainWindow& mainWindow);
 
 }  // namespace mirelo::qt
