@@ -246,10 +246,12 @@ TEST(BadInputs, TheCloseSavesTheOverviewWhateverBecameOfTheSettings) {
         EXPECT_NE(at, std::string::npos) << words << " in\n" << w.view.errors[0];
       }
     }
-    if (c.overviewWritable)
+    if (c.overviewWritable) {
       EXPECT_EQ(ReadBytes(w.kept), EncodeCp932(u"本人の様子\r\n二行目"));
-    if (c.settingsWritable)
+    }
+    if (c.settingsWritable) {
       EXPECT_NE(ReadBytes(w.dir / "control.ini").find("[Print]"), std::string::npos);
+    }
 
     if (!c.closes) {
       // Closing again with the overview still unkept says so again; the

@@ -11,6 +11,7 @@
 #include "base/text_encoding.h"
 #include "base/utf8_path.h"
 #include "data/ini_file.h"
+#include "app/settings_location.h"
 #include "layout/kept_widths_measurer.h"
 #include "render/device_mapping.h"
 #include "render/digit_glyphs.h"
@@ -91,15 +92,18 @@ void PrintOnSystemPrinter(const CommandLine& line, MainState& state, HeadlessPla
 
 int RunHeadless(const CommandLine& line, HeadlessPlatform& platform, std::ostream& out,
                 std::ostream& err) {
-  std::filesystem::path iniPath =
-      line.iniPath ? PathFromUtf8(*line.iniPath) : platform.AppDir() / kSettingsFileName;
-  IniFile profile(iniPath, platform.Files());
+  // The file the window would read: the headless outputs are those of the
+  // user's own settings. Nothing here writes it.
+  const SettingsLocation settings =
+      ChooseSettingsFile(line.iniPath, platform.AppDir(), platform.Places());
+  IniFile profile(settings.path, platform.Files(), settings.sharedFile);
 
   // An output over the data file or the settings file would destroy what
   // the user owns; the headless modes only ever write their own output.
   if (!line.outputPath.empty()) {
     std::error_code ec;
-    for (const std::filesystem::path& input : {PathFromUtf8(line.dataPath), iniPath}) {
+    for (const std::filesystem::path& input :
+         {PathFromUtf8(line.dataPath), settings.path, settings.sharedFile.value_or(settings.path)}) {
       if (std::filesystem::equivalent(PathFromUtf8(line.outputPath), input, ec)) {
         err << FormatMessage(msg::kOutputIsInput, line.outputPath) << '\n';
         return kExitError;

@@ -109,10 +109,16 @@ std::u16string WithoutControls(std::u16string_view s) {
 
 }  // namespace
 
+const std::filesystem::path& IniFile::Source() const {
+  std::error_code ec;
+  if (!sharedFile_ || std::filesystem::exists(path_, ec) || ec) return path_;
+  return *sharedFile_;
+}
+
 std::optional<std::u16string> IniFile::ReadString(std::u16string_view section,
                                                   std::u16string_view key) {
   IniLines ini;
-  if (!ReadLines(path_, &ini)) return std::nullopt;
+  if (!ReadLines(Source(), &ini)) return std::nullopt;
   // Only the first section of the name counts, as for the system's profile
   // functions and for WriteString: a repeated header later is not looked at.
   bool inSection = false;
@@ -130,8 +136,11 @@ std::optional<std::u16string> IniFile::ReadString(std::u16string_view section,
 
 bool IniFile::WriteString(std::u16string_view section, std::u16string_view key,
                           std::u16string_view value) {
+  const std::filesystem::path& source = Source();
   IniLines ini;
-  if (!ReadLines(path_, &ini)) return false;
+  if (!ReadLines(source, &ini)) return false;
+  // The user's own copy is made with its folder at its first write.
+  if (source != path_ && !files_.CreateFolder(path_.parent_path())) return false;
   std::vector<std::string>& lines = ini.lines;
   // Written as it will be read back: without controls, and without the
   // spaces at either end that reading trims (a face name that ended in
