@@ -31,6 +31,7 @@ bool ReadLines(const std::filesystem::path& path, IniLines* ini) {
   if (!std::filesystem::is_regular_file(path, ec)) return false;
   const std::optional<std::string> read = ReadFileBytes(path);
   if (!read) return false;
+  // The mark alone decides, as the text files' reader decides it.
   ini->encoding = DecodeTextFile(std::string_view(*read).substr(0, 3)).encoding;
   const std::string_view bytes = std::string_view(*read).substr(ByteOrderMark(ini->encoding).size());
   const std::size_t unit = ini->encoding == TextEncoding::Utf16LE ||
