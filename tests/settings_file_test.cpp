@@ -249,6 +249,20 @@ TEST(IniFile, AUnicodeFileKeepsWhatCodePage932CannotHold) {
   EXPECT_EQ(ini.ReadString(u"Gaikyou", u"Font"), u"맑은 고딕");
 }
 
+// Half a unit at the end of a UTF-16 file (a file cut short) reads as
+// U+FFFD and is kept as that, so the lines a write adds after it stay in
+// step and read back.
+TEST(IniFile, AUtf16FileCutInsideAUnitTakesWritesInStep) {
+  TempDir dir;
+  WriteBytes(dir / "control.ini", "\xFF\xFE" + Utf16Bytes(u"[Waku]\r\nWidth=3", false) + "x");
+  IniFile ini(dir / "control.ini", Files());
+  ASSERT_TRUE(ini.WriteString(u"Print", u"sw5", u"1"));
+  ASSERT_TRUE(ini.WriteString(u"Print", u"x_Bai", u"0.997"));
+  EXPECT_EQ(ReadBytes(dir / "control.ini"),
+            "\xFF\xFE" + Utf16Bytes(u"[Waku]\r\nWidth=3\uFFFD\r\n[Print]\r\nsw5=1\r\nx_Bai=0.997\r\n", false));
+  EXPECT_EQ(ini.ReadString(u"Print", u"sw5"), u"1");
+}
+
 TEST(IniFile, TellsAMissingFileSectionOrKeyFromAnEmptyValue) {
   TempDir dir;
   IniFile ini(dir / "control.ini", Files());

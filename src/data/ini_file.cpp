@@ -54,6 +54,14 @@ bool ReadLines(const std::filesystem::path& path, IniLines* ini) {
     start = i + unit;
   }
   if (start < bytes.size()) ini->lines.emplace_back(bytes.substr(start));
+  // Half a UTF-16 unit at the very end reads as U+FFFD; kept as it stands it
+  // would put every unit that a write adds after it out of step. It is kept
+  // as what it reads as.
+  if (unit == 2 && bytes.size() % 2 != 0) {
+    std::string& last = ini->lines.back();
+    last.pop_back();
+    last += EncodeText(u"\uFFFD", ini->encoding);
+  }
   return true;
 }
 
