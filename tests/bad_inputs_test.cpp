@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "base/file_bytes.h"
+#include "base/messages.h"
+#include "base/text_encoding.h"
 #include "test_support.h"
 #include "window_doubles.h"
 
@@ -188,17 +190,80 @@ TEST(BadInputs, SettingsThatCannotWorkAreRepairedInUseAndWrittenBackAsTheyWere) 
 }
 
 // A settings file too large to read gives the defaults, and since it cannot
-// be rewritten key by key either, the close says so and keeps it whole.
+// be rewritten key by key either, it is kept whole; the close says so once
+// and goes on.
 TEST(BadInputs, ASettingsFileOverTheLimitIsLeftWholeAndTheCloseSaysSo) {
   KeptSurveyWindow w;
   const std::string ini = "[Gaikyou]\r\nLine=9\r\n" + std::string(kMaxReadBytes, ';') + "\r\n";
   WriteBytes(w.dir / "control.ini", ini);
   w.Show();
   EXPECT_EQ(w.state.Boxes[2].LinesPerPage, 6);  // the default
-  EXPECT_FALSE(w.logic.FormClose());
+  EXPECT_TRUE(w.logic.FormClose());
   ASSERT_EQ(w.view.errors.size(), 1u);
   EXPECT_NE(w.view.errors[0].find("control.ini に書き込めません"), std::string::npos);
+  EXPECT_NE(w.view.errors[0].find(msg::kSettingsNotKept), std::string::npos);
   EXPECT_TRUE(ReadBytes(w.dir / "control.ini") == ini);
+}
+
+// The settings and the overview are saved each on its own: settings that
+// cannot be written cost their own changes, told once a run, never the typed
+// overview nor the close; an overview that cannot be kept keeps the window
+// open; at the end of a session nothing waits for an answer.
+TEST(BadInputs, TheCloseSavesTheOverviewWhateverBecameOfTheSettings) {
+  struct Case {
+    const char* name;
+    bool settingsWritable, overviewWritable;
+    CloseCause cause;
+    bool closes;
+    std::vector<std::string> boxWords;  // of the one error box; none: no box
+  };
+  const std::string settingsLost = std::string("control.ini に書き込めません.\r\n") + msg::kSettingsNotKept;
+  const Case cases[] = {
+      {"settings unwritable", false, true, CloseCause::User, true, {settingsLost}},
+      {"both unwritable", false, false, CloseCause::User, false,
+       {"概況ファイルに書き込めません", settingsLost}},
+      {"overview unwritable", true, false, CloseCause::User, false, {"概況ファイルに書き込めません"}},
+      {"both unwritable as the session ends", false, false, CloseCause::SessionEnd, true, {}},
+      {"settings unwritable as the session ends", false, true, CloseCause::SessionEnd, true, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    KeptSurveyWindow w;
+    w.Show();
+    w.view.memoText = u"本人の様子\r\n二行目";
+    // A folder in the file's place: no write can replace it, for any user.
+    if (!c.settingsWritable) std::filesystem::create_directories(w.dir / "control.ini" / "x");
+    if (!c.overviewWritable) std::filesystem::create_directories(w.kept / "x");
+
+    EXPECT_EQ(w.logic.FormClose(c.cause), c.closes);
+    if (c.boxWords.empty()) {
+      EXPECT_TRUE(w.view.errors.empty()) << w.view.errors.front();
+    } else {
+      ASSERT_EQ(w.view.errors.size(), 1u);
+      std::size_t at = 0;
+      for (const std::string& words : c.boxWords) {
+        at = w.view.errors[0].find(words, at);
+        EXPECT_NE(at, std::string::npos) << words << " in\n" << w.view.errors[0];
+      }
+    }
+    if (c.overviewWritable) {
+      EXPECT_EQ(ReadBytes(w.kept), EncodeCp932(u"本人の様子\r\n二行目"));
+    }
+    if (c.settingsWritable) {
+      EXPECT_NE(ReadBytes(w.dir / "control.ini").find("[Print]"), std::string::npos);
+    }
+
+    if (!c.closes) {
+      // Closing again with the overview still unkept says so again; the
+      // settings' loss, already told, is not.
+      EXPECT_FALSE(w.logic.FormClose());
+      ASSERT_EQ(w.view.errors.size(), 2u);
+      EXPECT_EQ(w.view.errors[1].find("control.ini"), std::string::npos) << w.view.errors[1];
+      w.view.saveOverview = false;
+      EXPECT_TRUE(w.logic.FormClose());
+      EXPECT_EQ(w.view.errors.size(), 2u);
+    }
+  }
 }
 
 }  // namespace

@@ -169,6 +169,100 @@ TEST(IniFile, KeepsCodePage932TextAndReadsItBackUnchanged) {
   EXPECT_EQ(ini.ReadString(u"Gaikyou", u"Font"), u"ＭＳ Ｐゴシック");
 }
 
+// The bytes of UTF-16 text in either byte order, spelled out here so the
+// expectation does not depend on the encoder under test.
+std::string Utf16Bytes(std::u16string_view text, bool bigEndian) {
+  std::string out;
+  for (char16_t c : text) {
+    const char hi = static_cast<char>(c >> 8), lo = static_cast<char>(c & 0xFF);
+    out += bigEndian ? hi : lo;
+    out += bigEndian ? lo : hi;
+  }
+  return out;
+}
+
+// A file with a byte-order mark reads as the code page 932 file of the same
+// text does, and every write keeps its encoding and its mark: the same
+// writes give the same text, and the lines not written keep their bytes.
+TEST(IniFile, ReadsAndWritesBackEveryEncodingTheProfileFunctionsRead) {
+  const std::u16string text =
+      u"; 印刷の設定\r\n[Gaikyou]\r\nSize = 12 \r\nFont=ＭＳ Ｐゴシック\r\n\r\n"
+      u"[bikou]\r\nfont=表ゾ]\r\n[Print]\r\nx_Bai=0.997\r\n";
+  struct Case {
+    const char* name;
+    std::string mark, bytes, lineEnd;
+  };
+  const Case cases[] = {
+      {"code page 932", "", EncodeCp932(text), "\r\n"},
+      {"UTF-16LE", "\xFF\xFE", Utf16Bytes(text, false), std::string("\r\0\n\0", 4)},
+      {"UTF-16BE", "\xFE\xFF", Utf16Bytes(text, true), std::string("\0\r\0\n", 4)},
+      {"UTF-8", "\xEF\xBB\xBF", ToUtf8(text), "\r\n"},
+  };
+  std::optional<std::u16string> writtenByCp932;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempDir dir;
+    WriteBytes(dir / "control.ini", c.mark + c.bytes);
+    IniFile ini(dir / "control.ini", Files());
+    EXPECT_EQ(ini.ReadString(u"Gaikyou", u"Size"), u"12");
+    EXPECT_EQ(ini.ReadString(u"GAIKYOU", u"Font"), u"ＭＳ Ｐゴシック");
+    EXPECT_EQ(ini.ReadString(u"Bikou", u"Font"), u"表ゾ]");
+    EXPECT_EQ(ini.ReadString(u"Print", u"x_Bai"), u"0.997");
+    EXPECT_EQ(ini.ReadString(u"Print", u"y_Bai"), std::nullopt);
+
+    // Read through the settings, too: the same values from every encoding.
+    FakeLocale locale(u'.');
+    BoxTable boxes = DefaultBoxes();
+    PrintSettings settings;
+    LoadSettings(ini, locale, boxes, settings, 0, 0);
+    EXPECT_EQ(boxes[2].FontSize, 12);
+    EXPECT_EQ(FontNameText(boxes[3]), u"表ゾ]");
+    EXPECT_EQ(settings.x_Bai, 0.997);
+
+    ASSERT_TRUE(ini.WriteString(u"Gaikyou", u"Size", u"10"));   // in place
+    ASSERT_TRUE(ini.WriteString(u"Bikou", u"TabLen", u"15"));   // at the end of a section
+    ASSERT_TRUE(ini.WriteString(u"Hozon", u"option", u"1"));    // a new section
+    ASSERT_TRUE(ini.WriteString(u"Gaikyou", u"Font", u"ＭＳ 明朝"));
+    const std::string written = ReadBytes(dir / "control.ini");
+    ASSERT_EQ(written.substr(0, c.mark.size()), c.mark);
+    const DecodedText decoded = DecodeTextFile(written);
+    if (!writtenByCp932) writtenByCp932 = decoded.text;
+    EXPECT_EQ(decoded.text, *writtenByCp932);
+    EXPECT_EQ(ini.ReadString(u"Gaikyou", u"Font"), u"ＭＳ 明朝");
+    // The comment, untouched, stands first as it was, whole line end included.
+    const std::string comment = c.mark + c.bytes.substr(0, c.bytes.find(c.lineEnd) + c.lineEnd.size());
+    EXPECT_EQ(written.substr(0, comment.size()), comment);
+  }
+}
+
+// What code page 932 cannot hold stays in a Unicode file: a face name
+// outside it, and the lines around it byte for byte.
+TEST(IniFile, AUnicodeFileKeepsWhatCodePage932CannotHold) {
+  TempDir dir;
+  const std::u16string comment = u"; 🖨 ﾌﾟﾘﾝﾀ \U0001F600";
+  const std::string before = "\xFF\xFE" + Utf16Bytes(comment + u"\r\n[Gaikyou]\r\nSize=9\r\n", false);
+  WriteBytes(dir / "control.ini", before);
+  IniFile ini(dir / "control.ini", Files());
+  ASSERT_TRUE(ini.WriteString(u"Gaikyou", u"Font", u"맑은 고딕"));
+  EXPECT_EQ(ReadBytes(dir / "control.ini"),
+            before + Utf16Bytes(u"Font=맑은 고딕\r\n", false));
+  EXPECT_EQ(ini.ReadString(u"Gaikyou", u"Font"), u"맑은 고딕");
+}
+
+// Half a unit at the end of a UTF-16 file (a file cut short) reads as
+// U+FFFD and is kept as that, so the lines a write adds after it stay in
+// step and read back.
+TEST(IniFile, AUtf16FileCutInsideAUnitTakesWritesInStep) {
+  TempDir dir;
+  WriteBytes(dir / "control.ini", "\xFF\xFE" + Utf16Bytes(u"[Waku]\r\nWidth=3", false) + "x");
+  IniFile ini(dir / "control.ini", Files());
+  ASSERT_TRUE(ini.WriteString(u"Print", u"sw5", u"1"));
+  ASSERT_TRUE(ini.WriteString(u"Print", u"x_Bai", u"0.997"));
+  EXPECT_EQ(ReadBytes(dir / "control.ini"),
+            "\xFF\xFE" + Utf16Bytes(u"[Waku]\r\nWidth=3\uFFFD\r\n[Print]\r\nsw5=1\r\nx_Bai=0.997\r\n", false));
+  EXPECT_EQ(ini.ReadString(u"Print", u"sw5"), u"1");
+}
+
 TEST(IniFile, TellsAMissingFileSectionOrKeyFromAnEmptyValue) {
   TempDir dir;
   IniFile ini(dir / "control.ini", Files());

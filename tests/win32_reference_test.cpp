@@ -131,23 +131,68 @@ TEST(IniFileAgainstWindows, EveryKeyReadsTheSameFromTheSameFile) {
       // A section repeated: the first one's keys only.
       "[Bikou]\nSize=11\n[Bikou]\nSize=12\nTabLen=20\n",
   };
+  // Each file also in the Unicode forms a byte-order mark announces, which
+  // the profile functions read as well (Notepad's "Unicode" is UTF-16LE).
+  const TextEncoding encodings[] = {TextEncoding::Cp932, TextEncoding::Utf16LE,
+                                    TextEncoding::Utf16BE, TextEncoding::Utf8};
   int file = 0;
-  for (const std::string& bytes : files) {
-    SCOPED_TRACE("file " + std::to_string(++file));
+  for (const std::string& cp932 : files) {
+    ++file;
+    for (TextEncoding encoding : encodings) {
+      SCOPED_TRACE("file " + std::to_string(file) + " in encoding " +
+                   std::to_string(static_cast<int>(encoding)));
+      const std::string bytes = EncodeTextFile(DecodeCp932(cp932), encoding);
+      test::TempDir dir;
+      const std::filesystem::path path = dir / "control.ini";
+      test::WriteBytes(path, bytes);
+      IniFile ini(path, test::Files());
+      for (const auto& [section, key] : keys) {
+        const std::u16string s = FromUtf8(section), k = FromUtf8(key);
+        std::wstring value(512, L'\0');
+        const DWORD n = GetPrivateProfileStringW(win32::Wide(s).c_str(), win32::Wide(k).c_str(),
+                                                 L"\x1F", value.data(), 512, path.c_str());
+        value.resize(n);
+        const std::optional<std::u16string> ours = ini.ReadString(s, k);
+        const std::optional<std::u16string> theirs =
+            value == L"\x1F" ? std::nullopt : std::optional<std::u16string>(win32::FromWide(value));
+        EXPECT_EQ(ours, theirs) << section << "." << key;
+      }
+    }
+  }
+}
+
+// A write keeps the file's encoding, as Windows's own write does: after the
+// same writes to two copies of the file, both begin with the same mark, and
+// the profile functions read every key of the program's copy as they read
+// their own.
+TEST(IniFileAgainstWindows, AWriteKeepsTheEncodingAsWindowsKeepsIt) {
+  const std::u16string text =
+      u"; 設定\r\n[Gaikyou]\r\nSize=9\r\nFont=ＭＳ Ｐゴシック\r\n[Print]\r\nx_Bai=1\r\n";
+  const char16_t* const writes[][3] = {{u"Gaikyou", u"Size", u"12"},
+                                       {u"Gaikyou", u"Font", u"ＭＳ 明朝"},
+                                       {u"Print", u"sw5", u"1"},
+                                       {u"Hozon", u"option", u"0"}};
+  for (TextEncoding encoding : {TextEncoding::Cp932, TextEncoding::Utf16LE, TextEncoding::Utf8}) {
+    SCOPED_TRACE(static_cast<int>(encoding));
     test::TempDir dir;
-    const std::filesystem::path path = dir / "control.ini";
-    test::WriteBytes(path, bytes);
-    IniFile ini(path, test::Files());
-    for (const auto& [section, key] : keys) {
-      const std::u16string s = FromUtf8(section), k = FromUtf8(key);
+    const std::filesystem::path ours = dir / "ours.ini", theirs = dir / "theirs.ini";
+    test::WriteBytes(ours, EncodeTextFile(text, encoding));
+    test::WriteBytes(theirs, EncodeTextFile(text, encoding));
+    IniFile ini(ours, test::Files());
+    for (const auto& w : writes) {
+      ASSERT_TRUE(ini.WriteString(w[0], w[1], w[2]));
+      ASSERT_TRUE(WritePrivateProfileStringW(win32::Wide(w[0]).c_str(), win32::Wide(w[1]).c_str(),
+                                             win32::Wide(w[2]).c_str(), theirs.c_str()));
+    }
+    WritePrivateProfileStringW(nullptr, nullptr, nullptr, theirs.c_str());  // flush the cache
+    const std::string mark(ByteOrderMark(encoding));
+    EXPECT_EQ(test::ReadBytes(ours).substr(0, mark.size() + 1),
+              test::ReadBytes(theirs).substr(0, mark.size() + 1));
+    for (const auto& w : writes) {
       std::wstring value(512, L'\0');
-      const DWORD n = GetPrivateProfileStringW(win32::Wide(s).c_str(), win32::Wide(k).c_str(),
-                                               L"\x1F", value.data(), 512, path.c_str());
-      value.resize(n);
-      const std::optional<std::u16string> ours = ini.ReadString(s, k);
-      const std::optional<std::u16string> theirs =
-          value == L"\x1F" ? std::nullopt : std::optional<std::u16string>(win32::FromWide(value));
-      EXPECT_EQ(ours, theirs) << section << "." << key;
+      value.resize(GetPrivateProfileStringW(win32::Wide(w[0]).c_str(), win32::Wide(w[1]).c_str(),
+                                            L"", value.data(), 512, ours.c_str()));
+      EXPECT_EQ(win32::FromWide(value), std::u16string(w[2])) << ToUtf8(w[1]);
     }
   }
 }

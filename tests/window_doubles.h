@@ -260,10 +260,27 @@ class DotLocale : public LocaleInfo {
   char16_t DecimalSeparator() const override { return u'.'; }
 };
 
+// The system's word on where the settings may be kept: whether the
+// executable's folder may be written, and the user's own folder (nothing:
+// the system names none, so the settings stay beside the executable).
+class FakeSettingsPlaces : public SettingsPlaces {
+ public:
+  bool appDirWritable = true;
+  std::optional<std::filesystem::path> userFolder;
+  std::vector<std::filesystem::path> asked;  // the folders asked about
+
+  bool CanWriteIn(const std::filesystem::path& folder) override {
+    asked.push_back(folder);
+    return appDirWritable;
+  }
+  std::optional<std::filesystem::path> UserSettingsFolder() override { return userFolder; }
+};
+
 class FakeServices : public WindowPlatform {
  public:
   DotLocale locale;
   FakePrinters printers;
+  FakeSettingsPlaces places;
   int screenDpi = 96;
   // WindowPlatform
   bool lockFree = true;
@@ -290,6 +307,7 @@ class FakeServices : public WindowPlatform {
   void SetApplicationTitle(std::string_view utf8) override { title = utf8; }
   void ShowMessage(std::string_view utf8) override { messages.emplace_back(utf8); }
   std::filesystem::path AppDir() override { return appDir; }
+  SettingsPlaces& Places() override { return places; }
   std::unique_ptr<SettingsDialogView> CreateSettingsDialog(SettingsDialog&,
                                                            MainWindowView&) override {
     auto v = std::make_unique<FakeDialogView>();

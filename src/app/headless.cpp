@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "app/dump_layout.h"
+#include "app/settings_location.h"
 #include "base/format_message.h"
 #include "base/messages.h"
 #include "base/text_encoding.h"
@@ -92,9 +93,11 @@ void PrintOnSystemPrinter(const CommandLine& line, MainState& state, HeadlessPla
 
 int RunHeadless(const CommandLine& line, HeadlessPlatform& platform, std::ostream& out,
                 std::ostream& err) {
-  std::filesystem::path iniPath =
-      line.iniPath ? PathFromUtf8(*line.iniPath) : platform.AppDir() / kSettingsFileName;
-  IniFile profile(iniPath, platform.Files());
+  // The file the window would read: the headless outputs are those of the
+  // user's own settings. Nothing here writes it.
+  const SettingsLocation settings =
+      ChooseSettingsFile(line.iniPath, platform.AppDir(), platform.Places());
+  IniFile profile(settings.path, platform.Files(), settings.sharedFile);
 
   // An output over the data file, the settings file or the overview kept
   // beside the data file would destroy what the user owns; the headless
@@ -103,7 +106,8 @@ int RunHeadless(const CommandLine& line, HeadlessPlatform& platform, std::ostrea
   if (!line.outputPath.empty()) {
     std::error_code ec;
     for (const std::filesystem::path& input :
-         {PathFromUtf8(line.dataPath), iniPath, OverviewFilePath(line.dataPath)}) {
+         {PathFromUtf8(line.dataPath), settings.path, settings.sharedFile.value_or(settings.path),
+          OverviewFilePath(line.dataPath)}) {
       if (std::filesystem::equivalent(PathFromUtf8(line.outputPath), input, ec)) {
         err << FormatMessage(msg::kOutputIsInput, line.outputPath) << '\n';
         return kExitError;

@@ -14,6 +14,7 @@
 #include "platform/locale_info.h"
 #include "platform/preview_image.h"
 #include "platform/print_job.h"
+#include "platform/settings_places.h"
 #include "platform/text_measurer.h"
 
 namespace mirelo {
@@ -44,6 +45,8 @@ class HeadlessPlatform {
                                      int marginY) = 0;
   // Where the outputs written from bytes (the draw log) go.
   virtual FileStore& Files() = 0;
+  // Where the settings may be kept.
+  virtual SettingsPlaces& Places() = 0;
   // The system's printers, and the name of the default one where there is
   // one (--print).
   virtual std::vector<std::u16string> PrinterNames() = 0;

@@ -1,6 +1,7 @@
 #include "app/window_program.h"
 
 #include "app/headless.h"
+#include "app/settings_location.h"
 #include "base/messages.h"
 #include "data/ini_file.h"
 #include "data/settings.h"
@@ -17,11 +18,10 @@ int RunWindowProgram(const CommandLine& line, WindowPlatform& platform) {
   platform.SetApplicationTitle(msg::kAppTitle);
 
   const std::filesystem::path appDir = platform.AppDir();
-  const std::filesystem::path settingsPath =
-      line.iniPath ? PathFromUtf8(*line.iniPath) : appDir / kSettingsFileName;
-  IniFile profile(settingsPath, platform.Files());
+  const SettingsLocation settings = ChooseSettingsFile(line.iniPath, appDir, platform.Places());
+  IniFile profile(settings.path, platform.Files(), settings.sharedFile);
   MainState state;
-  MainWindow logic(state, platform, profile, PathToUtf8(settingsPath));
+  MainWindow logic(state, platform, profile, PathToUtf8(settings.path));
   std::unique_ptr<MainWindowView> view = platform.CreateMainWindow(logic);
   logic.SetView(*view);
 

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "app/command_line.h"
+#include "platform/settings_places.h"
 #include "ui/main_window.h"
 #include "ui/main_window_view.h"
 #include "ui/settings_dialog.h"
@@ -24,6 +25,8 @@ class WindowPlatform : public WindowServices {
   // A message box before there is a main window.
   virtual void ShowMessage(std::string_view utf8) = 0;
   virtual std::filesystem::path AppDir() = 0;
+  // Where the settings may be kept.
+  virtual SettingsPlaces& Places() = 0;
   // The main window, hidden, reporting its events to logic.
   virtual std::unique_ptr<MainWindowView> CreateMainWindow(MainWindow& logic) = 0;
   // The print settings dialog, hidden, over the main window.

@@ -7,6 +7,9 @@ inline constexpr char kAppTitle[] = "ミレロ";
 inline constexpr char kAlreadyRunning[] = "既に起動しています。";
 inline constexpr char kDataFileMissing[] = "読み込む対象のデータが見つかりません。\r\n終了します。";
 inline constexpr char kCannotWrite[] = "%s に書き込めません";
+// Below kCannotWrite for the settings file at the close, which goes on.
+inline constexpr char kSettingsNotKept[] =
+    "今回の印刷設定（倍率・補正・フォントなど）と画面の位置は保存されません。";
 
 // Data files that break the format (%s: the data file's path).
 inline constexpr char kDataUnreadable[] = "データファイルを読み込めません: %s";

@@ -214,23 +214,45 @@ std::string EncodeCp932(std::u16string_view text) {
   return out;
 }
 
+std::u16string DecodeText(std::string_view bytes, TextEncoding encoding) {
+  switch (encoding) {
+    case TextEncoding::Utf8: return DecodeUtf8(bytes);
+    case TextEncoding::Utf16LE: return DecodeUtf16(bytes, false);
+    case TextEncoding::Utf16BE: return DecodeUtf16(bytes, true);
+    case TextEncoding::Cp932: break;
+  }
+  return DecodeCp932(bytes);
+}
+
+std::string EncodeText(std::u16string_view text, TextEncoding encoding) {
+  switch (encoding) {
+    case TextEncoding::Utf8: return ToUtf8(text);
+    case TextEncoding::Utf16LE: return EncodeUtf16(text, false);
+    case TextEncoding::Utf16BE: return EncodeUtf16(text, true);
+    case TextEncoding::Cp932: break;
+  }
+  return EncodeCp932(text);
+}
+
+std::string_view ByteOrderMark(TextEncoding encoding) {
+  switch (encoding) {
+    case TextEncoding::Utf8: return "\xEF\xBB\xBF";
+    case TextEncoding::Utf16LE: return "\xFF\xFE";
+    case TextEncoding::Utf16BE: return "\xFE\xFF";
+    case TextEncoding::Cp932: break;
+  }
+  return {};
+}
+
 DecodedText DecodeTextFile(std::string_view bytes) {
-  if (StartsWith(bytes, "\xEF\xBB\xBF")) return {DecodeUtf8(bytes.substr(3)), TextEncoding::Utf8};
-  if (StartsWith(bytes, "\xFF\xFE"))
-    return {DecodeUtf16(bytes.substr(2), false), TextEncoding::Utf16LE};
-  if (StartsWith(bytes, "\xFE\xFF"))
-    return {DecodeUtf16(bytes.substr(2), true), TextEncoding::Utf16BE};
+  for (TextEncoding e : {TextEncoding::Utf8, TextEncoding::Utf16LE, TextEncoding::Utf16BE})
+    if (StartsWith(bytes, ByteOrderMark(e)))
+      return {DecodeText(bytes.substr(ByteOrderMark(e).size()), e), e};
   return {DecodeCp932(bytes), TextEncoding::Cp932};
 }
 
 std::string EncodeTextFile(std::u16string_view text, TextEncoding encoding) {
-  switch (encoding) {
-    case TextEncoding::Utf8: return "\xEF\xBB\xBF" + ToUtf8(text);
-    case TextEncoding::Utf16LE: return "\xFF\xFE" + EncodeUtf16(text, false);
-    case TextEncoding::Utf16BE: return "\xFE\xFF" + EncodeUtf16(text, true);
-    case TextEncoding::Cp932: break;
-  }
-  return EncodeCp932(text);
+  return std::string(ByteOrderMark(encoding)) + EncodeText(text, encoding);
 }
 
 std::vector<std::u16string> SplitLines(std::u16string_view text) {

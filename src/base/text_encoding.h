@@ -22,6 +22,12 @@ std::u16string DecodeCp932(std::string_view bytes);
 // Characters code page 932 cannot hold become "?".
 std::string EncodeCp932(std::u16string_view text);
 
+// Text in one encoding, without a byte-order mark, and back.
+std::u16string DecodeText(std::string_view bytes, TextEncoding encoding);
+std::string EncodeText(std::u16string_view text, TextEncoding encoding);
+// The mark a file in the encoding begins with; none for code page 932.
+std::string_view ByteOrderMark(TextEncoding encoding);
+
 // A UTF-8, UTF-16LE or UTF-16BE byte-order mark selects that encoding and is
 // dropped; anything else is code page 932.
 DecodedText DecodeTextFile(std::string_view bytes);

@@ -9,29 +9,59 @@
 namespace mirelo {
 namespace {
 
-// The file's lines as their raw bytes, without the line ends. Lines are
-// split on bytes: CR and LF never occur inside a double-byte character of
-// code page 932, so lines this code does not touch keep their exact bytes.
-// A missing file has no lines; a file that is there but cannot be read (a
+// The file's lines as their raw bytes in the file's encoding, without the
+// line ends, and that encoding: code page 932, or the Unicode form a
+// byte-order mark announces (Notepad's "Unicode" is UTF-16LE), as the
+// system's profile functions read them. Lines are split on whole code
+// units: CR and LF never occur inside a character of any of them, so lines
+// this code does not touch keep their exact bytes. A missing file has no
+// lines and is code page 932; a file that is there but cannot be read (a
 // folder, a read error) gives false, so that no write replaces what could
 // not be read.
-bool ReadLines(const std::filesystem::path& path, std::vector<std::string>* lines) {
-  lines->clear();
+struct IniLines {
+  TextEncoding encoding = TextEncoding::Cp932;
+  std::vector<std::string> lines;
+};
+
+bool ReadLines(const std::filesystem::path& path, IniLines* ini) {
+  *ini = IniLines{};
   std::error_code ec;
   if (!std::filesystem::exists(path, ec)) return !ec;
   // Only a regular file is read: a pipe in its place would block forever.
   if (!std::filesystem::is_regular_file(path, ec)) return false;
   const std::optional<std::string> read = ReadFileBytes(path);
   if (!read) return false;
-  const std::string& bytes = *read;
+  // The mark alone decides, as the text files' reader decides it.
+  ini->encoding = DecodeTextFile(std::string_view(*read).substr(0, 3)).encoding;
+  const std::string_view bytes = std::string_view(*read).substr(ByteOrderMark(ini->encoding).size());
+  const std::size_t unit = ini->encoding == TextEncoding::Utf16LE ||
+                                   ini->encoding == TextEncoding::Utf16BE
+                               ? 2
+                               : 1;
+  const bool bigEndian = ini->encoding == TextEncoding::Utf16BE;
+  auto unitAt = [&](std::size_t i) -> char16_t {
+    const auto a = static_cast<unsigned char>(bytes[i]);
+    if (unit == 1) return a;
+    const auto b = static_cast<unsigned char>(bytes[i + 1]);
+    return static_cast<char16_t>(bigEndian ? (a << 8) | b : (b << 8) | a);
+  };
   std::size_t start = 0;
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    if (bytes[i] != '\r' && bytes[i] != '\n') continue;
-    lines->push_back(bytes.substr(start, i - start));
-    if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-    start = i + 1;
+  for (std::size_t i = 0; i + unit <= bytes.size(); i += unit) {
+    const char16_t c = unitAt(i);
+    if (c != u'\r' && c != u'\n') continue;
+    ini->lines.emplace_back(bytes.substr(start, i - start));
+    if (c == u'\r' && i + 2 * unit <= bytes.size() && unitAt(i + unit) == u'\n') i += unit;
+    start = i + unit;
   }
-  if (start < bytes.size()) lines->push_back(bytes.substr(start));
+  if (start < bytes.size()) ini->lines.emplace_back(bytes.substr(start));
+  // Half a UTF-16 unit at the very end reads as U+FFFD; kept as it stands it
+  // would put every unit that a write adds after it out of step. It is kept
+  // as what it reads as.
+  if (unit == 2 && bytes.size() % 2 != 0) {
+    std::string& last = ini->lines.back();
+    last.pop_back();
+    last += EncodeText(u"\uFFFD", ini->encoding);
+  }
   return true;
 }
 
@@ -61,8 +91,8 @@ struct Parsed {
   std::u16string value;  // key lines only
 };
 
-Parsed Parse(const std::string& raw) {
-  std::u16string line = Trim(DecodeCp932(raw));
+Parsed Parse(const std::string& raw, TextEncoding encoding) {
+  std::u16string line = Trim(DecodeText(raw, encoding));
   Parsed p;
   if (!line.empty() && line[0] == u'[') {
     std::size_t close = line.find(u']');
@@ -88,15 +118,21 @@ std::u16string WithoutControls(std::u16string_view s) {
 
 }  // namespace
 
+const std::filesystem::path& IniFile::Source() const {
+  std::error_code ec;
+  if (!sharedFile_ || std::filesystem::exists(path_, ec) || ec) return path_;
+  return *sharedFile_;
+}
+
 std::optional<std::u16string> IniFile::ReadString(std::u16string_view section,
                                                   std::u16string_view key) {
-  std::vector<std::string> lines;
-  if (!ReadLines(path_, &lines)) return std::nullopt;
+  IniLines ini;
+  if (!ReadLines(Source(), &ini)) return std::nullopt;
   // Only the first section of the name counts, as for the system's profile
   // functions and for WriteString: a repeated header later is not looked at.
   bool inSection = false;
-  for (const std::string& raw : lines) {
-    Parsed p = Parse(raw);
+  for (const std::string& raw : ini.lines) {
+    Parsed p = Parse(raw, ini.encoding);
     if (p.kind == Parsed::Section) {
       if (inSection) break;
       inSection = SameName(p.name, section);
@@ -109,19 +145,24 @@ std::optional<std::u16string> IniFile::ReadString(std::u16string_view section,
 
 bool IniFile::WriteString(std::u16string_view section, std::u16string_view key,
                           std::u16string_view value) {
-  std::vector<std::string> lines;
-  if (!ReadLines(path_, &lines)) return false;
+  const std::filesystem::path& source = Source();
+  IniLines ini;
+  if (!ReadLines(source, &ini)) return false;
+  // The user's own copy is made with its folder at its first write.
+  if (source != path_ && !files_.CreateFolder(path_.parent_path())) return false;
+  std::vector<std::string>& lines = ini.lines;
   // Written as it will be read back: without controls, and without the
   // spaces at either end that reading trims (a face name that ended in
   // controls would otherwise change between two closes).
+  // A file keeps the encoding it was read in; a new one is code page 932.
   const std::string keyLine =
-      EncodeCp932(Trim(WithoutControls(key)) + u"=" + Trim(WithoutControls(value)));
+      EncodeText(Trim(WithoutControls(key)) + u"=" + Trim(WithoutControls(value)), ini.encoding);
 
   // Find the section, the key in it, and the last non-blank line of it.
   bool inSection = false;
   std::optional<std::size_t> sectionLine, keyAt, lastInSection;
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    Parsed p = Parse(lines[i]);
+    Parsed p = Parse(lines[i], ini.encoding);
     if (p.kind == Parsed::Section) {
       if (inSection) break;  // the section ended; a repeated header later is not looked at
       inSection = SameName(p.name, section);
@@ -136,7 +177,7 @@ bool IniFile::WriteString(std::u16string_view section, std::u16string_view key,
       keyAt = i;
       break;
     }
-    if (!Trim(DecodeCp932(lines[i])).empty()) lastInSection = i;
+    if (!Trim(DecodeText(lines[i], ini.encoding)).empty()) lastInSection = i;
   }
 
   if (keyAt) {
@@ -144,14 +185,15 @@ bool IniFile::WriteString(std::u16string_view section, std::u16string_view key,
   } else if (sectionLine) {
     lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(*lastInSection + 1), keyLine);
   } else {
-    lines.push_back(EncodeCp932(u"[" + WithoutControls(section) + u"]"));
+    lines.push_back(EncodeText(u"[" + WithoutControls(section) + u"]", ini.encoding));
     lines.push_back(keyLine);
   }
 
-  std::string bytes;
+  std::string bytes(ByteOrderMark(ini.encoding));
+  const std::string lineEnd = EncodeText(u"\r\n", ini.encoding);
   for (const std::string& line : lines) {
     bytes += line;
-    bytes += "\r\n";
+    bytes += lineEnd;
   }
   return files_.ReplaceFile(path_, bytes);
 }

@@ -1,5 +1,5 @@
-// control.ini: an INI file in code page 932 with CR LF line ends, read and
-// written one key at a time. Each write replaces the whole file through the
+// control.ini: an INI file with CR LF line ends, read and written one key at
+// a time, in code page 932 or in the Unicode form its byte-order mark names. Each write replaces the whole file through the
 // file store, so a failed write or a power cut leaves the file as it was.
 #pragma once
 
@@ -12,7 +12,12 @@ namespace mirelo {
 
 class IniFile : public ProfileStore {
  public:
-  IniFile(std::filesystem::path path, FileStore& files) : path_(std::move(path)), files_(files) {}
+  // sharedFile: while path does not exist, the file read in its place; the
+  // first write makes path, with its folder, from the shared file's lines,
+  // so a user's own copy keeps all the shared file held.
+  IniFile(std::filesystem::path path, FileStore& files,
+          std::optional<std::filesystem::path> sharedFile = std::nullopt)
+      : path_(std::move(path)), files_(files), sharedFile_(std::move(sharedFile)) {}
 
   std::optional<std::u16string> ReadString(std::u16string_view section,
                                            std::u16string_view key) override;
@@ -22,8 +27,13 @@ class IniFile : public ProfileStore {
   const std::filesystem::path& Path() const { return path_; }
 
  private:
+  // The file that holds the settings now: path, or the shared file until
+  // path exists.
+  const std::filesystem::path& Source() const;
+
   std::filesystem::path path_;
   FileStore& files_;
+  std::optional<std::filesystem::path> sharedFile_;
 };
 
 }  // namespace mirelo

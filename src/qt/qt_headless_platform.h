@@ -5,6 +5,7 @@
 
 #include "app/headless.h"
 #include "posix/posix_file_store.h"
+#include "posix/posix_settings_places.h"
 #include "qt/qt_locale.h"
 
 namespace mirelo::qt {
@@ -22,6 +23,7 @@ class QtHeadlessPlatform : public HeadlessPlatform {
   OpenedPrinter CreatePdfJob(const std::filesystem::path& path, int dpi, int marginX,
                                          int marginY) override;
   FileStore& Files() override { return files_; }
+  SettingsPlaces& Places() override { return places_; }
   std::vector<std::u16string> PrinterNames() override;
   std::optional<std::u16string> DefaultPrinterName() override;
   OpenedPrinter OpenPrinter(std::u16string_view name) override;
@@ -29,6 +31,7 @@ class QtHeadlessPlatform : public HeadlessPlatform {
  private:
   QtLocaleInfo locale_;
   posix::PosixFileStore files_;
+  posix::PosixSettingsPlaces places_;
   std::filesystem::path appDir_;
 };
 

@@ -329,8 +329,13 @@ void QtMainWindow::showEvent(QShowEvent* event) {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
 }
 
+void QtMainWindow::CloseAsTheSessionEnds() {
+  sessionEnding_ = true;
+  close();
+}
+
 void QtMainWindow::closeEvent(QCloseEvent* event) {
-  if (logic_.FormClose())
+  if (logic_.FormClose(sessionEnding_ ? CloseCause::SessionEnd : CloseCause::User))
     event->accept();
   else
     event->ignore();

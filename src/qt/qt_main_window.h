@@ -59,6 +59,10 @@ class QtMainWindow : public QWidget, public MainWindowView {
   void ShowError(std::string_view utf8) override;
   std::optional<std::filesystem::path> AskPdfFileName() override;
 
+  // Closes the window as the session ends: the close step saves and shows
+  // nothing, and the window closes whatever it could save.
+  void CloseAsTheSessionEnds();
+
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -76,6 +80,7 @@ class QtMainWindow : public QWidget, public MainWindowView {
   MainWindow& logic_;
   QString title_;
   bool shown_ = false;
+  bool sessionEnding_ = false;
   QWidget* panel_ = nullptr;
   std::array<QToolButton*, 7> buttons_{};
   QLabel* pageLabel_ = nullptr;

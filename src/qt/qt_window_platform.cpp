@@ -62,11 +62,11 @@ void QtWindowPlatform::RunMessageLoop(MainWindowView& mainWindow) {
   if (window.isVisible()) QApplication::exec();
 }
 
-void CloseOnTerminationSignals(QWidget& mainWindow) {
+void CloseOnTerminationSignals(QtMainWindow& mainWindow) {
   const int fd = posix::WatchTerminationSignals();
   if (fd < 0) return;
   auto* notifier = new QSocketNotifier(fd, QSocketNotifier::Read, &mainWindow);
-  QPointer<QWidget> window(&mainWindow);
+  QPointer<QtMainWindow> window(&mainWindow);
   QObject::connect(notifier, &QSocketNotifier::activated, &mainWindow, [window, fd] {
     posix::TakeTerminationSignal(fd);
     // Modal loops nest: close from the innermost out, then the window
@@ -75,7 +75,7 @@ void CloseOnTerminationSignals(QWidget& mainWindow) {
       if (modal == window || !modal->close()) break;
     }
     QMetaObject::invokeMethod(
-        window, [window] { if (window) window->close(); }, Qt::QueuedConnection);
+        window, [window] { if (window) window->CloseAsTheSessionEnds(); }, Qt::QueuedConnection);
   });
 }
 

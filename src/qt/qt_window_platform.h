@@ -9,6 +9,7 @@
 #include "app/window_program.h"
 #include "posix/instance_lock.h"
 #include "posix/posix_file_store.h"
+#include "posix/posix_settings_places.h"
 #include "qt/qt_locale.h"
 #include "qt/qt_printers.h"
 
@@ -26,6 +27,7 @@ class QtWindowPlatform : public WindowPlatform {
   std::unique_ptr<TextMeasurer> CreatePreviewMeasurer(int dotsPerInch) override;
   Printers& SystemPrinters() override { return printers_; }
   FileStore& Files() override { return files_; }
+  SettingsPlaces& Places() override { return places_; }
 
   // WindowPlatform
   bool TakeInstanceLock(std::string_view title) override { return lock_.TryTake(title); }
@@ -43,12 +45,15 @@ class QtWindowPlatform : public WindowPlatform {
   QtLocaleInfo locale_;
   QtPrinters printers_;
   posix::PosixFileStore files_;
+  posix::PosixSettingsPlaces places_;
   QString title_;
 };
 
+class QtMainWindow;
+
 // Ends the window program the way a close does when the session asks it to
 // (SIGTERM, SIGINT): open dialogs and message boxes are closed first, then
-// the main window, whose close step saves.
-void CloseOnTerminationSignals(QWidget& mainWindow);
+// the main window, whose close step saves without asking anything.
+void CloseOnTerminationSignals(QtMainWindow& mainWindow);
 
 }  // namespace mirelo::qt

@@ -142,7 +142,7 @@ void MainWindow::ShowStep() {
     view_->ShowMessage(FormatMessage(msg::kInsuredNumberNotTenDigits, state_.DataFilePath));
 }
 
-bool MainWindow::FormClose() {
+bool MainWindow::FormClose(CloseCause cause) {
   // Where the windowing system keeps the position to itself, the one read at
   // start goes back unchanged.
   if (const std::optional<WindowPosition> at = view_->Position()) {
@@ -150,17 +150,37 @@ bool MainWindow::FormClose() {
     state_.Settings.Top = at->top;
   }
   state_.Settings.SaveOverview = view_->SaveOverviewChecked();
+  // Each save on its own: a settings file that cannot be written (a folder
+  // only an administrator may write) must neither cost the typed overview
+  // nor keep the window from closing.
+  std::string settingsError, overviewError;
   try {
     SaveSettings(profile_, services_.Locale(), state_.Boxes, state_.Settings, settingsPath_);
-    // A run whose show step failed never loaded the kept overview: saving
-    // the field would put the placeholder over the user's text.
-    if (state_.Settings.SaveOverview && state_.OverviewLookedFor)
-      SaveOverviewText(state_, view_->MemoText(), services_.Files());
   } catch (const std::exception& e) {
-    view_->ShowError(ErrorBoxText(e.what()));
-    return false;
+    settingsError = e.what();
   }
-  return true;
+  // A run whose show step failed never loaded the kept overview: saving
+  // the field would put the placeholder over the user's text.
+  if (state_.Settings.SaveOverview && state_.OverviewLookedFor) {
+    try {
+      SaveOverviewText(state_, view_->MemoText(), services_.Files());
+    } catch (const std::exception& e) {
+      overviewError = e.what();
+    }
+  }
+  if (cause == CloseCause::SessionEnd) return true;  // the session ends whatever is answered
+
+  std::string box;
+  if (!overviewError.empty()) box = ErrorBoxText(overviewError);
+  if (!settingsError.empty() && !settingsLossShown_) {
+    if (!box.empty()) box += "\r\n";
+    box += ErrorBoxText(settingsError) + "\r\n" + msg::kSettingsNotKept;
+    settingsLossShown_ = true;
+  }
+  if (!box.empty()) view_->ShowError(box);
+  // The typed overview is the user's work: the window stays while it cannot
+  // be kept, so that it can be copied or the save option unchecked.
+  return overviewError.empty();
 }
 
 void MainWindow::FormDestroy() {

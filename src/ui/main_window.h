@@ -42,6 +42,10 @@ inline constexpr int kClientHeight = 701;
 inline constexpr int kImageTop = 35;
 inline constexpr int kWheelStep = 16;
 
+// Why the window closes: the user closes it, or the session ends (Windows'
+// end of session, SIGTERM), when nobody is there to answer a message box.
+enum class CloseCause { User, SessionEnd };
+
 class MainWindow {
  public:
   // settingsPath names the settings file in messages.
@@ -60,9 +64,13 @@ class MainWindow {
   bool FormCreate(const std::filesystem::path& appDir, const std::string& dataFilePath);
   // The show step, once, when the window is first shown.
   void FormShow();
-  // The close step. False when the window must stay open: the settings
-  // could not be written (the user has been told).
-  bool FormClose();
+  // The close step: saves the settings, then the overview, each whatever
+  // became of the other. False when the window must stay open: the typed
+  // overview could not be kept (the user has been told). Settings that
+  // cannot be written cost this run's changes to them, not the close; the
+  // user is told once a run. At the end of a session nothing is shown and
+  // the close always goes on.
+  bool FormClose(CloseCause cause = CloseCause::User);
   void FormDestroy();
 
   // The tool buttons: print all pages, print the current page, previous
@@ -121,6 +129,7 @@ class MainWindow {
   bool overviewOpen_ = false;  // as SpeedButton5's caption says
   bool pageReady_ = false;     // the show step composed the page
   std::string showError_;      // why the show step stopped, as its box said
+  bool settingsLossShown_ = false;  // the user knows the settings are not kept
 };
 
 // The text of an error box: the error's text, with a "." behind it when its

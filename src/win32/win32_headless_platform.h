@@ -6,6 +6,7 @@
 #include "app/headless.h"
 #include "win32/win32_file_store.h"
 #include "win32/win32_locale.h"
+#include "win32/win32_settings_places.h"
 
 namespace mirelo::win32 {
 
@@ -29,6 +30,7 @@ class Win32HeadlessPlatform : public HeadlessPlatform {
   OpenedPrinter CreatePdfJob(const std::filesystem::path& path, int dpi, int marginX,
                                          int marginY) override;
   FileStore& Files() override { return files_; }
+  SettingsPlaces& Places() override { return places_; }
   std::vector<std::u16string> PrinterNames() override;
   std::optional<std::u16string> DefaultPrinterName() override;
   OpenedPrinter OpenPrinter(std::u16string_view name) override;
@@ -36,6 +38,7 @@ class Win32HeadlessPlatform : public HeadlessPlatform {
  private:
   Win32LocaleInfo locale_;
   Win32FileStore files_;
+  Win32SettingsPlaces places_;
   std::filesystem::path appDir_;
 };
 

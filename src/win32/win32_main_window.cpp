@@ -188,8 +188,9 @@ LRESULT Win32MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_QUERYENDSESSION:
       return TRUE;
     case WM_ENDSESSION:
-      // The session ends: save as a close does; the process ends after.
-      if (wParam) logic_.FormClose();
+      // The session ends: save as a close does, without a box to wait on;
+      // the process ends after.
+      if (wParam) logic_.FormClose(CloseCause::SessionEnd);
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);

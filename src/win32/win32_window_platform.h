@@ -9,6 +9,7 @@
 #include "app/window_program.h"
 #include "win32/win32_file_store.h"
 #include "win32/win32_locale.h"
+#include "win32/win32_settings_places.h"
 #include "win32/win32_window_printers.h"
 #include "win32/windows_api.h"
 
@@ -27,6 +28,7 @@ class Win32WindowPlatform : public WindowPlatform {
   std::unique_ptr<TextMeasurer> CreatePreviewMeasurer(int dotsPerInch) override;
   Printers& SystemPrinters() override { return printers_; }
   FileStore& Files() override { return files_; }
+  SettingsPlaces& Places() override { return places_; }
 
   // WindowPlatform
   // A running instance is a top-level window, shown or hidden, whose title
@@ -47,6 +49,7 @@ class Win32WindowPlatform : public WindowPlatform {
   Win32LocaleInfo locale_;
   Win32WindowPrinters printers_;
   Win32FileStore files_;
+  Win32SettingsPlaces places_;
   HWND application_ = nullptr;
   // The claim of this session's one instance, held while the program runs.
   HANDLE instance_ = nullptr;

@@ -77,3 +77,28 @@ close_settings() {
   click "$DIALOG" "$SETTINGS_CLOSE"
   wait_for "the settings dialog to close after 閉じる" has_no_window "$1" "$SETTINGS_CAPTION"
 }
+
+# close_without_settings START SAMPLE : starts the window with START
+# (start_mirelo or start_wine_mirelo) and a settings file that no user can
+# write (a file stands in its folder's place), types an overview and clicks
+# "閉じる": one box says so, and once it is answered the window closes with
+# status 0 and the overview kept. The settings file's path is then in
+# UNWRITABLE_INI.
+close_without_settings() {
+  local start=$1 sample=$2
+  : >"$WORK/not-a-folder"
+  UNWRITABLE_INI=$WORK/not-a-folder/control.ini
+  "$start" unwritable --ini "$UNWRITABLE_INI" "$sample"
+  local pid=$MIRELO_PID
+  wait_window "$pid" "$CAPTION"
+  type_overview "$WINDOW" 'Kept although the settings are not' 'line two'
+  click "$WINDOW" "$BUTTON_CLOSE"
+  wait_window "$pid" "$BOX_CAPTION"
+  press_return "$WINDOW"
+  wait_exit "$pid"
+  [ "$STATUS" -eq 0 ] || fail "the close with unwritable settings ended with status $STATUS"
+  expect_kept_overview "$SAMPLES/Gaikyo/$(basename "$sample")" \
+    $'Kept although the settings are not\r\nline two' \
+    "the overview was not kept by the close that could not write the settings"
+  [ ! -e "$UNWRITABLE_INI" ] || fail "a settings file appeared below a file"
+}
