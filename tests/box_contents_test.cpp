@@ -148,6 +148,9 @@ TEST_F(ComposeTest, FixedBoxesHoldTheirTextsAndNothingElse) {
 TEST_F(ComposeTest, OverviewLineBreaksAreForcedBreaks) {
   ComposeOverviewBox(boxes, u"一行目\r\n二行目\r\n三行目\r\n", preview, kPpm96);
   EXPECT_EQ(boxes[2].LineList, (std::vector<std::u16string>{u"一行目", u"二行目", u"三行目"}));
+  // A typed tab is printed as an ideographic space.
+  ComposeOverviewBox(boxes, u"\t字下げ\tと表", preview, kPpm96);
+  EXPECT_EQ(boxes[2].LineList, (std::vector<std::u16string>{u"\u3000字下げ\u3000と表"}));
   // Composing again replaces what was there; an empty overview leaves it empty.
   ComposeOverviewBox(boxes, u"", preview, kPpm96);
   EXPECT_TRUE(boxes[2].LineList.empty());

@@ -151,24 +151,35 @@ TEST(MainWindow, TheShowStepChoosesTheDefaultPrinterOrTheOwnPdfPrinter) {
     const char* name;
     std::vector<FakePrinters::Printer> system;
     bool hasDefault;
+    bool writesPdf;  // without a printer
     std::u16string label;  // nothing: the show step stops
     int dpiX, dpiY;
   };
   const Case cases[] = {
-      {"default", {{u"経理", 300, 1200}, {u"総務"}}, true, u"経理", 300, 1200},
-      {"no printer at all", {}, true, u"PDFファイルに保存", 600, 600},
-      {"printers but no default", {{u"経理"}}, false, u"", 0, 0},
+      {"default", {{u"経理", 300, 1200}, {u"総務"}}, true, true, u"経理", 300, 1200},
+      {"no printer at all", {}, true, true, u"PDFファイルに保存", 600, 600},
+      {"printers but no default", {{u"経理"}}, false, true, u"", 0, 0},
+      // A PDF printer of the system's is a printer too, and absent.
+      {"no printer at all, PDF only through a printer", {}, true, false, u"", 0, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     Window w;
     w.services.printers.system = c.system;
     w.services.printers.hasDefault = c.hasDefault;
+    w.services.printers.writesPdf = c.writesPdf;
     ASSERT_TRUE(w.Create());
     w.logic.FormShow();
     EXPECT_EQ(w.view.printerLabel, c.label);
     EXPECT_EQ(w.view.errors.empty(), !c.label.empty());
-    if (c.label.empty()) continue;
+    if (c.label.empty()) {
+      EXPECT_EQ(w.view.errors, std::vector<std::string>{"デフォルトのプリンタが現在選択されていません."});
+      w.logic.SpeedButton1Click();  // says it again, asks for no file, prints nothing
+      EXPECT_EQ(w.view.errors.size(), 2u);
+      EXPECT_EQ(w.view.pdfQuestions, 0);
+      EXPECT_TRUE(w.services.printers.jobs.empty());
+      continue;
+    }
     EXPECT_DOUBLE_EQ(w.state.PrinterPpm.x, c.dpiX / 25.4);
     EXPECT_DOUBLE_EQ(w.state.PrinterPpm.y, c.dpiY / 25.4);
   }

@@ -174,6 +174,7 @@ class FakePrinters : public Printers {
   };
   std::vector<Printer> system = {Printer{u"オフィスのプリンタ"}};
   bool hasDefault = true;
+  bool writesPdf = true;  // without a printer
   bool failBegin = false;
   std::vector<JobRecord> jobs;
   std::vector<std::filesystem::path> pdfFiles;  // of the jobs on a PDF file, in order
@@ -187,6 +188,7 @@ class FakePrinters : public Printers {
   std::u16string DefaultPrinterName() override {
     return hasDefault && !system.empty() ? system.front().name : std::u16string();
   }
+  bool WritesPdfWithoutPrinter() const override { return writesPdf; }
   bool SelectPrinter(std::u16string_view name) override {
     for (const Printer& p : system) {
       if (p.name != name) continue;

@@ -68,6 +68,11 @@ void ComposeOverviewBox(BoxTable& boxes, std::u16string_view overviewText, TextM
   std::u16string text(overviewText);
   for (std::size_t at = text.find(u"\r\n"); at != std::u16string::npos; at = text.find(u"\r\n", at))
     text.replace(at, 2, 1, kLineBreakMark);
+  // A tab typed into the field is printed as the blank Japanese text
+  // indents with: the faces have no glyph for it, and each system would
+  // measure and draw it its own way. The kept text keeps the tab.
+  for (char16_t& c : text)
+    if (c == u'\t') c = u'\u3000';
   FillBox(boxes, kOverviewBox, text, preview, screenPixelsPerMmX);
 }
 

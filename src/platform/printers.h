@@ -30,6 +30,10 @@ class Printers {
   // (empty where it has none). Asked of the system anew each time.
   virtual std::vector<std::u16string> PrinterNames() = 0;
   virtual std::u16string DefaultPrinterName() = 0;
+  // Whether the system writes a PDF file without a printer of its own, so
+  // that the program's own PDF printer can stand in where it has none
+  // (Windows makes PDF files only through a printer).
+  virtual bool WritesPdfWithoutPrinter() const = 0;
   // Makes the named printer of the system the current one, for A4 portrait
   // pages. False when the system has no printer of that name; the current
   // one then stays.

@@ -19,4 +19,10 @@ QImage LoadPageBitmap(std::string_view resourceName) {
   return reader.read();
 }
 
+QImage LoadAppIcon() {
+  QImageReader reader(QStringLiteral(":/bitmaps/mirelo-icon.png"), "PNG");
+  reader.setAutoDetectImageFormat(false);
+  return reader.read();
+}
+
 }  // namespace mirelo

@@ -1,4 +1,5 @@
-// The page bitmaps built into the program, by their resource names.
+// The page bitmaps built into the program, by their resource names, and
+// the program's icon.
 #pragma once
 
 #include <string_view>
@@ -10,5 +11,9 @@ namespace mirelo {
 // "imgQRCord" or "imgRei" as a QImage; a null image for any other name or if
 // the resource cannot be read.
 QImage LoadPageBitmap(std::string_view resourceName);
+
+// The program's icon, 64 dots square, as the Windows build has it; a null
+// image if the resource cannot be read.
+QImage LoadAppIcon();
 
 }  // namespace mirelo

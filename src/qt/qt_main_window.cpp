@@ -114,6 +114,7 @@ QtMainWindow::QtMainWindow(MainWindow& logic, QString title)
         pale.setColor(QPalette::Base, QColor(255, 255, 136));
         memo_->setPalette(pale);
         memo_->setPlainText(Utf8(c.caption));
+        memo_->setTabChangesFocus(!kOverviewFieldTakesTab);
         // The form switches the input method to hiragana here. Qt has no
         // hint for that: the field leaves the input method on, and its mode
         // to the user.

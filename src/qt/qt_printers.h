@@ -38,6 +38,7 @@ class QtPrinters : public Printers {
 
   std::vector<std::u16string> PrinterNames() override;
   std::u16string DefaultPrinterName() override;
+  bool WritesPdfWithoutPrinter() const override { return true; }  // Qt writes PDF itself
   bool SelectPrinter(std::u16string_view name) override;
   std::u16string CurrentPrinterName() const override;
   int LogPixelsX() const override;

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QIcon>
+#include <QPixmap>
 #include <QMessageBox>
 #include <QPointer>
 #include <QScreen>
@@ -11,6 +13,7 @@
 
 #include "base/messages.h"
 #include "posix/termination_signals.h"
+#include "qt/qt_bitmaps.h"
 #include "qt/qt_main_window.h"
 #include "qt/qt_settings_dialog.h"
 #include "qt/qt_text_measurer.h"
@@ -46,6 +49,8 @@ void QtWindowPlatform::ShowMessage(std::string_view utf8) {
 }
 
 std::unique_ptr<MainWindowView> QtWindowPlatform::CreateMainWindow(MainWindow& logic) {
+  // The program's icon, the Windows build's own, on every window.
+  QApplication::setWindowIcon(QIcon(QPixmap::fromImage(LoadAppIcon())));
   return std::make_unique<QtMainWindow>(logic, title_);
 }
 

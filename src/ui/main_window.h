@@ -41,6 +41,10 @@ inline constexpr int kClientWidth = 892;
 inline constexpr int kClientHeight = 701;
 inline constexpr int kImageTop = 35;
 inline constexpr int kWheelStep = 16;
+// Tab in the overview field is typed into the text, like every other key
+// there, so that nothing typed after it goes astray; the field is left by
+// its button.
+inline constexpr bool kOverviewFieldTakesTab = true;
 
 // Why the window closes: the user closes it, or the session ends (Windows'
 // end of session, SIGTERM), when nobody is there to answer a message box.

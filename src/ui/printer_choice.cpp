@@ -10,6 +10,7 @@ namespace mirelo {
 
 bool PrinterChoice::SelectDefault() {
   if (system_.PrinterNames().empty()) {
+    if (!system_.WritesPdfWithoutPrinter()) return false;
     current_ = Current::OwnPdf;
     return true;
   }

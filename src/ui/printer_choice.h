@@ -22,8 +22,9 @@ class PrinterChoice {
   explicit PrinterChoice(Printers& system) : system_(system) {}
 
   // The show step's choice: the system's default printer; the own PDF
-  // printer where the system has no printer at all. False, with nothing
-  // chosen, where it has printers but none of them is the default.
+  // printer where the system has no printer at all and writes PDF files
+  // without one. False, with nothing chosen, where it has printers but none
+  // of them is the default, or none at all and no PDF without a printer.
   bool SelectDefault();
 
   bool Chosen() const { return current_ != Current::None; }

@@ -33,7 +33,8 @@ const wchar_t* RegisterClassOnce(const wchar_t* name, WNDPROC procedure, HBRUSH 
   wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512) /* IDC_ARROW */);
   wc.hbrBackground = background;
   wc.lpszClassName = name;
-  wc.hIcon = LoadIconW(nullptr, MAKEINTRESOURCEW(32512) /* IDI_APPLICATION */);
+  wc.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));  // the program's own
+  if (!wc.hIcon) wc.hIcon = LoadIconW(nullptr, MAKEINTRESOURCEW(32512) /* IDI_APPLICATION */);
   RegisterClassExW(&wc);
   return name;
 }

@@ -28,6 +28,14 @@ std::wstring Caption(std::string_view utf8) { return WideFromUtf8(utf8); }
 
 const WindowLayout& Layout() { return kMainWindowLayout; }
 
+// A child window of ours closes only with the main window. A multi-line
+// edit field posts WM_CLOSE to its parent on Esc when dialog keys are
+// processed, and DefWindowProcW would destroy the parent, field and all.
+LRESULT ChildDefault(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_CLOSE) return 0;
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
 }  // namespace
 
 int Win32MainWindow::S(int designPixels) const { return Scale(designPixels, dpi_); }
@@ -91,8 +99,10 @@ Win32MainWindow::Win32MainWindow(MainWindow& logic) : logic_(logic) {
         Own(content_, this);
         break;
       case ControlKind::Image:
-        made = CreateWindowExW(0, kImageClass, L"", WS_CHILD | WS_VISIBLE, S(c.place.left), S(c.place.top), 1, 1,
-                               parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+        // Below the overview field and its button, and never painted over
+        // them; out of sight until a page has been drawn on it.
+        made = CreateWindowExW(0, kImageClass, L"", WS_CHILD | WS_CLIPSIBLINGS, S(c.place.left), S(c.place.top), 1,
+                               1, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
         image_ = made;
         break;
       default:
@@ -112,6 +122,7 @@ Win32MainWindow::Win32MainWindow(MainWindow& logic) : logic_(logic) {
   saveOverview_ = Control("CheckBox1");
   label2_ = Control("Label2");
   memo_ = Control("Memo1");
+  SetWindowSubclass(memo_, MemoProc, 1, 0);
   SendMessageW(saveOverview_, BM_SETCHECK, BST_CHECKED, 0);
   memoFont_ = fonts_.Get(ControlNamed(Layout(), "Memo1").fontPixels, dpi_);
   // The page lies under the overview field and its button.
@@ -128,9 +139,12 @@ Win32MainWindow::~Win32MainWindow() {
 }
 
 void Win32MainWindow::Show() {
+  // The show step's messages come before the window: it appears finished,
+  // or with what a failed step left.
+  logic_.FormShow();
+  if (!IsWindow(window_)) return;
   ShowWindow(window_, SW_SHOW);
   UpdateWindow(window_);
-  logic_.FormShow();
 }
 
 bool Win32MainWindow::PreTranslate(const MSG& message) {
@@ -155,16 +169,10 @@ bool Win32MainWindow::PreTranslate(const MSG& message) {
     return key && logic_.FormKeyDown(*key);
   }
   if (message.message != WM_MOUSEWHEEL) return false;
-  // One step of the logic a notch; a fine wheel's parts add up to notches.
-  wheelRest_ += GET_WHEEL_DELTA_WPARAM(message.wParam);
-  while (wheelRest_ <= -WHEEL_DELTA) {
-    wheelRest_ += WHEEL_DELTA;
-    logic_.FormMouseWheelDown();
-  }
-  while (wheelRest_ >= WHEEL_DELTA) {
-    wheelRest_ -= WHEEL_DELTA;
-    logic_.FormMouseWheelUp();
-  }
+  // One step of the logic an event, whatever its delta, as on Debian.
+  const int delta = GET_WHEEL_DELTA_WPARAM(message.wParam);
+  if (delta < 0) logic_.FormMouseWheelDown();
+  if (delta > 0) logic_.FormMouseWheelUp();
   return true;
 }
 
@@ -241,7 +249,7 @@ LRESULT CALLBACK Win32MainWindow::PanelProc(HWND window, UINT message, WPARAM wP
     self->Command(LOWORD(wParam), HIWORD(wParam));
     return 0;
   }
-  return DefWindowProcW(window, message, wParam, lParam);
+  return ChildDefault(window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK Win32MainWindow::ContentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -250,13 +258,11 @@ LRESULT CALLBACK Win32MainWindow::ContentProc(HWND window, UINT message, WPARAM 
     switch (message) {
       case WM_COMMAND:
         if (reinterpret_cast<HWND>(lParam) == self->memo_ && HIWORD(wParam) == EN_SETFOCUS) {
-          // The overview is typed in Japanese: the input method opens in
-          // hiragana for it.
-          if (HIMC context = ImmGetContext(self->memo_)) {
-            ImmSetOpenStatus(context, TRUE);
-            ImmSetConversionStatus(context, IME_CMODE_NATIVE | IME_CMODE_FULLSHAPE, IME_SMODE_NONE);
-            ImmReleaseContext(self->memo_, context);
-          }
+          self->memoInput_.Enter(self->memo_);
+          return 0;
+        }
+        if (reinterpret_cast<HWND>(lParam) == self->memo_ && HIWORD(wParam) == EN_KILLFOCUS) {
+          self->memoInput_.Leave(self->memo_);
           return 0;
         }
         self->Command(LOWORD(wParam), HIWORD(wParam));
@@ -271,7 +277,23 @@ LRESULT CALLBACK Win32MainWindow::ContentProc(HWND window, UINT message, WPARAM 
         break;
     }
   }
-  return DefWindowProcW(window, message, wParam, lParam);
+  return ChildDefault(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK Win32MainWindow::MemoProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                           DWORD_PTR) {
+  if (kOverviewFieldTakesTab) {
+    // Dialog keys would take Tab away to move the focus, and an edit field
+    // that has seen them neither moves it nor types the tab itself.
+    const bool control = GetKeyState(VK_CONTROL) & 0x8000;
+    if (message == WM_GETDLGCODE) return DefSubclassProc(window, message, wParam, lParam) | DLGC_WANTTAB;
+    if (message == WM_KEYDOWN && wParam == VK_TAB && !control) return 0;
+    if (message == WM_CHAR && wParam == L'\t' && !control) {
+      SendMessageW(window, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"\t"));
+      return 0;
+    }
+  }
+  return DefSubclassProc(window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK Win32MainWindow::ImageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -288,12 +310,12 @@ LRESULT CALLBACK Win32MainWindow::ImageProc(HWND window, UINT message, WPARAM wP
     EndPaint(window, &paint);
     return 0;
   }
-  return DefWindowProcW(window, message, wParam, lParam);
+  return ChildDefault(window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK Win32MainWindow::ScrollBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   Win32MainWindow* self = Owner(window);
-  if (!self) return DefWindowProcW(window, message, wParam, lParam);
+  if (!self) return ChildDefault(window, message, wParam, lParam);
   switch (message) {
     case WM_SIZE:
       self->FitScrollContent();
@@ -324,7 +346,7 @@ LRESULT CALLBACK Win32MainWindow::ScrollBoxProc(HWND window, UINT message, WPARA
     default:
       break;
   }
-  return DefWindowProcW(window, message, wParam, lParam);
+  return ChildDefault(window, message, wParam, lParam);
 }
 
 void Win32MainWindow::Scroll(int bar, int position) {
@@ -446,6 +468,7 @@ int Win32MainWindow::ImageTop() const {
 }
 
 void Win32MainWindow::PreviewDrawn() {
+  ShowWindow(image_, SW_SHOWNA);
   InvalidateRect(image_, nullptr, FALSE);
   UpdateWindow(image_);
 }

@@ -14,6 +14,7 @@
 #include "ui/main_window_view.h"
 #include "win32/win32_controls.h"
 #include "win32/dib_preview_image.h"
+#include "win32/hiragana_input.h"
 #include "win32/windows_api.h"
 
 namespace mirelo::win32 {
@@ -73,6 +74,8 @@ class Win32MainWindow : public MainWindowView {
   static LRESULT CALLBACK ScrollBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK ContentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK ImageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK MemoProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                   DWORD_PTR);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void Command(int id, int code);
   void LayOut();
@@ -101,7 +104,7 @@ class Win32MainWindow : public MainWindowView {
   HWND memo_ = nullptr;
   HBRUSH memoBrush_ = nullptr;
   HFONT memoFont_ = nullptr;
-  int wheelRest_ = 0;  // wheel turn below one notch, kept for the next
+  HiraganaInput memoInput_;  // the input method while the field has the focus
   int scrollX_ = 0, scrollY_ = 0;
   std::unique_ptr<DibPreviewImage> preview_;
 };

@@ -73,7 +73,8 @@ void Win32SettingsDialog::ShowModal() {
                0, 0, SWP_NOSIZE);
   EnableWindow(owner_, FALSE);
   ShowWindow(window_, SW_SHOW);
-  SetFocus(Named("Button4"));
+  lastFocus_ = Named("Button4");
+  SetFocus(lastFocus_);
   open_ = true;
   MSG message;
   while (open_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
@@ -147,6 +148,20 @@ LRESULT Win32SettingsDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_CLOSE:
       logic_.Button3Click();
       return 0;
+    case WM_ACTIVATE:
+      // As a dialog does: the control that had the focus when another
+      // window (the font or printer dialog, a message box) took over gets
+      // it back, not the window itself, so Tab goes on from there.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        const HWND focused = GetFocus();
+        if (focused && IsChild(window_, focused)) lastFocus_ = focused;
+        return 0;
+      }
+      if (lastFocus_ && IsWindow(lastFocus_) && IsWindowVisible(window_)) {
+        SetFocus(lastFocus_);
+        return 0;
+      }
+      break;
     case WM_DPICHANGED: {
       // Moved to a monitor of another resolution: everything follows.
       dpi_ = LOWORD(wParam);

@@ -51,6 +51,7 @@ class Win32SettingsDialog : public SettingsDialogView {
   ControlFonts fonts_;  // the controls' fonts, released after the window
   std::u16string printerName_;  // as given, before it was shortened to fit
   bool open_ = false;
+  HWND lastFocus_ = nullptr;  // the control that had the focus when the dialog was left
   bool showing_ = false;  // a position is being shown, not typed
   std::vector<std::string_view> names_;  // the controls' names by id
   HWND printerLabel_ = nullptr;

@@ -23,6 +23,8 @@ class Win32WindowPrinters : public Printers {
  public:
   std::vector<std::u16string> PrinterNames() override;
   std::u16string DefaultPrinterName() override;
+  // Only "Microsoft Print to PDF", itself a printer, writes PDF files.
+  bool WritesPdfWithoutPrinter() const override { return false; }
   bool SelectPrinter(std::u16string_view name) override;
   std::u16string CurrentPrinterName() const override { return name_; }
   int LogPixelsX() const override { return logPixelsX_; }

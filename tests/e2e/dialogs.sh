@@ -12,6 +12,7 @@ readonly SETTINGS_CAPTION='印刷設定'
 readonly SETTINGS_SIZE='486 x 360'
 # Centres of its controls, and a spot of no control for the mouse to rest.
 readonly SETTINGS_CLOSE='423 20'
+readonly SETTINGS_CHANGE_PRINTER='96 24'
 readonly SETTINGS_NOTES_FONT='96 152'
 readonly SETTINGS_UPDOWN2_UP='169 229'
 readonly SETTINGS_EDIT4='300 235'

@@ -273,6 +273,15 @@ click() {
   xdotool mousemove --window "$window" "$x" "$y" click 1
 }
 
+# has_own_icon WINDOW : the window shows the program's icon, not the
+# system's: its _NET_WM_ICON holds the overview field's pale yellow
+# (ARGB ffffff88).
+has_own_icon() {
+  local icon
+  icon=$(xprop -id "$1" -notype 32c _NET_WM_ICON 2>/dev/null || true)
+  [[ ",$icon," == *", 4294967176,"* ]]
+}
+
 # Gives the window the keyboard focus and presses Return in it.
 press_return() {
   xdotool windowfocus --sync "$1" key Return

@@ -5,7 +5,8 @@
 # printer, whose file dialog is given the name).
 # "閉じる" keeps the text in Gaikyo/<data file name>, a new file in code page
 # 932 without a byte-order mark and with CR LF between the lines; the next
-# start loads it into box 2 and into the field, with the caret at its end.
+# start loads it into box 2 and into the field, with the caret at its end,
+# where Tab is typed into the text and Esc changes nothing.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/dialogs.sh"
 
@@ -83,11 +84,15 @@ pid=$MIRELO_PID
 wait_window "$pid" "$CAPTION"
 window=$WINDOW
 click "$window" "$BUTTON_OVERVIEW"
+# Tab is typed into the text, as in the Windows build; Esc changes nothing.
 type_text "$window" ' again'
+xdotool key Tab
+type_text "$window" 'x'
+xdotool key Escape
 click "$window" "$BUTTON_OVERVIEW"
 click "$window" "$BUTTON_CLOSE"
 wait_exit "$pid"
 [ "$STATUS" -eq 0 ] || fail "the second run ended with status $STATUS after 閉じる"
-expect_kept_overview "$overview" "$line1"$'\r\n'"$line2 again" \
-  "the second run did not load the kept overview and add to its end"
-log "PASSED: the typed overview was printed in box 2, kept in code page 932 and loaded again"
+expect_kept_overview "$overview" "$line1"$'\r\n'"$line2 again"$'\t'"x" \
+  "the second run did not load the kept overview and add to its end, the Tab typed"
+log "PASSED: the typed overview was printed in box 2, kept in code page 932 and loaded again; Tab went into the text, Esc changed nothing"

@@ -8,7 +8,6 @@ source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/dialogs.sh"
 
 readonly SETUP_CAPTION='プリンタの変更'
-readonly SETTINGS_CHANGE_PRINTER='96 24'
 
 start_xvfb
 isolate_program

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The real program on a sample opens one window with the form's caption and
-# its client size at 96 dots per inch; "閉じる" closes it, the program ends
+# its client size at 96 dots per inch and the program's icon; "閉じる" closes it, the program ends
 # with status 0 and its settings file is written.
 source "$(dirname "$0")/lib.sh"
 
@@ -21,6 +21,7 @@ eval "$(xdotool getwindowgeometry --shell "$window")"
 # default and the show step has nothing to complain about.
 has_no_window "$pid" "$BOX_CAPTION" || fail "a message box is open after the window opened"
 [ ! -e "$ini" ] || fail "the settings file was written before the close"
+has_own_icon "$window" || fail "the window shows no icon of the program's"
 
 click "$window" "$BUTTON_CLOSE"
 wait_exit "$pid"

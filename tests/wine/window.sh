@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # mirelo.exe's window under Wine, as an office worker meets it: the form's
-# caption and client size; a second start refused with its message box
+# caption and client size, the program's icon; a second start refused with its message box
 # while the first goes on; "全ページ印刷" through a real CUPS queue as one
 # job of the form's pages, "現ページ印刷" on page 2 (reached with Page Down)
 # as one job of that page;
@@ -26,7 +26,8 @@ window=$WINDOW
 eval "$(xdotool getwindowgeometry --shell "$window")"
 [ "$WIDTH x $HEIGHT" = "892 x 701" ] || fail "the window's client area is $WIDTH x $HEIGHT, not 892 x 701"
 has_no_window "$pid" "$BOX_CAPTION" || fail "a message box is open after the window opened"
-log "the window opened as \"$CAPTION\", 892 x 701"
+has_own_icon "$window" || fail "the window shows the system's icon, not the program's"
+log "the window opened as \"$CAPTION\", 892 x 701, with the program's icon"
 
 # A second start: its message box, no window, status 2; the first goes on.
 start_wine_mirelo second --ini "$WORK/second.ini" "$sample"
