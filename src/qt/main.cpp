@@ -66,6 +66,9 @@ int RunWindowMode(const mirelo::CommandLine& line, const char* argv0) {
   char* qtArgv[] = {arg0, nullptr};
   int qtArgc = 1;
   QApplication app(qtArgc, qtArgv);
+  // The desktop entry the Debian package installs: its name and icon for
+  // the window in the task bar.
+  QGuiApplication::setDesktopFileName(QStringLiteral("mirelo"));
   // Qt's own dialogs and buttons in Japanese, the language of the form.
   QTranslator qtTexts;
   if (qtTexts.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),

@@ -34,6 +34,7 @@ if grep -q '^E: ' "$work/lintian.txt"; then cat "$work/lintian.txt" >&2; fail "l
 dpkg-deb -c "$a/$deb" | awk '{print $1, $2, $6}' >"$work/contents.txt"
 for entry in '-rwxr-xr-x root/root ./usr/bin/mirelo' \
              '-rw-r--r-- root/root ./usr/share/applications/mirelo.desktop' \
+             '-rw-r--r-- root/root ./usr/share/icons/hicolor/64x64/apps/mirelo.png' \
              '-rw-r--r-- root/root ./usr/share/doc/mirelo/copyright' \
              '-rw-r--r-- root/root ./usr/share/doc/mirelo/changelog.gz'; do
   grep -qxF -- "$entry" "$work/contents.txt" || fail "the package lacks $entry"
@@ -73,6 +74,7 @@ PY
 exe="$folder/Mirelo/mirelo.exe"
 # The version resource that Explorer's properties show.
 x86_64-w64-mingw32-windres -i "$exe" -O rc >"$work/resources.rc"
+grep -q 'RT_GROUP_ICON' "$work/resources.rc" || fail "mirelo.exe has no icon"
 for value in '"ProductName", "Mirelo"' "\"ProductVersion\", \"$version\"" "\"FileVersion\", \"$version\""; do
   grep -qF "VALUE $value" "$work/resources.rc" || fail "mirelo.exe's version resource lacks $value"
 done
