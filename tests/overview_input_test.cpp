@@ -96,7 +96,11 @@ TEST(OverviewInput, SavingKeepsTheEncodingTheFileWasReadIn) {
   const Case cases[] = {
       {"no file: the placeholder in code page 932", "", kPlaceholder, EncodeCp932(kPlaceholder)},
       {"code page 932 stays", EncodeCp932(u"独居。"), u"独居。\r\n階段", EncodeCp932(u"独居。\r\n階段")},
-      {"UTF-8 keeps its mark, LF becomes CR LF", bom8 + "a\nb\n", u"a\r\nb\r\n", bom8 + "a\r\nb\r\n"},
+      {"UTF-8 keeps its mark, LF becomes CR LF", bom8 + "a\nb\n", u"a\r\nb\r\nc", bom8 + "a\r\nb\r\nc"},
+      // Not changed since it was read: the file keeps its own bytes, its LF
+      // and a broken last byte (read as U+FFFD) among them.
+      {"unchanged: left as it is", EncodeCp932(u"独居") + "\n\x82", u"独居\r\n\uFFFD",
+       EncodeCp932(u"独居") + "\n\x82"},
       {"UTF-16LE keeps its mark", std::string("\xFF\xFE" "a\0", 4), u"あ",
        std::string("\xFF\xFE\x42\x30", 4)},
       {"UTF-16BE keeps its mark", std::string("\xFE\xFF\0a", 4), u"あ",

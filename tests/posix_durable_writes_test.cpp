@@ -118,7 +118,8 @@ TEST(DurableWrites, AReadOnlyFileIsReplacedAndStaysReadOnly) {
   const std::filesystem::path out = dir / "page.jsonl";
   WriteBytes(out, "old");
   ASSERT_EQ(::chmod(out.c_str(), 0444), 0);
-  std::vector<std::string> command = {MIRELO_EXECUTABLE, "--draw-log", out.string(),
+  std::vector<std::string> command = {MIRELO_EXECUTABLE, "--ini", (dir / "control.ini").string(),
+                                      "--draw-log", out.string(),
                                       std::string(MIRELO_SOURCE_DIR) + "/samples/worked-example.txt"};
   if (::geteuid() == 0) {
     const passwd* nobody = ::getpwnam("nobody");

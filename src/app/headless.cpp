@@ -98,6 +98,12 @@ int RunHeadless(const CommandLine& line, HeadlessPlatform& platform, std::ostrea
   const SettingsLocation settings =
       ChooseSettingsFile(line.iniPath, platform.AppDir(), platform.Places());
   IniFile profile(settings.path, platform.Files(), settings.sharedFile);
+  // Pages printed without the user's calibration would be wrong on paper:
+  // a settings file that cannot be read ends the run.
+  if (!profile.WaitUntilReadable()) {
+    err << FormatMessage(msg::kSettingsUnreadable, PathToUtf8(profile.Source())) << '\n';
+    return kExitError;
+  }
 
   // An output over the data file, the settings file or the overview kept
   // beside the data file would destroy what the user owns; the headless

@@ -11,6 +11,13 @@ inline constexpr char kCannotWrite[] = "%s に書き込めません";
 inline constexpr char kSettingsNotKept[] =
     "今回の印刷設定（倍率・補正・フォントなど）と画面の位置は保存されません。";
 
+// A settings file that exists but cannot be read, after a moment's
+// retrying (another program holding it, %s: its path), and what becomes of
+// it in the window.
+inline constexpr char kSettingsUnreadable[] = "設定ファイルを読み込めません: %s";
+inline constexpr char kSettingsLeftAlone[] =
+    "今回は既定の設定で表示し、設定ファイルはそのまま残して保存もしません。";
+
 // Data files that break the format (%s: the data file's path).
 inline constexpr char kDataUnreadable[] = "データファイルを読み込めません: %s";
 inline constexpr char kDataEmpty[] = "データファイルが空です: %s";

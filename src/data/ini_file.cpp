@@ -1,5 +1,8 @@
 #include "data/ini_file.h"
 
+#include <chrono>
+#include <thread>
+
 #include <system_error>
 #include <vector>
 
@@ -117,6 +120,16 @@ std::u16string WithoutControls(std::u16string_view s) {
 }
 
 }  // namespace
+
+bool IniFile::WaitUntilReadable() {
+  IniLines ini;
+  // About a second in all, in growing steps.
+  for (int wait = 10; wait <= 320; wait *= 2) {
+    if (ReadLines(Source(), &ini)) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(wait));
+  }
+  return ReadLines(Source(), &ini);
+}
 
 const std::filesystem::path& IniFile::Source() const {
   std::error_code ec;

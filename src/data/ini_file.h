@@ -26,11 +26,15 @@ class IniFile : public ProfileStore {
 
   const std::filesystem::path& Path() const { return path_; }
 
- private:
+  // A file that exists but cannot be read is tried again for about a
+  // second: a virus scanner or a backup holds a file for milliseconds.
+  bool WaitUntilReadable() override;
+
   // The file that holds the settings now: path, or the shared file until
   // path exists.
   const std::filesystem::path& Source() const;
 
+ private:
   std::filesystem::path path_;
   FileStore& files_;
   std::optional<std::filesystem::path> sharedFile_;

@@ -21,6 +21,11 @@ class ProfileStore {
   // be written; it is then exactly as it was before the call.
   virtual bool WriteString(std::u16string_view section, std::u16string_view key,
                            std::u16string_view value) = 0;
+  // Whether the store can be read now (a missing store reads as the
+  // defaults and can); a store that exists but cannot be read may be tried
+  // again for a moment. False when it still cannot be read: its keys then
+  // read as missing, and nothing should be written over what it holds.
+  virtual bool WaitUntilReadable() { return true; }
 };
 
 }  // namespace mirelo

@@ -28,6 +28,12 @@ struct MainState {
   // was read in during this run, if it was read.
   std::u16string OverviewText;
   std::optional<TextEncoding> OverviewEncoding;
+  // The kept overview's text as it was read, where it was: a close that
+  // finds the field unchanged leaves the file as it is, in its own bytes.
+  std::optional<std::u16string> OverviewAsRead;
+  // The settings file that exists but could not be read (UTF-8), else
+  // empty: the run uses the defaults and the close leaves the file as it is.
+  std::string UnreadableSettingsFile;
   // The show step got past looking for the kept overview (and loading it
   // where the save option was on). A run whose show step failed before that,
   // or whose kept overview could not be read, never loaded it, so it must not

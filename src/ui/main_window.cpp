@@ -63,6 +63,7 @@ bool MainWindow::FormCreate(const std::filesystem::path& appDir, const std::stri
   // Centred by the window's outer size, the remainder dropped.
   const int left = (view_->ScreenWidth() - view_->OuterWidth()) / 2;
   const int top = (view_->ScreenHeight() - view_->OuterHeight()) / 2;
+  if (!profile_.WaitUntilReadable()) state_.UnreadableSettingsFile = settingsPath_;
   CreateMainState(state_, appDir, dataFilePath, profile_, services_.Locale(), left, top);
   view_->MoveTo({state_.Settings.Left.value_or(left), state_.Settings.Top.value_or(top)});
   view_->SetSaveOverviewChecked(state_.Settings.SaveOverview);
@@ -70,6 +71,10 @@ bool MainWindow::FormCreate(const std::filesystem::path& appDir, const std::stri
     view_->ShowMessage(msg::kDataFileMissing);
     return false;
   }
+  if (!state_.UnreadableSettingsFile.empty())
+    view_->ShowError(
+        ErrorBoxText(FormatMessage(msg::kSettingsUnreadable, state_.UnreadableSettingsFile)) +
+        "\r\n" + msg::kSettingsLeftAlone);
   return true;
 }
 
@@ -154,10 +159,14 @@ bool MainWindow::FormClose(CloseCause cause) {
   // only an administrator may write) must neither cost the typed overview
   // nor keep the window from closing.
   std::string settingsError, overviewError;
-  try {
-    SaveSettings(profile_, services_.Locale(), state_.Boxes, state_.Settings, settingsPath_);
-  } catch (const std::exception& e) {
-    settingsError = e.what();
+  // A settings file that could not be read at start holds the user's
+  // calibration, which this run never saw: it is left as it is.
+  if (state_.UnreadableSettingsFile.empty()) {
+    try {
+      SaveSettings(profile_, services_.Locale(), state_.Boxes, state_.Settings, settingsPath_);
+    } catch (const std::exception& e) {
+      settingsError = e.what();
+    }
   }
   // A run whose show step failed never loaded the kept overview: saving
   // the field would put the placeholder over the user's text.

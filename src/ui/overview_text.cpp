@@ -27,10 +27,14 @@ void LoadOverviewText(MainState& state, TextMeasurer& preview) {
   if (!file) return;
   state.OverviewText = std::move(file->text);
   state.OverviewEncoding = file->encoding;
+  state.OverviewAsRead = state.OverviewText;
   ComposeOverviewBox(state.Boxes, state.OverviewText, preview, state.ScreenPpm.x);
 }
 
 void SaveOverviewText(const MainState& state, std::u16string_view text, FileStore& files) {
+  // Unchanged since it was read: written again it could only change, in
+  // encoding (a broken byte read as U+FFFD) or line breaks.
+  if (state.OverviewAsRead && ToCrLf(*state.OverviewAsRead) == ToCrLf(text)) return;
   WriteOverviewFile(OverviewFilePath(state.DataFilePath), text, state.OverviewEncoding, files);
 }
 

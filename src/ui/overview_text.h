@@ -23,7 +23,8 @@ void EnsureOverviewFolder(const MainState& state, MainWindowView& view, FileStor
 void LoadOverviewText(MainState& state, TextMeasurer& preview);
 
 // Writes text, the input field's, to the overview file in the encoding it was
-// read in. Throws OverviewFileError when it cannot be written.
+// read in; a text unchanged since the file was read leaves the file as it
+// is. Throws OverviewFileError when it cannot be written.
 void SaveOverviewText(const MainState& state, std::u16string_view text, FileStore& files);
 
 }  // namespace mirelo
