@@ -66,6 +66,46 @@ TEST(MainWindow, ShowStepPlacesThePageAndDrawsPageOne) {
   }
 }
 
+// The page is laid out at the measuring resolution whatever the screen's;
+// a move to a monitor of another resolution makes the picture again at it.
+TEST(MainWindow, TheScreensResolutionSizesThePictureAndNeverTheLayout) {
+  Window w(60);
+  w.services.screenDpi = 120;
+  w.logic.ScreenDpiChanged(144);  // before the show step: nothing to redo
+  EXPECT_EQ(w.view.previewWidth, 0);
+  w.Show();
+  EXPECT_EQ(w.services.measuringDpis, std::vector<int>{96});
+  EXPECT_EQ(w.view.previewWidth, 992);
+  const BoxTable laidOut = w.state.Boxes;
+  ASSERT_EQ(w.state.PageCount, 2);
+  w.logic.NextPage();
+  const int drawn = w.view.drawn;
+
+  w.logic.ScreenDpiChanged(144);
+  EXPECT_EQ(w.view.previewDpi, 144);
+  EXPECT_EQ(w.view.previewWidth, 1191);
+  EXPECT_EQ(w.view.previewHeight, 1684);
+  EXPECT_EQ(w.view.imageLeft, 0);
+  EXPECT_EQ(w.view.label2Top, 1742);
+  EXPECT_EQ(w.view.memoLeft, 85);
+  EXPECT_EQ(w.view.memoTop, 312);
+  EXPECT_EQ(w.view.drawn, drawn + 1);
+  EXPECT_EQ(w.view.pageLabel, "2");  // the page shown stays
+  EXPECT_FALSE(w.view.preview->canvas.Lines().empty());
+  for (int box = 1; box <= kBoxCount; ++box) EXPECT_EQ(w.state.Boxes[box].LineList, laidOut[box].LineList);
+  EXPECT_EQ(w.services.measuringDpis, std::vector<int>{96});
+
+  // Printed pages do not depend on the screen either.
+  const std::vector<std::string> printedAt144 = [&] {
+    w.logic.SpeedButton1Click();
+    return w.services.printers.jobs.back().pages.back();
+  }();
+  Window at96(60);
+  at96.Show();
+  at96.logic.SpeedButton1Click();
+  EXPECT_EQ(at96.services.printers.jobs.back().pages.back(), printedAt144);
+}
+
 TEST(MainWindow, PageButtonsFollowThePageCount) {
   Window one(1);
   one.Show();

@@ -265,6 +265,7 @@ class FakeServices : public WindowPlatform {
   DotLocale locale;
   FakePrinters printers;
   int screenDpi = 96;
+  std::vector<int> measuringDpis;  // what each measurer was made for
   // WindowPlatform
   bool lockFree = true;
   bool lockAsked = false;
@@ -277,7 +278,8 @@ class FakeServices : public WindowPlatform {
 
   const LocaleInfo& Locale() override { return locale; }
   int ScreenDpi() override { return screenDpi; }
-  std::unique_ptr<TextMeasurer> CreatePreviewMeasurer(int) override {
+  std::unique_ptr<TextMeasurer> CreatePreviewMeasurer(int dpi) override {
+    measuringDpis.push_back(dpi);
     return std::make_unique<FakeTextMeasurer>();
   }
   Printers& SystemPrinters() override { return printers; }

@@ -196,8 +196,9 @@ LRESULT Win32MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_DPICHANGED: {
       // Moved to a monitor of another resolution: the frame, the tool bar
-      // and the controls of the form's places follow; the page stays at the
-      // resolution it was drawn in, and what stands on it with it.
+      // and the controls of the form's places follow, then the logic draws
+      // the page again at the new resolution and lays the overview field
+      // (sized here) over it.
       dpi_ = LOWORD(wParam);
       const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
       SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
@@ -210,8 +211,18 @@ LRESULT Win32MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         PlaceTableControl(fonts_, controls_[i], Layout(), c, dpi_);
       }
       SetPrinterLabel(std::u16string(printerName_));
+      // The page's top is the form's; the logic centres it and lays the
+      // field over it.
+      SetWindowPos(image_, nullptr, 0, S(ControlNamed(Layout(), "Image1").place.top), 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      const mirelo::Control& memo = ControlNamed(Layout(), "Memo1");
+      SetWindowPos(memo_, nullptr, 0, 0, S(memo.place.width), S(memo.place.height),
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+      memoFont_ = fonts_.Get(memo.fontPixels, dpi_, memoPoints_);
+      UseFont(memo_, memoFont_);
       LayOut();
       FitScrollContent();
+      logic_.ScreenDpiChanged(dpi_);
       return 0;
     }
     default:
@@ -501,7 +512,8 @@ void Win32MainWindow::FocusMemo(bool selectAll) {
 }
 
 void Win32MainWindow::SetMemoFontSize(int points) {
-  memoFont_ = fonts_.Get(ControlNamed(Layout(), "Memo1").fontPixels, dpi_, std::clamp(points, 1, 1000));
+  memoPoints_ = std::clamp(points, 1, 1000);  // kept for another dpi
+  memoFont_ = fonts_.Get(ControlNamed(Layout(), "Memo1").fontPixels, dpi_, memoPoints_);
   UseFont(memo_, memoFont_);
 }
 

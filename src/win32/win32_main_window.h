@@ -101,6 +101,7 @@ class Win32MainWindow : public MainWindowView {
   HWND memo_ = nullptr;
   HBRUSH memoBrush_ = nullptr;
   HFONT memoFont_ = nullptr;
+  int memoPoints_ = 0;  // the overview field's point size; 0: the form's
   int wheelRest_ = 0;  // wheel turn below one notch, kept for the next
   int scrollX_ = 0, scrollY_ = 0;
   std::unique_ptr<DibPreviewImage> preview_;

@@ -48,6 +48,7 @@ class Win32WindowPlatform : public WindowPlatform {
   Win32WindowPrinters printers_;
   Win32FileStore files_;
   HWND application_ = nullptr;
+  HWND mainWindow_ = nullptr;  // the window made, for its monitor's dpi
 };
 
 }  // namespace mirelo::win32
