@@ -19,6 +19,7 @@
 #include "ui/overview_text.h"
 #include "ui/page_output.h"
 #include "ui/startup.h"
+#include "ui/window_placement.h"
 
 namespace mirelo {
 
@@ -65,7 +66,10 @@ bool MainWindow::FormCreate(const std::filesystem::path& appDir, const std::stri
   const int left = (view_->ScreenWidth() - view_->OuterWidth()) / 2;
   const int top = (view_->ScreenHeight() - view_->OuterHeight()) / 2;
   CreateMainState(state_, appDir, dataFilePath, profile_, services_.Locale(), left, top);
-  view_->MoveTo({state_.Settings.Left.value_or(left), state_.Settings.Top.value_or(top)});
+  // The settings keep the place as read; the window opens where it can be
+  // seen, and the close writes where it then stands.
+  view_->MoveTo(OpeningPosition(state_.Settings.Left, state_.Settings.Top, {left, top},
+                                view_->OuterWidth(), view_->OuterHeight(), view_->WorkAreas()));
   view_->SetSaveOverviewChecked(state_.Settings.SaveOverview);
   if (!DataFileExists(state_.DataFilePath)) {
     view_->ShowMessage(msg::kDataFileMissing);

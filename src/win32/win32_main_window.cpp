@@ -409,6 +409,23 @@ int Win32MainWindow::ClientWidth() const {
 int Win32MainWindow::ScreenWidth() const { return GetSystemMetrics(SM_CXSCREEN); }
 int Win32MainWindow::ScreenHeight() const { return GetSystemMetrics(SM_CYSCREEN); }
 
+std::vector<DeviceRectangle> Win32MainWindow::WorkAreas() const {
+  std::vector<DeviceRectangle> areas;
+  EnumDisplayMonitors(
+      nullptr, nullptr,
+      [](HMONITOR monitor, HDC, LPRECT, LPARAM found) -> BOOL {
+        MONITORINFO info{};
+        info.cbSize = sizeof info;
+        if (GetMonitorInfoW(monitor, &info)) {
+          const RECT& r = info.rcWork;
+          reinterpret_cast<std::vector<DeviceRectangle>*>(found)->push_back({r.left, r.top, r.right, r.bottom});
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&areas));
+  return areas;
+}
+
 std::optional<WindowPosition> Win32MainWindow::Position() const {
   // A minimised window is kept at its restored place: a close from the
   // task bar must not write the icon's place (-32000) off the screen.

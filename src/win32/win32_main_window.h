@@ -40,6 +40,8 @@ class Win32MainWindow : public MainWindowView {
   int ClientWidth() const override;
   int ScreenWidth() const override;
   int ScreenHeight() const override;
+  // Every monitor's work area, in virtual-screen coordinates.
+  std::vector<DeviceRectangle> WorkAreas() const override;
   std::optional<WindowPosition> Position() const override;
   void MoveTo(WindowPosition position) override;
   void RequestClose() override;
