@@ -30,7 +30,7 @@ std::string UsageText() {
          "  --page N                 --preview-png と --draw-log のページ (既定 1)\n"
          "  --target D|P             --draw-log の出力先: D 画面, P プリンタ (既定 D)\n"
          "  --ini FILE               control.ini の代わりに読む設定ファイル\n"
-         "  --screen-dpi N           プレビューの画面の解像度 (1〜600, 既定 96; 文字は常に 96 で測ります)\n"
+         "  --screen-dpi N           画面の解像度: プレビューの大きさ (1〜600, 既定 96; 文字は常に 96 で測ります)\n"
          "  --printer-dpi N          プリンタの解像度 (1〜4800, 既定 600)\n"
          "  --printer-margin DX,DY   プリンタの印刷できない余白 (ドット, 既定 0,0)\n"
          "  --help                   この説明を表示します\n"
