@@ -9,6 +9,7 @@
 #include "data/ini_file.h"
 #include "test_support.h"
 #include "ui/main_window.h"
+#include "ui/window_placement.h"
 #include "window_doubles.h"
 
 namespace mirelo::test {
@@ -64,6 +65,46 @@ TEST(MainWindow, ShowStepPlacesThePageAndDrawsPageOne) {
     EXPECT_FALSE(w.view.preview->canvas.Lines().empty());
     EXPECT_TRUE(w.state.OverviewLookedFor);
   }
+}
+
+// The page is laid out at the measuring resolution whatever the screen's;
+// a move to a monitor of another resolution makes the picture again at it.
+TEST(MainWindow, TheScreensResolutionSizesThePictureAndNeverTheLayout) {
+  Window w(60);
+  w.services.screenDpi = 120;
+  w.logic.ScreenDpiChanged(144);  // before the show step: nothing to redo
+  EXPECT_EQ(w.view.previewWidth, 0);
+  w.Show();
+  EXPECT_EQ(w.services.measuringDpis, std::vector<int>{96});
+  EXPECT_EQ(w.view.previewWidth, 992);
+  const BoxTable laidOut = w.state.Boxes;
+  ASSERT_EQ(w.state.PageCount, 2);
+  w.logic.NextPage();
+  const int drawn = w.view.drawn;
+
+  w.logic.ScreenDpiChanged(144);
+  EXPECT_EQ(w.view.previewDpi, 144);
+  EXPECT_EQ(w.view.previewWidth, 1191);
+  EXPECT_EQ(w.view.previewHeight, 1684);
+  EXPECT_EQ(w.view.imageLeft, 0);
+  EXPECT_EQ(w.view.label2Top, 1742);
+  EXPECT_EQ(w.view.memoLeft, 85);
+  EXPECT_EQ(w.view.memoTop, 312);
+  EXPECT_EQ(w.view.drawn, drawn + 1);
+  EXPECT_EQ(w.view.pageLabel, "2");  // the page shown stays
+  EXPECT_FALSE(w.view.preview->canvas.Lines().empty());
+  for (int box = 1; box <= kBoxCount; ++box) EXPECT_EQ(w.state.Boxes[box].LineList, laidOut[box].LineList);
+  EXPECT_EQ(w.services.measuringDpis, std::vector<int>{96});
+
+  // Printed pages do not depend on the screen either.
+  const std::vector<std::string> printedAt144 = [&] {
+    w.logic.SpeedButton1Click();
+    return w.services.printers.jobs.back().pages.back();
+  }();
+  Window at96(60);
+  at96.Show();
+  at96.logic.SpeedButton1Click();
+  EXPECT_EQ(at96.services.printers.jobs.back().pages.back(), printedAt144);
 }
 
 TEST(MainWindow, PageButtonsFollowThePageCount) {
@@ -408,7 +449,7 @@ TEST(MainWindow, TheWheelScrollsSixteenDotsATurn) {
   EXPECT_EQ(w.view.scrolled, 16);
 }
 
-TEST(MainWindow, CreateCentresThenTakesTheSavedPlace) {
+TEST(MainWindow, CreateCentresThenTakesTheSavedPlaceWhereAScreenShowsIt) {
   Window fresh;
   ASSERT_TRUE(fresh.Create());
   ASSERT_TRUE(fresh.view.position);
@@ -416,11 +457,57 @@ TEST(MainWindow, CreateCentresThenTakesTheSavedPlace) {
   EXPECT_EQ(fresh.view.position->top, (1024 - 740) / 2);
 
   Window saved;
-  WriteBytes(saved.dir / "control.ini", "[PrintForm]\r\nTop=-50\r\nLeft=3000\r\n[Hozon]\r\noption=0\r\n");
+  WriteBytes(saved.dir / "control.ini", "[PrintForm]\r\nTop=-50\r\nLeft=1000\r\n[Hozon]\r\noption=0\r\n");
   ASSERT_TRUE(saved.Create());
-  EXPECT_EQ(saved.view.position->left, 3000);  // off every screen, used as it is
+  EXPECT_EQ(saved.view.position->left, 1000);  // partly off the screen, used as it is
   EXPECT_EQ(saved.view.position->top, -50);
   EXPECT_FALSE(saved.view.saveOverview);
+
+  // Saved on a monitor that is gone: the first start's place. The settings
+  // keep what was read; the close writes where the window then stands.
+  Window gone;
+  WriteBytes(gone.dir / "control.ini", "[PrintForm]\r\nTop=-50\r\nLeft=3000\r\n");
+  ASSERT_TRUE(gone.Create());
+  EXPECT_EQ(gone.view.position->left, (1280 - 908) / 2);
+  EXPECT_EQ(gone.view.position->top, (1024 - 740) / 2);
+  EXPECT_EQ(gone.state.Settings.Left, 3000);
+  gone.logic.FormShow();
+  ASSERT_TRUE(gone.logic.FormClose());
+  EXPECT_NE(ReadBytes(gone.dir / "control.ini").find("Top=142\r\nLeft=186\r\n"), std::string::npos);
+}
+
+TEST(WindowPlacement, ASavedPlaceStandsWhereSomeWorkAreaShowsTheWindow) {
+  const WindowPosition centred{186, 142};
+  const std::vector<DeviceRectangle> one = {{0, 0, 1280, 984}};  // a task bar below
+  const std::vector<DeviceRectangle> two = {{0, 0, 1280, 984}, {-1920, -200, 0, 880}};
+  struct Case {
+    const char* what;
+    std::optional<int> left, top;
+    const std::vector<DeviceRectangle>& areas;
+    int wantLeft, wantTop;
+  };
+  const std::vector<DeviceRectangle> none;
+  for (const Case& c : {
+           Case{"nothing saved", std::nullopt, std::nullopt, one, 186, 142},
+           Case{"on the screen", 60, 120, one, 60, 120},
+           Case{"partly off to the right", 1200, 100, one, 1200, 100},
+           Case{"one pixel left of the edge", -907, 100, one, -907, 100},
+           Case{"touching the left edge", -908, 100, one, 186, 142},
+           Case{"under the task bar only", 100, 984, one, 186, 142},
+           Case{"above the screen", 100, -740, one, 186, 142},
+           Case{"far off", 30000, 30000, one, 186, 142},
+           Case{"at the ends of int", -2147483647 - 1, 2147483647, one, 186, 142},
+           Case{"on the monitor to the left", -1500, -100, two, -1500, -100},
+           Case{"the left monitor unplugged", -1500, -100, one, 186, 142},
+           Case{"only the left saved, off", -5000, std::nullopt, one, 186, 142},
+           Case{"only the top saved, on", std::nullopt, 300, one, 186, 300},
+           Case{"no screen reported", 30000, 30000, none, 30000, 30000},
+       }) {
+    SCOPED_TRACE(c.what);
+    const WindowPosition at = OpeningPosition(c.left, c.top, centred, 908, 740, c.areas);
+    EXPECT_EQ(at.left, c.wantLeft);
+    EXPECT_EQ(at.top, c.wantTop);
+  }
 }
 
 TEST(MainWindow, CloseWritesThePlaceTheWindowHasOrElseTheOneItWasGiven) {

@@ -116,6 +116,60 @@ TEST_F(HeadlessOutputs, DrawLogOnScreenAndOnAPrinter) {
   EXPECT_NE(text.find("{\"op\":\"bitmap\",\"name\":\"imgQRCord\",\"l\":231,\"t\":313,"), std::string::npos);
 }
 
+// Text is measured at the form's own resolution: the screen's only sizes the
+// preview. A scaled desktop (120 and 144 dots per inch are 125 % and 150 %)
+// once broke the heading of box 9 and could move items to another page.
+TEST_F(HeadlessOutputs, TheFormIsTheSameAtEveryScreenResolution) {
+  const fs::path sample = Sample("large-survey.txt");
+  const fs::path log = dir_ / "page.jsonl";
+  auto run = [&](std::vector<std::string> options) {
+    RunResult r = Mirelo(options, sample);
+    EXPECT_EQ(r.status, 0) << r.err;
+    return r.out;
+  };
+  auto drawLog = [&](const std::string& dpi, const char* target) {
+    run({"--screen-dpi", dpi, "--draw-log", log.string(), "--target", target});
+    return ReadBytes(log);
+  };
+  const std::string dump = run({"--dump-layout", "--screen-dpi", "96"});
+  // Box 9's heading stays one line.
+  EXPECT_NE(dump.find("{\"box\": 9, \"lines\": [\n      \"認定調査票（特記事項）\"\n    ]}"), std::string::npos);
+  const std::string printed = drawLog("96", "P");
+  const std::string preview = drawLog("96", "D");
+  // Each character drawn on the preview, in order, and where.
+  struct Drawn {
+    std::string s;
+    int x, y;
+  };
+  auto texts = [](const std::string& lines) {
+    std::vector<Drawn> drawn;
+    const std::regex text(R"(\{"op":"text","x":(-?\d+),"y":(-?\d+),"s":("(?:[^"\\]|\\.)*")\})");
+    for (std::sregex_iterator it(lines.begin(), lines.end(), text), end; it != end; ++it)
+      drawn.push_back({(*it)[3], std::stoi((*it)[1]), std::stoi((*it)[2])});
+    return drawn;
+  };
+  const std::vector<Drawn> at96 = texts(preview);
+  ASSERT_GT(at96.size(), 100u);
+
+  for (const char* dpi : {"72", "120", "144", "168", "192", "288"}) {
+    SCOPED_TRACE(dpi);
+    // Compared whole; the outputs are too long to show.
+    EXPECT_TRUE(run({"--dump-layout", "--screen-dpi", dpi}) == dump) << "the layout differs";
+    EXPECT_TRUE(drawLog(dpi, "P") == printed) << "the printed page differs";
+    // The preview is the same page larger: the same characters in the same
+    // order, each where the 96-dpi one stands, scaled (within the rounding
+    // of both places and of a glyph's whole-dot advance).
+    const std::vector<Drawn> drawn = texts(drawLog(dpi, "D"));
+    ASSERT_EQ(drawn.size(), at96.size());
+    const double scale = std::stoi(dpi) / 96.0;
+    for (std::size_t i = 0; i < drawn.size(); ++i) {
+      ASSERT_EQ(drawn[i].s, at96[i].s) << i;
+      EXPECT_NEAR(drawn[i].x, at96[i].x * scale, 1 + scale) << i << " " << drawn[i].s;
+      EXPECT_NEAR(drawn[i].y, at96[i].y * scale, 1 + scale) << i << " " << drawn[i].s;
+    }
+  }
+}
+
 TEST_F(HeadlessOutputs, ErrorsLeaveNoOutputFileBehind) {
   const fs::path pdf = dir_ / "none.pdf";
   const fs::path data = dir_ / "short.txt";

@@ -89,8 +89,7 @@ TEST_F(DumpTest, KeptOverviewIsLoadedOnlyWithTheSaveOption) {
 }
 
 TEST_F(DumpTest, ScreenDpiOption) {
-  // Widths are converted to millimetres at the same dots per inch they are
-  // measured at, so the short lines of the sample do not change.
+  // The text is measured at the form's resolution, whatever the screen's.
   EXPECT_EQ(Lines(Dump({"--screen-dpi", "120"}), 3), Lines(Dump({}), 3));
   EXPECT_EQ(mirelo::test::RunProgram({"--dump-layout", "--screen-dpi", "0", data.string()}, dir).status, 2);
 }
@@ -107,8 +106,9 @@ class RecordingPlatform : public mirelo::qt::QtHeadlessPlatform {
   std::vector<int> dpis;
 };
 
-TEST_F(DumpTest, ScreenDpiReachesTheMeasuringCanvas) {
-  for (auto [options, dpi] : {std::pair<std::vector<std::string>, int>{{"--screen-dpi", "144"}, 144},
+TEST_F(DumpTest, TheMeasuringCanvasHasTheFormsResolutionWhateverTheScreens) {
+  for (auto [options, dpi] : {std::pair<std::vector<std::string>, int>{{"--screen-dpi", "144"}, 96},
+                              {{"--screen-dpi", "72"}, 96},
                               {{}, 96}}) {
     options.insert(options.begin(), {"--dump-layout", "--ini", ini.string()});
     options.push_back(data.string());

@@ -51,6 +51,7 @@ class FakeView : public MainWindowView {
   std::string caption;
   int outerWidth = 908, outerHeight = 740, clientWidth = kClientWidth;
   int screenWidth = 1280, screenHeight = 1024;
+  std::vector<DeviceRectangle> workAreas = {{0, 0, 1280, 1024}};
   std::optional<WindowPosition> position;  // nothing: the system keeps it to itself
   bool reportsPosition = true;
   bool closeRequested = false;
@@ -84,6 +85,7 @@ class FakeView : public MainWindowView {
   int ClientWidth() const override { return clientWidth; }
   int ScreenWidth() const override { return screenWidth; }
   int ScreenHeight() const override { return screenHeight; }
+  std::vector<DeviceRectangle> WorkAreas() const override { return workAreas; }
   std::optional<WindowPosition> Position() const override {
     return reportsPosition ? position : std::nullopt;
   }
@@ -284,6 +286,7 @@ class FakeServices : public WindowPlatform {
   FakePrinters printers;
   FakeSettingsPlaces places;
   int screenDpi = 96;
+  std::vector<int> measuringDpis;  // what each measurer was made for
   // WindowPlatform
   bool lockFree = true;
   bool lockAsked = false;
@@ -296,7 +299,8 @@ class FakeServices : public WindowPlatform {
 
   const LocaleInfo& Locale() override { return locale; }
   int ScreenDpi() override { return screenDpi; }
-  std::unique_ptr<TextMeasurer> CreatePreviewMeasurer(int) override {
+  std::unique_ptr<TextMeasurer> CreatePreviewMeasurer(int dpi) override {
+    measuringDpis.push_back(dpi);
     return std::make_unique<FakeTextMeasurer>();
   }
   Printers& SystemPrinters() override { return printers; }

@@ -14,6 +14,7 @@
 #include "data/ini_file.h"
 #include "data/overview_file.h"
 #include "layout/kept_widths_measurer.h"
+#include "layout/measuring_resolution.h"
 #include "render/device_mapping.h"
 #include "render/digit_glyphs.h"
 #include "render/recording_canvas.h"
@@ -131,8 +132,10 @@ int RunHeadless(const CommandLine& line, HeadlessPlatform& platform, std::ostrea
   const int screenDpi = line.screenDpi.value_or(platform.ScreenDpi());
   state.ScreenPpm = ScreenPixelsPerMm(screenDpi);
   state.PrinterPpm = PrinterPixelsPerMm(line.printerDpi, line.printerDpi);
+  // The screen's resolution sizes the preview picture and the draw log's
+  // screen; the text is measured at the form's own.
   std::unique_ptr<TextMeasurer> preview =
-      std::make_unique<KeptWidthsMeasurer>(platform.CreatePreviewMeasurer(screenDpi));
+      std::make_unique<KeptWidthsMeasurer>(platform.CreatePreviewMeasurer(kMeasuringDpi));
   try {
     PrepareFirstShowing(state, *preview);
   } catch (const std::runtime_error& e) {

@@ -33,7 +33,7 @@ class HeadlessPlatform {
   virtual std::filesystem::path AppDir() = 0;
   // The screen's logical dots per inch, or 96 without a screen.
   virtual int ScreenDpi() = 0;
-  // The preview canvas's text measurement at dpi.
+  // Text measurement at dpi; the core asks for the measuring resolution.
   virtual std::unique_ptr<TextMeasurer> CreatePreviewMeasurer(int dpi) = 0;
   // A blank white preview bitmap of the given size in dots.
   virtual std::unique_ptr<PreviewImage> CreatePreviewImage(int widthDots, int heightDots,

@@ -29,9 +29,9 @@ std::u16string ItemNumber(std::u16string_view columns) {
 
 }  // namespace
 
-void ComposeFixedBoxes(BoxTable& boxes, TextMeasurer& preview, double screenPixelsPerMmX) {
+void ComposeFixedBoxes(BoxTable& boxes, TextMeasurer& preview, double measuringPixelsPerMmX) {
   for (const FixedBoxText& fixed : kFixedBoxTexts)
-    FillBox(boxes, fixed.box, fixed.text, preview, screenPixelsPerMmX);
+    FillBox(boxes, fixed.box, fixed.text, preview, measuringPixelsPerMmX);
 }
 
 std::u16string DateBoxText(const CalendarDate& date, std::u16string_view format) {
@@ -41,8 +41,8 @@ std::u16string DateBoxText(const CalendarDate& date, std::u16string_view format)
 }
 
 void ComposeDateBox(BoxTable& boxes, const CalendarDate& surveyDate, std::u16string_view format,
-                    TextMeasurer& preview, double screenPixelsPerMmX) {
-  FillBox(boxes, kDateBox, DateBoxText(surveyDate, format), preview, screenPixelsPerMmX);
+                    TextMeasurer& preview, double measuringPixelsPerMmX) {
+  FillBox(boxes, kDateBox, DateBoxText(surveyDate, format), preview, measuringPixelsPerMmX);
 }
 
 std::u16string ItemEntry(std::u16string_view itemLine) {
@@ -57,13 +57,13 @@ std::u16string ItemEntry(std::u16string_view itemLine) {
 }
 
 void ComposeItemBox(BoxTable& boxes, const ItemList& items, TextMeasurer& preview,
-                    double screenPixelsPerMmX) {
+                    double measuringPixelsPerMmX) {
   for (std::size_t i = 1; i < items.size(); ++i)
-    FillBox(boxes, kItemBox, ItemEntry(items[i]), preview, screenPixelsPerMmX);
+    FillBox(boxes, kItemBox, ItemEntry(items[i]), preview, measuringPixelsPerMmX);
 }
 
 void ComposeOverviewBox(BoxTable& boxes, std::u16string_view overviewText, TextMeasurer& preview,
-                        double screenPixelsPerMmX) {
+                        double measuringPixelsPerMmX) {
   boxes[kOverviewBox].LineList.clear();
   std::u16string text(overviewText);
   for (std::size_t at = text.find(u"\r\n"); at != std::u16string::npos; at = text.find(u"\r\n", at))
@@ -73,20 +73,20 @@ void ComposeOverviewBox(BoxTable& boxes, std::u16string_view overviewText, TextM
   // measure and draw it its own way. The kept text keeps the tab.
   for (char16_t& c : text)
     if (c == u'\t') c = u'\u3000';
-  FillBox(boxes, kOverviewBox, text, preview, screenPixelsPerMmX);
+  FillBox(boxes, kOverviewBox, text, preview, measuringPixelsPerMmX);
 }
 
 void RecomposeAfterSettings(BoxTable& boxes, SurveyData& survey, bool sw5,
                             std::u16string_view overviewText, TextMeasurer& preview,
-                            double screenPixelsPerMmX) {
+                            double measuringPixelsPerMmX) {
   for (int box : {kOverviewBox, kItemBox, kDateBox}) boxes[box].LineList.clear();
   if (sw5)
     ApplyGroupSpacing(survey.Items);
   else
     RemoveGroupSpacing(survey.Items);
-  ComposeItemBox(boxes, survey.Items, preview, screenPixelsPerMmX);
-  ComposeDateBox(boxes, survey.SurveyDate, kDateFormatAfterSettings, preview, screenPixelsPerMmX);
-  ComposeOverviewBox(boxes, overviewText, preview, screenPixelsPerMmX);
+  ComposeItemBox(boxes, survey.Items, preview, measuringPixelsPerMmX);
+  ComposeDateBox(boxes, survey.SurveyDate, kDateFormatAfterSettings, preview, measuringPixelsPerMmX);
+  ComposeOverviewBox(boxes, overviewText, preview, measuringPixelsPerMmX);
 }
 
 }  // namespace mirelo

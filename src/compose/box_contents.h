@@ -43,31 +43,31 @@ inline constexpr char16_t kDateFormatAtShow[] = u"gg e年 m月 d日";
 inline constexpr char16_t kDateFormatAfterSettings[] = u"gg ee年 m月 d日";
 
 // Fills the fixed boxes once, onto empty line lists.
-void ComposeFixedBoxes(BoxTable& boxes, TextMeasurer& preview, double screenPixelsPerMmX);
+void ComposeFixedBoxes(BoxTable& boxes, TextMeasurer& preview, double measuringPixelsPerMmX);
 
 // The text of the date box for date in format. The first year of 令和 in
 // the Gregorian year 2019 is always written "令和元年", whatever the format.
 std::u16string DateBoxText(const CalendarDate& date, std::u16string_view format);
 // Appends the date to box 10, which the caller has emptied.
 void ComposeDateBox(BoxTable& boxes, const CalendarDate& surveyDate, std::u16string_view format,
-                    TextMeasurer& preview, double screenPixelsPerMmX);
+                    TextMeasurer& preview, double measuringPixelsPerMmX);
 
 // "( group - item )　", TabMark, the note text, for one item line.
 std::u16string ItemEntry(std::u16string_view itemLine);
 // Appends one entry per item line (index 1 on) to box 3, which the caller
 // has emptied; each entry starts on a line of its own.
 void ComposeItemBox(BoxTable& boxes, const ItemList& items, TextMeasurer& preview,
-                    double screenPixelsPerMmX);
+                    double measuringPixelsPerMmX);
 
 // Empties box 2 and wraps the overview (CR LF line breaks) into it.
 void ComposeOverviewBox(BoxTable& boxes, std::u16string_view overviewText, TextMeasurer& preview,
-                        double screenPixelsPerMmX);
+                        double measuringPixelsPerMmX);
 
 // After the print settings dialog: group spacing applied or removed by sw5,
 // and boxes 3, 10 and 2 composed again from empty lists. The fixed boxes keep
 // their lines.
 void RecomposeAfterSettings(BoxTable& boxes, SurveyData& survey, bool sw5,
                             std::u16string_view overviewText, TextMeasurer& preview,
-                            double screenPixelsPerMmX);
+                            double measuringPixelsPerMmX);
 
 }  // namespace mirelo

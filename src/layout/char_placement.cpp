@@ -42,7 +42,7 @@ double RaiseFactor(int pointSize) {
 void ClearCharPositions(CharPositions& positions) { positions.fill(CharPosition{}); }
 
 void PlaceCharacters(CharPositions& positions, std::u16string_view line, double width,
-                     double tabPos, TextMeasurer& preview, double screenPixelsPerMmX) {
+                     double tabPos, TextMeasurer& preview, double measuringPixelsPerMmX) {
   ClearCharPositions(positions);
   line = PlaceableUnits(line);
   const std::size_t n = line.size();
@@ -55,7 +55,7 @@ void PlaceCharacters(CharPositions& positions, std::u16string_view line, double 
   std::size_t lastTab = 0;
   for (std::size_t start = 0; start < n;) {
     const std::size_t end = ClusterEnd(line, start);
-    const double right = widths[end - 1] / screenPixelsPerMmX;
+    const double right = widths[end - 1] / measuringPixelsPerMmX;
     for (std::size_t k = start + 1; k <= end; ++k) positions[k].Natural = right;
     if (line[start] == kTabMark) {
       shift = tabPos - right;

@@ -20,7 +20,7 @@ using CharPositions = std::array<CharPosition, 128>;
 
 void ClearCharPositions(CharPositions& positions);
 
-// Fills positions for line, measured on the preview canvas in its current
+// Fills positions for line, measured with the measurer in its current
 // font (the caller sets it to the box's font first).
 //
 // There is one entry per code unit, but a character of several units (a
@@ -39,7 +39,7 @@ void ClearCharPositions(CharPositions& positions);
 // A line longer than 127 code units is placed up to its 127th (its 126th
 // when the 127th starts a surrogate pair); line breaking makes none.
 void PlaceCharacters(CharPositions& positions, std::u16string_view line, double width,
-                     double tabPos, TextMeasurer& preview, double screenPixelsPerMmX);
+                     double tabPos, TextMeasurer& preview, double measuringPixelsPerMmX);
 
 // The Natural width of the line's last character (all of its code units),
 // after PlaceCharacters has placed the line.

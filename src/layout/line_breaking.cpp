@@ -146,7 +146,7 @@ std::u16string BreakLine(std::u16string& text, TextMeasurer& canvas, double widt
 }
 
 void FillBox(BoxTable& boxes, int box, std::u16string_view text, TextMeasurer& preview,
-             double screenPixelsPerMmX) {
+             double measuringPixelsPerMmX) {
   LayoutBox& target = boxes[box];
   const double width = InnerWidth(target);
   const double tabPos = EffectiveTabPos(target);
@@ -156,7 +156,7 @@ void FillBox(BoxTable& boxes, int box, std::u16string_view text, TextMeasurer& p
   TrimControlsAndSpaces(rest);
   MarkForcedBreaks(rest);
   while (!rest.empty()) {
-    std::u16string line = BreakLine(rest, preview, width, tabPos, screenPixelsPerMmX);
+    std::u16string line = BreakLine(rest, preview, width, tabPos, measuringPixelsPerMmX);
     if (!line.empty()) target.LineList.push_back(std::move(line));
   }
 }

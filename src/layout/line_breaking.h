@@ -22,7 +22,7 @@ inline constexpr std::size_t kMaxLineLength = 127;  // UTF-16 code units
 // behind a TabMark as after a break by width. No break falls inside a
 // surrogate pair or before a variation selector (see layout/text_clusters.h).
 void FillBox(BoxTable& boxes, int box, std::u16string_view text, TextMeasurer& preview,
-             double screenPixelsPerMmX);
+             double measuringPixelsPerMmX);
 
 // Removes the first output line from text and returns it.
 std::u16string BreakLine(std::u16string& text, TextMeasurer& canvas, double width, double tabPos,

@@ -1,6 +1,6 @@
-// Text measurement on the preview canvas: the one place where glyph widths
-// come from, for line breaking and character placement alike, on screen and
-// while printing.
+// Text measurement: the one place where glyph widths come from, for line
+// breaking and character placement alike, on screen and while printing. The
+// core measures at one fixed resolution (layout/measuring_resolution.h).
 #pragma once
 
 #include <string_view>

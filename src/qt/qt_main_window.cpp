@@ -192,6 +192,18 @@ int QtMainWindow::ScreenHeight() const {
   return s ? ToPixels(s->geometry().height()) : 0;
 }
 
+std::vector<DeviceRectangle> QtMainWindow::WorkAreas() const {
+  // Wayland places the window itself: nothing to judge a saved place by.
+  if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) return {};
+  std::vector<DeviceRectangle> areas;
+  for (const QScreen* s : QGuiApplication::screens()) {
+    const QRect r = s->availableGeometry();
+    areas.push_back({ToPixels(r.left()), ToPixels(r.top()), ToPixels(r.left() + r.width()),
+                     ToPixels(r.top() + r.height())});
+  }
+  return areas;
+}
+
 std::optional<WindowPosition> QtMainWindow::Position() const {
   // Wayland neither tells nor takes a window's place on the screen.
   if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) return std::nullopt;

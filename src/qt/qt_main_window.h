@@ -32,6 +32,7 @@ class QtMainWindow : public QWidget, public MainWindowView {
   int ClientWidth() const override;
   int ScreenWidth() const override;
   int ScreenHeight() const override;
+  std::vector<DeviceRectangle> WorkAreas() const override;
   std::optional<WindowPosition> Position() const override;
   void MoveTo(WindowPosition position) override;
   void RequestClose() override;

@@ -40,7 +40,7 @@ void DrawBoxText(int page, const LayoutBox& box, Canvas& canvas, const DeviceMap
     const std::u16string& line = box.LineList[static_cast<std::size_t>(l)];
     const long long row = l - first;
     PlaceCharacters(positions, line, innerWidth, tabPos, source.preview,
-                    source.screenPixelsPerMmX);
+                    source.measuringPixelsPerMmX);
     const std::size_t n = std::min(line.size(), kMaxLineLength);
     if (n == 0) continue;
 

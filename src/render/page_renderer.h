@@ -20,10 +20,11 @@ struct PageSource {
   const BoxTable& boxes;
   std::u16string_view insuredPersonNumber;
   int framePenWidth;
-  // Text is always measured here, in screen dots, also while printing, so
-  // printed lines break and place exactly as on screen.
+  // Text is always measured here, at the measuring resolution, on screen
+  // and while printing alike, so printed lines break and place exactly as
+  // the preview's.
   TextMeasurer& preview;
-  double screenPixelsPerMmX;
+  double measuringPixelsPerMmX;
 };
 
 // Draws page (from 1) on canvas. onPrinter selects the printer's pen widths.

@@ -3,6 +3,7 @@
 #include "base/messages.h"
 #include "compose/box_contents.h"
 #include "layout/char_placement.h"
+#include "layout/measuring_resolution.h"
 #include "ui/overview_text.h"
 #include "base/utf8_path.h"
 
@@ -11,7 +12,7 @@ namespace mirelo {
 void PrepareFirstShowing(MainState& state, TextMeasurer& preview,
                          const std::function<void()>& beforeOverview,
                          const std::function<void(const OverviewFileError&)>& overviewUnreadable) {
-  const double ppmX = state.ScreenPpm.x;
+  const double ppmX = kMeasuringPixelsPerMm;
   state.OverviewText = FromUtf8(msg::kOverviewPlaceholder);
   state.OverviewEncoding.reset();
 

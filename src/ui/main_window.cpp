@@ -14,10 +14,12 @@
 #include "compose/box_contents.h"
 #include "layout/char_placement.h"
 #include "layout/kept_widths_measurer.h"
+#include "layout/measuring_resolution.h"
 #include "ui/first_showing.h"
 #include "ui/overview_text.h"
 #include "ui/page_output.h"
 #include "ui/startup.h"
+#include "ui/window_placement.h"
 
 namespace mirelo {
 
@@ -65,7 +67,10 @@ bool MainWindow::FormCreate(const std::filesystem::path& appDir, const std::stri
   const int top = (view_->ScreenHeight() - view_->OuterHeight()) / 2;
   if (!profile_.WaitUntilReadable()) state_.UnreadableSettingsFile = settingsPath_;
   CreateMainState(state_, appDir, dataFilePath, profile_, services_.Locale(), left, top);
-  view_->MoveTo({state_.Settings.Left.value_or(left), state_.Settings.Top.value_or(top)});
+  // The settings keep the place as read; the window opens where it can be
+  // seen, and the close writes where it then stands.
+  view_->MoveTo(OpeningPosition(state_.Settings.Left, state_.Settings.Top, {left, top},
+                                view_->OuterWidth(), view_->OuterHeight(), view_->WorkAreas()));
   view_->SetSaveOverviewChecked(state_.Settings.SaveOverview);
   if (!DataFileExists(state_.DataFilePath)) {
     view_->ShowMessage(msg::kDataFileMissing);
@@ -96,18 +101,10 @@ void MainWindow::FormShow() {
 void MainWindow::ShowStep() {
   view_->SetCaption(msg::kMainWindowCaption);
 
-  const int dpi = services_.ScreenDpi();
-  state_.ScreenPpm = ScreenPixelsPerMm(dpi);
-  measurer_ = std::make_unique<KeptWidthsMeasurer>(services_.CreatePreviewMeasurer(dpi));
-
-  const int width = RoundHalfEven(210 * state_.ScreenPpm.x);
-  const int height = RoundHalfEven(297 * state_.ScreenPpm.y);
-  preview_ = &view_->CreatePreview(width, height, dpi);
-  const int imageTop = view_->ImageTop();
-  view_->PlaceLabel2(RoundHalfEven(imageTop + height + 4 * state_.ScreenPpm.y));
-  const int clientWidth = view_->ClientWidth();
-  const int imageLeft = clientWidth > width ? (clientWidth - width) / 2 : 0;
-  view_->PlaceImage(imageLeft, imageTop);
+  // The screen's resolution sizes the picture; the text is measured at the
+  // form's own, so the lines and the pages are the same on every display.
+  measurer_ = std::make_unique<KeptWidthsMeasurer>(services_.CreatePreviewMeasurer(kMeasuringDpi));
+  SizePreview(services_.ScreenDpi());
 
   if (!printer_.SelectDefault()) throw std::runtime_error(msg::kNoDefaultPrinter);
   view_->SetPrinterLabel(printer_.Name());
@@ -135,8 +132,8 @@ void MainWindow::ShowStep() {
   SetButtonEnabled(ToolButton::Next, state_.PageCount > 1);
   view_->SetButtonCaption(ToolButton::Overview, msg::kOverviewOpenCaption);
   view_->SetMemoVisible(false);
-  view_->PlaceMemo(static_cast<int>(15 * state_.ScreenPpm.x) + imageLeft,
-                   static_cast<int>(49 * state_.ScreenPpm.y) + imageTop);
+  memoOverPage_ = true;
+  PlaceMemoOverPage();
 
   if (!overviewError.empty()) {
     // The file stays as it is: no input this run, nothing saved over it.
@@ -145,6 +142,33 @@ void MainWindow::ShowStep() {
   }
   if (!IsTenAsciiDigits(state_.Survey.InsuredPersonNumber))
     view_->ShowMessage(FormatMessage(msg::kInsuredNumberNotTenDigits, state_.DataFilePath));
+}
+
+void MainWindow::SizePreview(int dotsPerInch) {
+  state_.ScreenPpm = ScreenPixelsPerMm(dotsPerInch);
+  const int width = RoundHalfEven(210 * state_.ScreenPpm.x);
+  const int height = RoundHalfEven(297 * state_.ScreenPpm.y);
+  preview_ = &view_->CreatePreview(width, height, dotsPerInch);
+  imageTop_ = view_->ImageTop();
+  view_->PlaceLabel2(RoundHalfEven(imageTop_ + height + 4 * state_.ScreenPpm.y));
+  const int clientWidth = view_->ClientWidth();
+  imageLeft_ = clientWidth > width ? (clientWidth - width) / 2 : 0;
+  view_->PlaceImage(imageLeft_, imageTop_);
+}
+
+void MainWindow::PlaceMemoOverPage() {
+  // Over the overview box (box 2) of the page.
+  view_->PlaceMemo(static_cast<int>(15 * state_.ScreenPpm.x) + imageLeft_,
+                   static_cast<int>(49 * state_.ScreenPpm.y) + imageTop_);
+}
+
+void MainWindow::ScreenDpiChanged(int dotsPerInch) {
+  if (!preview_) return;  // not shown yet: the show step sizes the picture
+  Handle([&] {
+    SizePreview(dotsPerInch);
+    if (memoOverPage_) PlaceMemoOverPage();
+    DrawCurrentPage();
+  });
 }
 
 bool MainWindow::FormClose(CloseCause cause) {
@@ -259,7 +283,7 @@ void MainWindow::CloseOverviewInput() {
   state_.OverviewText = view_->MemoText();
   for (ToolButton b : kButtonsLockedByTheOverview) SetButtonEnabled(b, true);
   if (pageReady_) {
-    ComposeOverviewBox(state_.Boxes, state_.OverviewText, *measurer_, state_.ScreenPpm.x);
+    ComposeOverviewBox(state_.Boxes, state_.OverviewText, *measurer_, kMeasuringPixelsPerMm);
     RecountPages();
   }
 }
@@ -272,7 +296,7 @@ void MainWindow::SpeedButton6Click() {
     // Button states, the current page and its label stay as they are while
     // the page still exists.
     RecomposeAfterSettings(state_.Boxes, state_.Survey, state_.Settings.sw5, view_->MemoText(),
-                           *measurer_, state_.ScreenPpm.x);
+                           *measurer_, kMeasuringPixelsPerMm);
     RecountPages();
   });
 }

@@ -28,8 +28,11 @@ class WindowServices {
  public:
   virtual ~WindowServices() = default;
   virtual const LocaleInfo& Locale() = 0;
-  // The screen's logical dots per inch, in screen pixels.
+  // The logical dots per inch of the screen the window stands on, in screen
+  // pixels: the preview picture's resolution.
   virtual int ScreenDpi() = 0;
+  // Text measurement at dotsPerInch; the window asks for the measuring
+  // resolution.
   virtual std::unique_ptr<TextMeasurer> CreatePreviewMeasurer(int dotsPerInch) = 0;
   virtual Printers& SystemPrinters() = 0;
   // Where the kept overview is written.
@@ -68,6 +71,10 @@ class MainWindow {
   bool FormCreate(const std::filesystem::path& appDir, const std::string& dataFilePath);
   // The show step, once, when the window is first shown.
   void FormShow();
+  // The window now stands on a screen of another resolution: the picture is
+  // made again at it and the page drawn again, the overview field laid over
+  // the page's overview box. The lines and the pages stay as they are.
+  void ScreenDpiChanged(int dotsPerInch);
   // The close step: saves the settings, then the overview, each whatever
   // became of the other. False when the window must stay open: the typed
   // overview could not be kept (the user has been told). Settings that
@@ -117,6 +124,10 @@ class MainWindow {
   bool ButtonEnabled(ToolButton button) const;
   // The show step proper; FormShow reports what stops it.
   void ShowStep();
+  // Makes the preview picture for the screen's resolution and places it,
+  // and Label2 below it.
+  void SizePreview(int dotsPerInch);
+  void PlaceMemoOverPage();
 
   MainState& state_;
   WindowServices& services_;
@@ -125,8 +136,10 @@ class MainWindow {
   MainWindowView* view_ = nullptr;
   SettingsDialog* settingsDialog_ = nullptr;
   PrinterChoice printer_;
-  std::unique_ptr<TextMeasurer> measurer_;  // the preview canvas's measuring
+  std::unique_ptr<TextMeasurer> measurer_;  // at the measuring resolution
   PreviewImage* preview_ = nullptr;         // the view's
+  int imageLeft_ = 0, imageTop_ = 0;        // where the picture stands
+  bool memoOverPage_ = false;               // the show step laid the field over the page
   // Whether each tool button is enabled, as the view shows it; all are at
   // creation.
   std::array<bool, 8> enabled_ = {true, true, true, true, true, true, true, true};

@@ -7,7 +7,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "base/geometry.h"
 #include "platform/preview_image.h"
 
 namespace mirelo {
@@ -42,6 +44,9 @@ class MainWindowView {
   virtual int ClientWidth() const = 0;
   virtual int ScreenWidth() const = 0;
   virtual int ScreenHeight() const = 0;
+  // The work area of every screen (the screen less the task bars and docks),
+  // in the coordinates of Position; empty where the system does not tell.
+  virtual std::vector<DeviceRectangle> WorkAreas() const = 0;
   virtual std::optional<WindowPosition> Position() const = 0;
   virtual void MoveTo(WindowPosition position) = 0;
   // Asks the window to close; the close step then runs as for the window's

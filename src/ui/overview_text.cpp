@@ -6,6 +6,7 @@
 #include "base/messages.h"
 #include "compose/box_contents.h"
 #include "data/overview_file.h"
+#include "layout/measuring_resolution.h"
 #include "base/utf8_path.h"
 
 namespace mirelo {
@@ -28,7 +29,7 @@ void LoadOverviewText(MainState& state, TextMeasurer& preview) {
   state.OverviewText = std::move(file->text);
   state.OverviewEncoding = file->encoding;
   state.OverviewAsRead = state.OverviewText;
-  ComposeOverviewBox(state.Boxes, state.OverviewText, preview, state.ScreenPpm.x);
+  ComposeOverviewBox(state.Boxes, state.OverviewText, preview, kMeasuringPixelsPerMm);
 }
 
 void SaveOverviewText(const MainState& state, std::u16string_view text, FileStore& files) {

@@ -1,5 +1,6 @@
 #include "ui/page_output.h"
 
+#include "layout/measuring_resolution.h"
 #include "render/device_mapping.h"
 #include "render/page_renderer.h"
 #include "render/printing.h"
@@ -15,7 +16,7 @@ void RenderPage(char16_t target, int page, const MainState& state, Canvas& canva
                                  canvas.PhysicalOffsetX(), canvas.PhysicalOffsetY())
                 : ScreenMapping(state.ScreenPpm, s.x_Bai, s.y_Bai, s.x_offset, s.y_offset);
   const PageSource source{state.Boxes, state.Survey.InsuredPersonNumber, s.FramePenWidth, preview,
-                          state.ScreenPpm.x};
+                          kMeasuringPixelsPerMm};
   DrawPage(page, canvas, onPrinter, map, source);
 }
 

@@ -205,8 +205,9 @@ LRESULT Win32MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_DPICHANGED: {
       // Moved to a monitor of another resolution: the frame, the tool bar
-      // and the controls of the form's places follow; the page stays at the
-      // resolution it was drawn in, and what stands on it with it.
+      // and the controls of the form's places follow, then the logic draws
+      // the page again at the new resolution and lays the overview field
+      // (sized here) over it.
       dpi_ = LOWORD(wParam);
       const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
       SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
@@ -219,8 +220,18 @@ LRESULT Win32MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         PlaceTableControl(fonts_, controls_[i], Layout(), c, dpi_);
       }
       SetPrinterLabel(std::u16string(printerName_));
+      // The page's top is the form's; the logic centres it and lays the
+      // field over it.
+      SetWindowPos(image_, nullptr, 0, S(ControlNamed(Layout(), "Image1").place.top), 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      const mirelo::Control& memo = ControlNamed(Layout(), "Memo1");
+      SetWindowPos(memo_, nullptr, 0, 0, S(memo.place.width), S(memo.place.height),
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+      memoFont_ = fonts_.Get(memo.fontPixels, dpi_, memoPoints_);
+      UseFont(memo_, memoFont_);
       LayOut();
       FitScrollContent();
+      logic_.ScreenDpiChanged(dpi_);
       return 0;
     }
     default:
@@ -421,6 +432,23 @@ int Win32MainWindow::ClientWidth() const {
 int Win32MainWindow::ScreenWidth() const { return GetSystemMetrics(SM_CXSCREEN); }
 int Win32MainWindow::ScreenHeight() const { return GetSystemMetrics(SM_CYSCREEN); }
 
+std::vector<DeviceRectangle> Win32MainWindow::WorkAreas() const {
+  std::vector<DeviceRectangle> areas;
+  EnumDisplayMonitors(
+      nullptr, nullptr,
+      [](HMONITOR monitor, HDC, LPRECT, LPARAM found) -> BOOL {
+        MONITORINFO info{};
+        info.cbSize = sizeof info;
+        if (GetMonitorInfoW(monitor, &info)) {
+          const RECT& r = info.rcWork;
+          reinterpret_cast<std::vector<DeviceRectangle>*>(found)->push_back({r.left, r.top, r.right, r.bottom});
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&areas));
+  return areas;
+}
+
 std::optional<WindowPosition> Win32MainWindow::Position() const {
   // A minimised window is kept at its restored place: a close from the
   // task bar must not write the icon's place (-32000) off the screen.
@@ -525,7 +553,8 @@ void Win32MainWindow::FocusMemo(bool selectAll) {
 }
 
 void Win32MainWindow::SetMemoFontSize(int points) {
-  memoFont_ = fonts_.Get(ControlNamed(Layout(), "Memo1").fontPixels, dpi_, std::clamp(points, 1, 1000));
+  memoPoints_ = std::clamp(points, 1, 1000);  // kept for another dpi
+  memoFont_ = fonts_.Get(ControlNamed(Layout(), "Memo1").fontPixels, dpi_, memoPoints_);
   UseFont(memo_, memoFont_);
 }
 

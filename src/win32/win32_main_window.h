@@ -41,6 +41,8 @@ class Win32MainWindow : public MainWindowView {
   int ClientWidth() const override;
   int ScreenWidth() const override;
   int ScreenHeight() const override;
+  // Every monitor's work area, in virtual-screen coordinates.
+  std::vector<DeviceRectangle> WorkAreas() const override;
   std::optional<WindowPosition> Position() const override;
   void MoveTo(WindowPosition position) override;
   void RequestClose() override;
@@ -105,6 +107,7 @@ class Win32MainWindow : public MainWindowView {
   HBRUSH memoBrush_ = nullptr;
   HFONT memoFont_ = nullptr;
   HiraganaInput memoInput_;  // the input method while the field has the focus
+  int memoPoints_ = 0;  // the overview field's point size; 0: the form's
   int scrollX_ = 0, scrollY_ = 0;
   std::unique_ptr<DibPreviewImage> preview_;
 };

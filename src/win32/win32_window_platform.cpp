@@ -20,7 +20,9 @@ Win32WindowPlatform::~Win32WindowPlatform() {
   if (instance_) CloseHandle(instance_);
 }
 
-int Win32WindowPlatform::ScreenDpi() { return WindowDpi(nullptr); }
+// The monitor the main window stands on, once there is one (a window that
+// has gone answers the system's).
+int Win32WindowPlatform::ScreenDpi() { return WindowDpi(mainWindow_); }
 
 std::unique_ptr<TextMeasurer> Win32WindowPlatform::CreatePreviewMeasurer(int dotsPerInch) {
   return std::make_unique<GdiTextMeasurer>(dotsPerInch);
@@ -61,7 +63,9 @@ void Win32WindowPlatform::ShowMessage(std::string_view utf8) {
 }
 
 std::unique_ptr<MainWindowView> Win32WindowPlatform::CreateMainWindow(MainWindow& logic) {
-  return std::make_unique<Win32MainWindow>(logic);
+  auto window = std::make_unique<Win32MainWindow>(logic);
+  mainWindow_ = window->Handle();
+  return window;
 }
 
 std::unique_ptr<SettingsDialogView> Win32WindowPlatform::CreateSettingsDialog(

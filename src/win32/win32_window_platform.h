@@ -51,6 +51,7 @@ class Win32WindowPlatform : public WindowPlatform {
   Win32FileStore files_;
   Win32SettingsPlaces places_;
   HWND application_ = nullptr;
+  HWND mainWindow_ = nullptr;  // the window made, for its monitor's dpi
   // The claim of this session's one instance, held while the program runs.
   HANDLE instance_ = nullptr;
 };

@@ -2,7 +2,7 @@
 # SIGTERM and SIGINT close the window the normal way: the program ends with
 # status 0 and has written the settings file, code page 932 with CR LF, with
 # the 15 keys in their order; a saved position places the window and is
-# written back.
+# written back; one that no screen shows gives the first start's place.
 source "$(dirname "$0")/lib.sh"
 
 # The file's lines as UTF-8 without their CR LF; fails on any line that does
@@ -36,6 +36,7 @@ ini=$WORK/control.ini
 # First run without a settings file: every value at its default, the
 # sections and keys in their order.
 close_with TERM "$ini"
+centred="$X,$Y"
 expected=$(cat <<'INI'
 [PrintForm]
 Top=N
@@ -77,4 +78,12 @@ if [ "$after" != "$before" ]; then
   diff <(printf '%s\n' "$before") <(printf '%s\n' "$after") >&2 || true
   fail "the second close changed the settings file (diff above)"
 fi
-log "PASSED: SIGTERM and SIGINT closed the window and wrote the settings"
+
+# A place on a monitor that is gone: the window opens where the first start
+# opened it, and the close writes that place.
+sed -i -E 's/^Top=-?[0-9]+\r$/Top=20000\r/; s/^Left=-?[0-9]+\r$/Left=-30000\r/' "$ini"
+close_with TERM "$ini"
+[ "$X,$Y" = "$centred" ] || fail "the window saved off every screen stood at $X,$Y, not at the first start's $centred"
+[ "$(ini_value "$ini" PrintForm Left),$(ini_value "$ini" PrintForm Top)" = "$centred" ] ||
+  fail "the close did not write the place the window stood at"
+log "PASSED: SIGTERM and SIGINT closed the window and wrote the settings; a place off every screen opened centred"

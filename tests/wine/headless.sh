@@ -33,6 +33,28 @@ for sample in "$SAMPLES"/large-survey.txt "$SAMPLES"/worked-example.txt; do
   log "the layout of $name is the same in both builds"
 done
 
+# Text is measured at 96 dots per inch whatever the screen's: the same
+# layout and printed page at every --screen-dpi, and the preview's calls
+# those of the Debian build at that resolution.
+sample=$SAMPLES/large-survey.txt
+"$MIRELO" --ini "$ini" --draw-log "$WORK/l.jsonl" --target P "$sample"
+for dpi in 72 120 144 168 192 288; do
+  wine_mirelo --ini "$ini" --screen-dpi "$dpi" --dump-layout "$sample" >"$WORK/dpi.json" ||
+    fail "mirelo.exe --dump-layout --screen-dpi $dpi failed"
+  diff -u "$WORK/large-survey.linux.json" "$WORK/dpi.json" >&2 ||
+    fail "the layout at $dpi dots per inch differs from the one at 96 (above)"
+  wine_mirelo --ini "$ini" --screen-dpi "$dpi" --draw-log "$WORK/w.jsonl" --target P "$sample" ||
+    fail "mirelo.exe --draw-log --screen-dpi $dpi failed"
+  result=$(python3 "$here/compare_draw_logs.py" "$WORK/l.jsonl" "$WORK/w.jsonl" $(( (4 * 600 + 95) / 96 ))) ||
+    fail "the printed page at $dpi dots per inch: $result"
+  "$MIRELO" --ini "$ini" --screen-dpi "$dpi" --draw-log "$WORK/ld.jsonl" "$sample"
+  wine_mirelo --ini "$ini" --screen-dpi "$dpi" --draw-log "$WORK/wd.jsonl" "$sample" ||
+    fail "mirelo.exe --draw-log --screen-dpi $dpi failed"
+  result=$(python3 "$here/compare_draw_logs.py" "$WORK/ld.jsonl" "$WORK/wd.jsonl" $(( (4 * dpi + 95) / 96 ))) ||
+    fail "the preview at $dpi dots per inch: $result"
+done
+log "at 72 to 288 dots per inch the layout and the printed page are those at 96, and the preview the Debian build's"
+
 # The drawing: every page, screen and printer, the same calls with the same
 # texts. GDI gives each glyph a whole advance where Qt sums the font's
 # fractional ones, so the proportional kana of a long line end a few dots
