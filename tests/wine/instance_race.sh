@@ -5,6 +5,8 @@
 source "$(dirname "$0")/lib.sh"
 
 sample=$SAMPLES/worked-example.txt
+# A printer, so that the show step has no message of its own for the window.
+start_cups
 start_xvfb
 isolate_program
 

@@ -17,6 +17,8 @@ set_dpi() {
     fail "the prefix's resolution could not be set to $1"
 }
 on_exit 'set_dpi 96'
+# A printer, so that no message of the show step comes before the window.
+start_cups
 start_xvfb
 isolate_program
 # The overview folder is there (no notice) and nothing is kept in it.

@@ -14,6 +14,8 @@ source "$(dirname "$0")/../e2e/dialogs.sh"
 sample=$SAMPLES/worked-example.txt
 overview=$SAMPLES/Gaikyo/$(basename "$sample")
 need iconv cmp
+# A printer, so that no message of the show step comes before the window.
+start_cups
 start_xvfb
 isolate_program
 
