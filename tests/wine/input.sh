@@ -97,15 +97,7 @@ log "the kept overview was loaded again, the caret at its end"
 # The session ends (a logout, a shutdown) while the window is open: the
 # window saves the settings and the overview as a close does.
 rm -f "$ini"
-start_wine_mirelo third --ini "$ini" "$sample"
-pid=$MIRELO_PID
-wait_window "$pid" "$CAPTION"
-window=$WINDOW
-click "$window" "$BUTTON_OVERVIEW"
-type_text "$window" ' bye'
-click "$window" "$BUTTON_OVERVIEW"
-wine wineboot --end-session >/dev/null 2>&1
-wait_exit "$pid"
+type_then_end_session third ' bye' --ini "$ini" "$sample"
 [ -s "$ini" ] || fail "the end of the session did not write control.ini"
 expect_kept_overview "$overview" "$line1"$'\r\n'"$line2 again bye" \
   "the end of the session did not keep the overview"

@@ -35,3 +35,20 @@ start_wine_mirelo() {
   MIRELO_PID=$!
   MIRELO_PIDS+=("$MIRELO_PID")
 }
+
+# type_then_end_session NAME TEXT ARGS... : starts mirelo.exe with ARGS,
+# types TEXT at the end of the overview, closes the input, then ends the
+# session (a logout, a shutdown) and waits for the program to end.
+type_then_end_session() {
+  local name=$1 text=$2
+  shift 2
+  start_wine_mirelo "$name" "$@"
+  local pid=$MIRELO_PID
+  wait_window "$pid" "$CAPTION"
+  local window=$WINDOW
+  click "$window" "$BUTTON_OVERVIEW"
+  type_text "$window" "$text"
+  click "$window" "$BUTTON_OVERVIEW"
+  wine wineboot --end-session >/dev/null 2>&1
+  wait_exit "$pid"
+}

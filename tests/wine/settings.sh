@@ -52,15 +52,7 @@ log "control.ini in UTF-16LE was read and written back in UTF-16LE"
 close_without_settings start_wine_mirelo "$sample"
 log "閉じる told of the unwritable settings once and closed, the overview kept"
 
-start_wine_mirelo session --ini "$UNWRITABLE_INI" "$sample"
-pid=$MIRELO_PID
-wait_window "$pid" "$CAPTION"
-window=$WINDOW
-click "$window" "$BUTTON_OVERVIEW"
-type_text "$window" ' bye'
-click "$window" "$BUTTON_OVERVIEW"
-wine wineboot --end-session >/dev/null 2>&1
-wait_exit "$pid"
+type_then_end_session session ' bye' --ini "$UNWRITABLE_INI" "$sample"
 expect_kept_overview "$overview" $'Kept although the settings are not\r\nline two bye' \
   "the end of the session did not keep the overview"
 log "the end of the session closed the window with no box, the overview kept"
