@@ -148,20 +148,22 @@ TEST(DurableWrites, WhatACutOffWriteLeftIsRemovedAtTheNextWriteButNotAWriteGoing
   // Being written by another process right now: it holds its lock.
   const std::filesystem::path busy = TempFileName(file, 2);
   WriteBytes(busy, "busy");
-  const int holder = ::open(busy.c_str(), O_RDONLY | O_CLOEXEC);
-  ASSERT_GE(holder, 0);
+  int locked[2];
+  ASSERT_EQ(::pipe(locked), 0);
   const pid_t child = ::fork();
   if (child == 0) {  // a lock of another open file, as another writer's
     const int fd = ::open(busy.c_str(), O_RDONLY);
     ::flock(fd, LOCK_EX);
+    const char done = 1;
+    if (::write(locked[1], &done, 1) != 1) ::_exit(1);
     ::pause();
     ::_exit(0);
   }
   ASSERT_GT(child, 0);
-  for (int i = 0; i < 500 && ::flock(holder, LOCK_EX | LOCK_NB) == 0; ++i) {
-    ::flock(holder, LOCK_UN);
-    ::usleep(2000);
-  }
+  ::close(locked[1]);
+  char done = 0;
+  ASSERT_EQ(::read(locked[0], &done, 1), 1);  // the other writer holds its lock
+  ::close(locked[0]);
   // The temporaries of another file and a file of the user's stay as well.
   const std::filesystem::path others = TempFileName(dir / "other.ini", 3);
   WriteBytes(others, "other");
@@ -170,7 +172,6 @@ TEST(DurableWrites, WhatACutOffWriteLeftIsRemovedAtTheNextWriteButNotAWriteGoing
   ASSERT_TRUE(Files().ReplaceFile(file, "new"));
   ::kill(child, SIGKILL);
   ::waitpid(child, nullptr, 0);
-  ::close(holder);
   EXPECT_EQ(ReadBytes(file), "new");
   EXPECT_EQ(dir.Entries(),
             (std::set<std::string>{"control.ini", "control.ini.tmp", busy.filename().string(),

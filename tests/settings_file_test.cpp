@@ -66,6 +66,24 @@ BoxTable DefaultBoxes() {
 // ---------------------------------------------------------------------------
 // The INI file, one key at a time.
 
+// A file another program takes hold of after the start's read cannot turn
+// one key of the fifteen into its default: the keys are read from what the
+// start read, until the first write.
+TEST(IniFile, TheKeysAreReadFromWhatTheStartRead) {
+  TempDir dir;
+  const std::filesystem::path file = dir / "control.ini";
+  WriteBytes(file, "[Gaikyou]\r\nLine=9\r\n");
+  IniFile ini(file, Files());
+  ASSERT_TRUE(ini.WaitUntilReadable());
+  std::filesystem::remove(file);
+  std::filesystem::create_directory(file);  // unreadable from now on
+  EXPECT_EQ(ini.ReadString(u"Gaikyou", u"Line"), u"9");
+  std::filesystem::remove(file);
+  EXPECT_TRUE(ini.WriteString(u"Gaikyou", u"Size", u"12"));
+  EXPECT_EQ(ini.ReadString(u"Gaikyou", u"Line"), std::nullopt);  // the file as written
+  EXPECT_EQ(ini.ReadString(u"Gaikyou", u"Size"), u"12");
+}
+
 TEST(IniFile, CreatesTheFileWithItsSectionAndKey) {
   TempDir dir;
   IniFile ini(dir / "control.ini", Files());

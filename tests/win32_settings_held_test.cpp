@@ -33,9 +33,10 @@ TEST(Win32SettingsFile, AFileAnotherProgramHoldsIsWaitedForThenToldUnreadable) {
   EXPECT_FALSE(ini.WaitUntilReadable());
   EXPECT_EQ(ini.ReadString(u"Gaikyou", u"Line"), std::nullopt);
 
-  // Let go of after a moment, as a scanner does: read then.
+  // Let go of after a moment, as a scanner does: read then (the program
+  // tries for about a second).
   std::thread scanner([held] {
-    Sleep(150);
+    Sleep(100);
     CloseHandle(held);
   });
   const bool readable = ini.WaitUntilReadable();

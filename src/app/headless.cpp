@@ -102,7 +102,7 @@ int RunHeadless(const CommandLine& line, HeadlessPlatform& platform, std::ostrea
   // Pages printed without the user's calibration would be wrong on paper:
   // a settings file that cannot be read ends the run.
   if (!profile.WaitUntilReadable()) {
-    err << FormatMessage(msg::kSettingsUnreadable, PathToUtf8(profile.Source())) << '\n';
+    err << FormatMessage(msg::kSettingsUnreadable, profile.Where()) << '\n';
     return kExitError;
   }
 

@@ -1,13 +1,15 @@
 #include "data/ini_file.h"
 
+#include <algorithm>
 #include <chrono>
-#include <thread>
-
+#include <string>
 #include <system_error>
+#include <thread>
 #include <vector>
 
 #include "base/file_bytes.h"
 #include "base/text_encoding.h"
+#include "base/utf8_path.h"
 
 namespace mirelo {
 namespace {
@@ -26,17 +28,25 @@ struct IniLines {
   std::vector<std::string> lines;
 };
 
-bool ReadLines(const std::filesystem::path& path, IniLines* ini) {
-  *ini = IniLines{};
+// The file's bytes; none for a missing file. False when it is there but
+// cannot be read.
+bool ReadBytes(const std::filesystem::path& path, std::string* bytes) {
+  bytes->clear();
   std::error_code ec;
   if (!std::filesystem::exists(path, ec)) return !ec;
   // Only a regular file is read: a pipe in its place would block forever.
   if (!std::filesystem::is_regular_file(path, ec)) return false;
-  const std::optional<std::string> read = ReadFileBytes(path);
+  std::optional<std::string> read = ReadFileBytes(path);
   if (!read) return false;
+  *bytes = std::move(*read);
+  return true;
+}
+
+void SplitLines(std::string_view fileBytes, IniLines* ini) {
+  *ini = IniLines{};
   // The mark alone decides, as the text files' reader decides it.
-  ini->encoding = DecodeTextFile(std::string_view(*read).substr(0, 3)).encoding;
-  const std::string_view bytes = std::string_view(*read).substr(ByteOrderMark(ini->encoding).size());
+  ini->encoding = DecodeTextFile(fileBytes.substr(0, 3)).encoding;
+  const std::string_view bytes = fileBytes.substr(ByteOrderMark(ini->encoding).size());
   const std::size_t unit = ini->encoding == TextEncoding::Utf16LE ||
                                    ini->encoding == TextEncoding::Utf16BE
                                ? 2
@@ -65,6 +75,12 @@ bool ReadLines(const std::filesystem::path& path, IniLines* ini) {
     last.pop_back();
     last += EncodeText(u"\uFFFD", ini->encoding);
   }
+}
+
+bool ReadLines(const std::filesystem::path& path, IniLines* ini) {
+  std::string bytes;
+  if (!ReadBytes(path, &bytes)) return false;
+  SplitLines(bytes, ini);
   return true;
 }
 
@@ -122,14 +138,22 @@ std::u16string WithoutControls(std::u16string_view s) {
 }  // namespace
 
 bool IniFile::WaitUntilReadable() {
-  IniLines ini;
-  // About a second in all, in growing steps.
-  for (int wait = 10; wait <= 320; wait *= 2) {
-    if (ReadLines(Source(), &ini)) return true;
-    std::this_thread::sleep_for(std::chrono::milliseconds(wait));
+  // About a second in all, in growing steps. What is read is what the
+  // settings are loaded from, key by key: a hold that began after this
+  // read cannot turn a key into its default.
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+  std::string bytes;
+  for (auto wait = std::chrono::milliseconds(10);; wait = std::min(wait * 2, std::chrono::milliseconds(200))) {
+    if (ReadBytes(Source(), &bytes)) {
+      snapshot_ = std::move(bytes);
+      return true;
+    }
+    if (std::chrono::steady_clock::now() >= end) return false;
+    std::this_thread::sleep_for(wait);
   }
-  return ReadLines(Source(), &ini);
 }
+
+std::string IniFile::Where() const { return PathToUtf8(Source()); }
 
 const std::filesystem::path& IniFile::Source() const {
   std::error_code ec;
@@ -140,7 +164,10 @@ const std::filesystem::path& IniFile::Source() const {
 std::optional<std::u16string> IniFile::ReadString(std::u16string_view section,
                                                   std::u16string_view key) {
   IniLines ini;
-  if (!ReadLines(Source(), &ini)) return std::nullopt;
+  if (snapshot_)
+    SplitLines(*snapshot_, &ini);
+  else if (!ReadLines(Source(), &ini))
+    return std::nullopt;
   // Only the first section of the name counts, as for the system's profile
   // functions and for WriteString: a repeated header later is not looked at.
   bool inSection = false;
@@ -208,7 +235,9 @@ bool IniFile::WriteString(std::u16string_view section, std::u16string_view key,
     bytes += line;
     bytes += lineEnd;
   }
-  return files_.ReplaceFile(path_, bytes);
+  if (!files_.ReplaceFile(path_, bytes)) return false;
+  snapshot_.reset();  // read from the file again from now on
+  return true;
 }
 
 }  // namespace mirelo

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
+#include <string>
 
 #include "platform/file_store.h"
 #include "platform/profile_store.h"
@@ -27,8 +29,10 @@ class IniFile : public ProfileStore {
   const std::filesystem::path& Path() const { return path_; }
 
   // A file that exists but cannot be read is tried again for about a
-  // second: a virus scanner or a backup holds a file for milliseconds.
+  // second: a virus scanner or a backup holds a file for milliseconds. The
+  // keys are then read from what this read, until the first write.
   bool WaitUntilReadable() override;
+  std::string Where() const override;
 
   // The file that holds the settings now: path, or the shared file until
   // path exists.
@@ -38,6 +42,9 @@ class IniFile : public ProfileStore {
   std::filesystem::path path_;
   FileStore& files_;
   std::optional<std::filesystem::path> sharedFile_;
+  // The bytes WaitUntilReadable read, which the keys are read from until
+  // the first write.
+  std::optional<std::string> snapshot_;
 };
 
 }  // namespace mirelo

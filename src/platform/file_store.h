@@ -5,9 +5,11 @@
 // disk after the rename. A power cut at any moment then leaves the old file
 // or the new one, whole, and so does a write killed at any moment; the
 // temporaries a cut-off write left are removed when the same file is next
-// written. The new file gets the old one's permissions. Something that is no
-// regular file (a device, a pipe) is never replaced. A file the user keeps
-// under a name like "x.tmp" is never touched.
+// replaced; one that a ReplaceFile still writes is left alone (a temporary
+// from CreateTempFileBeside, written by name, is not held so). The new file
+// gets the old one's permissions. Something that is no regular file (a
+// device, a pipe) is never replaced. A file the user keeps under a name
+// like "x.tmp" is never touched.
 #pragma once
 
 #include <filesystem>

@@ -26,6 +26,9 @@ class ProfileStore {
   // again for a moment. False when it still cannot be read: its keys then
   // read as missing, and nothing should be written over what it holds.
   virtual bool WaitUntilReadable() { return true; }
+  // The store as the user knows it (a file's path, UTF-8): the one read
+  // now, where that differs from the one written.
+  virtual std::string Where() const { return {}; }
 };
 
 }  // namespace mirelo

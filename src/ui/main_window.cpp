@@ -65,7 +65,10 @@ bool MainWindow::FormCreate(const std::filesystem::path& appDir, const std::stri
   // Centred by the window's outer size, the remainder dropped.
   const int left = (view_->ScreenWidth() - view_->OuterWidth()) / 2;
   const int top = (view_->ScreenHeight() - view_->OuterHeight()) / 2;
-  if (!profile_.WaitUntilReadable()) state_.UnreadableSettingsFile = settingsPath_;
+  if (!profile_.WaitUntilReadable()) {
+    const std::string where = profile_.Where();
+    state_.UnreadableSettingsFile = where.empty() ? settingsPath_ : where;
+  }
   CreateMainState(state_, appDir, dataFilePath, profile_, services_.Locale(), left, top);
   // The settings keep the place as read; the window opens where it can be
   // seen, and the close writes where it then stands.

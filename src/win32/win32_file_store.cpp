@@ -40,9 +40,11 @@ class FileHandle {
 
 void Remove(const std::filesystem::path& file) { DeleteFileW(file.c_str()); }
 
-// The full path for the API, normalised ("..", "/"), and with the prefix
-// that lifts the 260-character limit where the path needs it, so a long
-// path works also where the system's policy for long paths is off.
+// The full path for the API, normalised ("..", "/"). No "\\?\" is put in
+// front of a long one: a path past 260 characters is written where the
+// system allows long paths (the manifest asks for them), and there only,
+// since the files the program writes are read back by the run-time's own
+// functions, which do not take that prefix.
 std::filesystem::path Full(const std::filesystem::path& path) {
   const std::wstring& name = path.native();
   DWORD size = GetFullPathNameW(name.c_str(), 0, nullptr, nullptr);
@@ -51,9 +53,7 @@ std::filesystem::path Full(const std::filesystem::path& path) {
   size = GetFullPathNameW(name.c_str(), size, full.data(), nullptr);
   if (size == 0 || size >= full.size()) return path;
   full.resize(size);
-  if (full.size() < MAX_PATH - 12 || full.rfind(L"\\\\?\\", 0) == 0) return full;
-  if (full.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + full.substr(2);  // \\server\share
-  return L"\\\\?\\" + full;
+  return full;
 }
 
 // Calls found with the path of every entry of folder; the system's own

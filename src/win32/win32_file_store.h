@@ -9,8 +9,8 @@
 // used). The target's attributes are given back to it. A read-only target
 // is reported, not replaced: on Windows the attribute says the file is not
 // to be changed. The temporaries a cut-off write left beside the target are
-// removed when it is next written; a write keeps its temporary open, so one
-// still being written is never taken.
+// removed when it is next written; ReplaceFile keeps its temporary open, so
+// one it is still writing is never taken.
 #pragma once
 
 #include "platform/file_store.h"

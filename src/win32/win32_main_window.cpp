@@ -577,12 +577,16 @@ std::optional<std::filesystem::path> Win32MainWindow::AskPdfFileName() {
   return std::filesystem::path(file);
 }
 
+// The show step's messages come while the window is still hidden: brought
+// to the front, they never wait unseen behind the host program.
 void Win32MainWindow::ShowMessage(std::string_view utf8) {
-  MessageBoxW(window_, WideFromUtf8(utf8).c_str(), WideFromUtf8(msg::kAppTitle).c_str(), MB_OK);
+  MessageBoxW(window_, WideFromUtf8(utf8).c_str(), WideFromUtf8(msg::kAppTitle).c_str(),
+              MB_OK | MB_SETFOREGROUND);
 }
 
 void Win32MainWindow::ShowError(std::string_view utf8) {
-  MessageBoxW(window_, WideFromUtf8(utf8).c_str(), WideFromUtf8(msg::kAppTitle).c_str(), MB_OK | MB_ICONERROR);
+  MessageBoxW(window_, WideFromUtf8(utf8).c_str(), WideFromUtf8(msg::kAppTitle).c_str(),
+              MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
 }
 
 }  // namespace mirelo::win32

@@ -85,8 +85,11 @@ wine_prefix_ready
 [ "$(wine "$exe" --version </dev/null 2>/dev/null | tr -d '\r')" = "Mirelo $version" ] ||
   fail "mirelo.exe --version does not say Mirelo $version"
 sample="$root/samples/worked-example.txt"
-wine "$exe" --dump-layout "$sample" >"$work/windows.json" 2>"$work/windows.err" </dev/null ||
+# Settings of the test's own: no user's copy left in the prefix or the home
+# folder counts.
+: >"$work/none.ini"
+wine "$exe" --ini "$work/none.ini" --dump-layout "$sample" >"$work/windows.json" 2>"$work/windows.err" </dev/null ||
   { cat "$work/windows.err" >&2; fail "mirelo.exe --dump-layout failed"; }
-"$work/installed/usr/bin/mirelo" --dump-layout "$sample" >"$work/debian.json"
+"$work/installed/usr/bin/mirelo" --ini "$work/none.ini" --dump-layout "$sample" >"$work/debian.json"
 cmp "$work/windows.json" "$work/debian.json" || fail "mirelo.exe lays the sample out otherwise than the package's mirelo"
 echo "release check: the archive's mirelo.exe runs from \"$folder\" and lays the sample out as on Debian"
