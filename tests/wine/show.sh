@@ -37,14 +37,21 @@ close_window() {
 start_xvfb
 isolate_program
 
+# expect_box_then_no_white_page PID WHAT : the show step's box before the
+# window, then a window (in WINDOW) whose page place is not a white page.
+expect_box_then_no_white_page() {
+  expect_box_before_window "$1" "$2"
+  rest "$WINDOW"
+  local share
+  share=$(white_share "$WINDOW" "$PAGE_PLACE")
+  awk -v s="$share" 'BEGIN { exit !(s < 0.5) }' || fail "with $2 a white page is shown (white share $share)"
+}
+
 # No printer at all (the scenario's CUPS server is not started yet).
 start_wine_mirelo no-printer --ini "$WORK/control.ini" "$SAMPLES/worked-example.txt"
 pid=$MIRELO_PID
-expect_box_before_window "$pid" "no printer"
+expect_box_then_no_white_page "$pid" "no printer"
 window=$WINDOW
-rest "$window"
-share=$(white_share "$window" "$PAGE_PLACE")
-awk -v s="$share" 'BEGIN { exit !(s < 0.5) }' || fail "with no printer a white page is shown (white share $share)"
 click "$window" "$BUTTON_PRINT_ALL"
 wait_window "$pid" "$BOX_CAPTION"
 has_no_window "$pid" "$PDF_DIALOG_CAPTION" || fail "with no printer, 全ページ印刷 asks for a PDF file"
@@ -69,10 +76,7 @@ log "the overview folder's notice came before the window"
 : >"$WORK/fresh/empty.txt"
 start_wine_mirelo empty --ini "$WORK/control.ini" "$WORK/fresh/empty.txt"
 pid=$MIRELO_PID
-expect_box_before_window "$pid" "an empty data file"
+expect_box_then_no_white_page "$pid" "an empty data file"
 window=$WINDOW
-rest "$window"
-share=$(white_share "$window" "$PAGE_PLACE")
-awk -v s="$share" 'BEGIN { exit !(s < 0.5) }' || fail "for an empty data file a white page is shown (white share $share)"
 close_window "$pid" "$window"
 log "PASSED: the show step's messages came before the window; no white page where none was drawn; with no printer nothing was offered"
