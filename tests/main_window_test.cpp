@@ -393,25 +393,25 @@ TEST(MainWindow, KeysPageAndScrollUnlessTheOverviewFieldHasTheFocus) {
   w.Show();
   ASSERT_EQ(w.state.PageCount, 3);
   struct Step {
-    PageKey key;
+    Key key;
     int page;
     bool previous, next;
   };
   const Step steps[] = {
-      {PageKey::PageUp, 1, false, true},  // disabled button: nothing
-      {PageKey::Home, 1, false, true},
-      {PageKey::PageDown, 2, true, true},
-      {PageKey::End, 3, true, false},
-      {PageKey::PageDown, 3, true, false},
-      {PageKey::End, 3, true, false},
-      {PageKey::PageUp, 2, true, true},
-      {PageKey::Home, 1, false, true},
+      {Key::PageUp, 1, false, true},  // disabled button: nothing
+      {Key::Home, 1, false, true},
+      {Key::PageDown, 2, true, true},
+      {Key::End, 3, true, false},
+      {Key::PageDown, 3, true, false},
+      {Key::End, 3, true, false},
+      {Key::PageUp, 2, true, true},
+      {Key::Home, 1, false, true},
   };
   int drawn = w.view.drawn;
   for (const Step& s : steps) {
     SCOPED_TRACE(static_cast<int>(s.key));
     const int before = w.state.CurrentPage;
-    EXPECT_TRUE(w.logic.FormKeyDown(s.key));
+    EXPECT_TRUE(w.logic.KeyDown(s.key, false));
     EXPECT_EQ(w.state.CurrentPage, s.page);
     EXPECT_EQ(w.view.pageLabel, std::to_string(s.page));
     EXPECT_EQ(w.view.Enabled(ToolButton::Previous), s.previous);
@@ -419,9 +419,9 @@ TEST(MainWindow, KeysPageAndScrollUnlessTheOverviewFieldHasTheFocus) {
     EXPECT_EQ(w.view.drawn > drawn, s.page != before);
     drawn = w.view.drawn;
   }
-  for (PageKey k : {PageKey::Down, PageKey::Down, PageKey::Up, PageKey::Right, PageKey::Right,
-                    PageKey::Right, PageKey::Left})
-    EXPECT_TRUE(w.logic.FormKeyDown(k));
+  for (Key k : {Key::Down, Key::Down, Key::Up, Key::Right, Key::Right,
+                    Key::Right, Key::Left})
+    EXPECT_TRUE(w.logic.KeyDown(k, false));
   EXPECT_EQ(w.view.scrolled, 16);
   EXPECT_EQ(w.view.scrolledSideways, 32);
 
@@ -430,12 +430,12 @@ TEST(MainWindow, KeysPageAndScrollUnlessTheOverviewFieldHasTheFocus) {
   w.logic.SpeedButton5Click();
   ASSERT_TRUE(w.view.memoFocusSelectsAll.has_value());
   w.view.memoFocused = true;
-  for (PageKey k : {PageKey::PageDown, PageKey::End, PageKey::Down, PageKey::Right})
-    EXPECT_FALSE(w.logic.FormKeyDown(k));
+  for (Key k : {Key::PageDown, Key::End, Key::Down, Key::Right})
+    EXPECT_FALSE(w.logic.KeyDown(k, false));
   EXPECT_EQ(w.view.scrolled, 16);
   w.view.memoFocused = false;  // the focus elsewhere: scrolling only
-  EXPECT_TRUE(w.logic.FormKeyDown(PageKey::End));
-  EXPECT_TRUE(w.logic.FormKeyDown(PageKey::Down));
+  EXPECT_TRUE(w.logic.KeyDown(Key::End, false));
+  EXPECT_TRUE(w.logic.KeyDown(Key::Down, false));
   EXPECT_EQ(w.state.CurrentPage, 1);
   EXPECT_EQ(w.view.scrolled, 32);
 }

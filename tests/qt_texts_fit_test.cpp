@@ -108,9 +108,9 @@ TEST(QtWindows, APrinterNameLongerThanItsRoomIsShortenedAndShownWholeInTheToolti
     std::string_view name;
     QLabel* label;
   };
-  for (const Label& l : {Label{kMainWindowLayout, kPrinterNameLabel,
+  for (const Label& l : {Label{kMainWindowLayout, main_controls::kPrinterNameLabel.Name(),
                                w.window.findChild<QLabel*>(QStringLiteral("Label5"))},
-                         Label{kSettingsDialogLayout, kDialogPrinterLabel,
+                         Label{kSettingsDialogLayout, dialog_controls::kPrinterLabel.Name(),
                                w.dialog.findChild<QLabel*>(QStringLiteral("Label1"))}}) {
     SCOPED_TRACE(std::string(l.layout.name));
     ASSERT_NE(l.label, nullptr);
@@ -134,14 +134,14 @@ TEST(QtWindows, APrinterNameLongerThanItsRoomIsShortenedAndShownWholeInTheToolti
   }
   // The main window's room ends before "印刷設定": the long name stops short
   // of it.
-  EXPECT_EQ(LabelRoom(kMainWindowLayout, ControlNamed(kMainWindowLayout, kPrinterNameLabel)),
+  EXPECT_EQ(LabelRoom(kMainWindowLayout, ControlNamed(kMainWindowLayout, main_controls::kPrinterNameLabel.Name())),
             680 - 2 - 552);
 }
 
 TEST(QtWindows, APageNumberOfTwoDigitsIsNarrowedToItsRoom) {
   Windows w;
   auto* label = w.window.findChild<QLabel*>(QStringLiteral("Label1"));
-  const int room = LabelRoom(kMainWindowLayout, ControlNamed(kMainWindowLayout, kPageLabel));
+  const int room = LabelRoom(kMainWindowLayout, ControlNamed(kMainWindowLayout, main_controls::kPageLabel.Name()));
   for (const char* page : {"1", "12", "123"}) {
     w.window.SetPageLabel(page);
     EXPECT_EQ(label->text(), QString::fromLatin1(page));

@@ -243,6 +243,7 @@ class FakeDialogView : public SettingsDialogView {
   void SetPrinterLabel(std::u16string_view name) override { printerLabel = name; }
   void SetSpinnerPosition(Spinner s, int position) override { fields[s] = SpinnerText(position); }
   void SetGroupSpacingChecked(bool checked) override { groupSpacing = checked; }
+  bool GroupSpacingChecked() const override { return groupSpacing; }
   std::optional<FontChoice> ChooseFont(std::u16string_view face, int points) override {
     ++fontRuns;
     presetFace = face, presetPoints = points;

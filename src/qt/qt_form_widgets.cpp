@@ -1,6 +1,7 @@
 #include "qt/qt_form_widgets.h"
 
 #include <QFontMetrics>
+#include <QPalette>
 #include <QStringList>
 
 #include <algorithm>
@@ -21,6 +22,40 @@ QRect PlaceOf(const Control& control) {
   return QRect(control.place.left, control.place.top, control.place.width, control.place.height);
 }
 
+void ApplyFieldFacts(QWidget* widget, const Control& control) {
+  if (control.background) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Base,
+                     QColor(control.background->red, control.background->green, control.background->blue));
+    widget->setPalette(palette);
+  }
+  if (control.inputMethod == InputMethod::Off) {
+    // As far as the platform's input method lets a field say so.
+    widget->setInputMethodHints(Qt::ImhDigitsOnly | Qt::ImhPreferLatin | Qt::ImhNoPredictiveText);
+    widget->setAttribute(Qt::WA_InputMethodEnabled, false);
+  }
+}
+
+std::optional<Key> KeyOf(const QKeyEvent& press) {
+  switch (press.key()) {
+    case Qt::Key_PageUp: return Key::PageUp;
+    case Qt::Key_PageDown: return Key::PageDown;
+    case Qt::Key_Home: return Key::Home;
+    case Qt::Key_End: return Key::End;
+    case Qt::Key_Up: return Key::Up;
+    case Qt::Key_Down: return Key::Down;
+    case Qt::Key_Left: return Key::Left;
+    case Qt::Key_Right: return Key::Right;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return Key::Enter;
+    default: return std::nullopt;
+  }
+}
+
+bool Modified(const QKeyEvent& press) {
+  return (press.modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier)) != 0;
+}
+
 QLabel* MakeLabel(QWidget* parent, const WindowLayout& layout, const Control& control) {
   auto* label = new QLabel(parent);
   label->setObjectName(Utf8(control.name));
@@ -32,16 +67,11 @@ QLabel* MakeLabel(QWidget* parent, const WindowLayout& layout, const Control& co
 
 void SetFittedText(QLabel* label, const QString& text, int room) {
   QFont font = label->font();
-  font.setStretch(QFont::AnyStretch);
-  const int width = QFontMetrics(font).horizontalAdvance(text);
-  if (width > room && room > 0) {
-    // Condensed by whole percents, rounded down, until it fits.
-    int stretch = std::max(1, room * 100 / width);
-    for (;; --stretch) {
-      font.setStretch(stretch);
-      if (stretch == 1 || QFontMetrics(font).horizontalAdvance(text) <= room) break;
-    }
-  }
+  const int stretch = FittedStretch(room, [&](int share) {
+    font.setStretch(share == 100 ? int(QFont::AnyStretch) : share);
+    return QFontMetrics(font).horizontalAdvance(text);
+  });
+  font.setStretch(stretch == 100 ? int(QFont::AnyStretch) : stretch);
   label->setFont(font);
   label->setText(text);
   label->adjustSize();

@@ -4,10 +4,12 @@
 #pragma once
 
 #include <QFont>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QString>
 #include <QWidget>
 
+#include <optional>
 #include <string_view>
 
 #include "ui/control_tables.h"
@@ -26,6 +28,17 @@ QFont WindowFont(int pixels);
 
 // The control's rectangle as a widget's geometry.
 QRect PlaceOf(const Control& control);
+
+// What the table says of a field besides its place: its background colour
+// and its input method. Qt has no hint that switches an input method to
+// hiragana: such a field leaves the input method on, and its mode to the
+// user.
+void ApplyFieldFacts(QWidget* widget, const Control& control);
+
+// The key the windows' logic knows a key press as; nothing for the others.
+std::optional<Key> KeyOf(const QKeyEvent& press);
+// Whether Ctrl, Shift or Alt is held with the key.
+bool Modified(const QKeyEvent& press);
 
 // A label of the table at its place, with its caption fitted to its room.
 QLabel* MakeLabel(QWidget* parent, const WindowLayout& layout, const Control& control);

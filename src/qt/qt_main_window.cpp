@@ -18,7 +18,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
 #include <string_view>
 
 #include "base/messages.h"
@@ -64,60 +63,63 @@ QtMainWindow::QtMainWindow(MainWindow& logic, QString title)
   setFont(WindowFont(layout.fontPixels));
   resize(layout.clientWidth, layout.clientHeight);
 
-  // Every control of the table, on the control it stands on.
-  std::map<std::string_view, QWidget*> made;
-  const auto parentOf = [&](const Control& c) -> QWidget* {
-    if (c.parent.empty()) return this;
-    // What stands in the scroll box stands on its scrolling content.
-    return c.parent == "ScrollBox1" ? scrollContent_ : made.at(c.parent);
-  };
-  for (const Control& c : layout.controls) {
+  // Every control of the table, on the control it stands on, in the
+  // table's order, which is the order Tab walks.
+  widgets_.assign(layout.controls.size(), nullptr);
+  for (std::size_t i = 0; i < layout.controls.size(); ++i) {
+    const Control& c = layout.controls[i];
+    const MainControl id = MainControl::At(i);
+    QWidget* parent = this;
+    if (!c.parent.empty()) {
+      // What stands in the scroll box stands on its scrolling content.
+      const MainControl on = MainControl::At(static_cast<std::size_t>(
+          &ControlNamed(layout, c.parent) - layout.controls.data()));
+      parent = on.Facts().kind == ControlKind::ScrollBox ? scrollContent_ : Widget(on);
+    }
     QWidget* widget = nullptr;
     switch (c.kind) {
       case ControlKind::Panel:
-        widget = panel_ = new QWidget(parentOf(c));
-        panel_->setAutoFillBackground(true);
+        widget = new QWidget(parent);
+        widget->setAutoFillBackground(true);
         break;
       case ControlKind::ScrollBox:
-        scrollBox_ = new QScrollArea(parentOf(c));
+        scrollBox_ = new QScrollArea(parent);
         scrollBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         scrollBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         scrollBox_->setWidgetResizable(true);
         scrollContent_ = new QWidget;
         scrollContent_->setObjectName(Utf8(c.name) + QStringLiteral("Content"));
         scrollBox_->setWidget(scrollContent_);
-        scrollBox_->viewport()->installEventFilter(this);
         widget = scrollBox_;
         break;
       case ControlKind::ToolButton: {
-        auto* button = new QToolButton(parentOf(c));
+        auto* button = new QToolButton(parent);
         button->setText(Utf8(c.caption));
         button->setFocusPolicy(Qt::NoFocus);  // tool buttons take no focus
+        connect(button, &QToolButton::clicked, this, [this, id] { logic_.Click(id); });
         widget = button;
         break;
       }
       case ControlKind::Label:
-        widget = MakeLabel(parentOf(c), layout, c);
+        widget = MakeLabel(parent, layout, c);
         break;
-      case ControlKind::CheckBox:
-        widget = saveOverview_ = new QCheckBox(Utf8(c.caption), parentOf(c));
-        saveOverview_->setChecked(true);
+      case ControlKind::CheckBox: {
+        auto* check = new QCheckBox(Utf8(c.caption), parent);
+        check->setChecked(c.checked);
+        connect(check, &QCheckBox::clicked, this, [this, id] { logic_.Click(id); });
+        widget = check;
         break;
+      }
       case ControlKind::Image:
-        widget = image_ = new PreviewPicture(parentOf(c));
-        image_->move(c.place.left, c.place.top);
+        widget = new PreviewPicture(parent);
+        widget->move(c.place.left, c.place.top);
         break;
       case ControlKind::Memo: {
-        widget = memo_ = new QPlainTextEdit(parentOf(c));
+        memo_ = new QPlainTextEdit(parent);
         memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        QPalette pale = memo_->palette();
-        pale.setColor(QPalette::Base, QColor(255, 255, 136));
-        memo_->setPalette(pale);
         memo_->setPlainText(Utf8(c.caption));
         memo_->setTabChangesFocus(!kOverviewFieldTakesTab);
-        // The form switches the input method to hiragana here. Qt has no
-        // hint for that: the field leaves the input method on, and its mode
-        // to the user.
+        widget = memo_;
         break;
       }
       case ControlKind::Button:
@@ -129,25 +131,12 @@ QtMainWindow::QtMainWindow(MainWindow& logic, QString title)
     widget->setObjectName(Utf8(c.name));
     if (c.kind != ControlKind::Label) widget->setFont(WindowFont(c.fontPixels));
     if (c.place.width > 0) widget->setGeometry(PlaceOf(c));
-    made[c.name] = widget;
+    ApplyFieldFacts(widget, c);
+    widgets_[i] = widget;
   }
-  for (int b = 1; b <= 7; ++b) {
-    const auto button = static_cast<ToolButton>(b);
-    buttons_[static_cast<std::size_t>(b) - 1] =
-        static_cast<QToolButton*>(made.at(ToolButtonName(button)));
-  }
-  pageLabel_ = static_cast<QLabel*>(made.at(kPageLabel));
-  printerLabel_ = static_cast<QLabel*>(made.at(kPrinterNameLabel));
-  label2_ = static_cast<QLabel*>(made.at("Label2"));
-  image_->lower();  // the overview field and its button lie over the page
-
-  connect(Button(ToolButton::PrintAll), &QToolButton::clicked, this, [this] { logic_.SpeedButton1Click(); });
-  connect(Button(ToolButton::PrintCurrent), &QToolButton::clicked, this, [this] { logic_.SpeedButton2Click(); });
-  connect(Button(ToolButton::Previous), &QToolButton::clicked, this, [this] { logic_.SpeedButton3Click(); });
-  connect(Button(ToolButton::Next), &QToolButton::clicked, this, [this] { logic_.SpeedButton4Click(); });
-  connect(Button(ToolButton::Overview), &QToolButton::clicked, this, [this] { logic_.SpeedButton5Click(); });
-  connect(Button(ToolButton::Settings), &QToolButton::clicked, this, [this] { logic_.SpeedButton6Click(); });
-  connect(Button(ToolButton::Close), &QToolButton::clicked, this, [this] { logic_.SpeedButton7Click(); });
+  for (std::size_t i = 0; i < layout.controls.size(); ++i)
+    if (layout.controls[i].underSiblings && widgets_[i]) widgets_[i]->lower();
+  scrollBox_->viewport()->installEventFilter(this);
 
   // A wheel turn anywhere in the window scrolls the page, as the window's
   // own wheel handlers decide; so do the page keys.
@@ -157,8 +146,10 @@ QtMainWindow::QtMainWindow(MainWindow& logic, QString title)
 
 QtMainWindow::~QtMainWindow() { qApp->removeEventFilter(this); }
 
+QWidget* QtMainWindow::Widget(MainControl control) const { return widgets_[control.Index()]; }
+
 QToolButton* QtMainWindow::Button(ToolButton button) const {
-  return buttons_[static_cast<std::size_t>(button) - 1];
+  return static_cast<QToolButton*>(Widget(ToolButtonControl(button)));
 }
 
 int QtMainWindow::ToLogical(int pixels) const {
@@ -217,26 +208,27 @@ void QtMainWindow::MoveTo(WindowPosition position) {
 void QtMainWindow::RequestClose() { close(); }
 
 PreviewImage& QtMainWindow::CreatePreview(int width, int height, int dotsPerInch) {
-  static_cast<PreviewPicture*>(image_)->Show(nullptr);
+  static_cast<PreviewPicture*>(Widget(main_controls::kImage1))->Show(nullptr);
   preview_ = std::make_unique<QtPreviewImage>(width, height, dotsPerInch);
-  image_->resize(ToLogical(width), ToLogical(height));
+  Widget(main_controls::kImage1)->resize(ToLogical(width), ToLogical(height));
   FitScrollContent();
   return *preview_;
 }
 
 void QtMainWindow::PlaceImage(int left, int top) {
-  image_->move(ToLogical(left), ToLogical(top));
+  Widget(main_controls::kImage1)->move(ToLogical(left), ToLogical(top));
   FitScrollContent();
 }
 
-int QtMainWindow::ImageTop() const { return ToPixels(image_->y()); }
+int QtMainWindow::ImageTop() const { return ToPixels(Widget(main_controls::kImage1)->y()); }
 
 void QtMainWindow::PreviewDrawn() {
-  static_cast<PreviewPicture*>(image_)->Show(preview_.get());
+  static_cast<PreviewPicture*>(Widget(main_controls::kImage1))->Show(preview_.get());
 }
 
 void QtMainWindow::PlaceLabel2(int top) {
-  label2_->move(label2_->x(), ToLogical(top));
+  QWidget* label2 = Widget(main_controls::kLabel2);
+  label2->move(label2->x(), ToLogical(top));
   FitScrollContent();
 }
 
@@ -259,18 +251,20 @@ void QtMainWindow::SetButtonCaption(ToolButton button, std::string_view utf8) {
 }
 
 void QtMainWindow::SetPageLabel(std::string_view text) {
-  const WindowLayout& layout = kMainWindowLayout;
-  SetFittedText(pageLabel_, Utf8(text), LabelRoom(layout, ControlNamed(layout, kPageLabel)));
+  using main_controls::kPageLabel;
+  SetFittedText(static_cast<QLabel*>(Widget(kPageLabel)), Utf8(text),
+                LabelRoom(kMainWindowLayout, kPageLabel.Facts()));
 }
 
 void QtMainWindow::SetPrinterLabel(std::u16string_view name) {
-  const WindowLayout& layout = kMainWindowLayout;
-  SetElidedText(printerLabel_, QString::fromUtf16(name.data(), static_cast<qsizetype>(name.size())),
-                LabelRoom(layout, ControlNamed(layout, kPrinterNameLabel)));
+  using main_controls::kPrinterNameLabel;
+  SetElidedText(static_cast<QLabel*>(Widget(kPrinterNameLabel)),
+                QString::fromUtf16(name.data(), static_cast<qsizetype>(name.size())),
+                LabelRoom(kMainWindowLayout, kPrinterNameLabel.Facts()));
 }
 
-bool QtMainWindow::SaveOverviewChecked() const { return saveOverview_->isChecked(); }
-void QtMainWindow::SetSaveOverviewChecked(bool checked) { saveOverview_->setChecked(checked); }
+bool QtMainWindow::SaveOverviewChecked() const { return SaveOverview()->isChecked(); }
+void QtMainWindow::SetSaveOverviewChecked(bool checked) { SaveOverview()->setChecked(checked); }
 
 void QtMainWindow::PlaceMemo(int left, int top) {
   memo_->move(ToLogical(left), ToLogical(top));
@@ -306,7 +300,7 @@ void QtMainWindow::FocusMemo(bool selectAll) {
 
 void QtMainWindow::SetMemoFontSize(int points) {
   QFont font = memo_->font();
-  font.setPointSize(std::clamp(points, 1, 1000));
+  font.setPointSize(points);
   memo_->setFont(font);
 }
 
@@ -356,50 +350,29 @@ void QtMainWindow::closeEvent(QCloseEvent* event) {
 
 void QtMainWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  // The tool bar is docked at the top; the scroll box fills the rest.
-  const int panelHeight = panel_->height();
-  panel_->setGeometry(0, 0, width(), panelHeight);
-  scrollBox_->setGeometry(0, panelHeight, width(), std::max(0, height() - panelHeight));
-}
-
-namespace {
-
-std::optional<PageKey> PageKeyOf(const QKeyEvent& key) {
-  if (key.modifiers() & ~Qt::KeypadModifier) return std::nullopt;  // Ctrl+End and the like
-  switch (key.key()) {
-    case Qt::Key_PageUp: return PageKey::PageUp;
-    case Qt::Key_PageDown: return PageKey::PageDown;
-    case Qt::Key_Home: return PageKey::Home;
-    case Qt::Key_End: return PageKey::End;
-    case Qt::Key_Up: return PageKey::Up;
-    case Qt::Key_Down: return PageKey::Down;
-    case Qt::Key_Left: return PageKey::Left;
-    case Qt::Key_Right: return PageKey::Right;
-    default: return std::nullopt;
+  // In the toolkit's device-independent pixels, the form's own at 96 dpi.
+  const WindowLayout& layout = kMainWindowLayout;
+  for (std::size_t i = 0; i < layout.controls.size(); ++i) {
+    if (layout.controls[i].dock == Dock::None || !widgets_[i]) continue;
+    const DeviceRectangle r = DockedPlace(layout, layout.controls[i], width(), height(), 96);
+    widgets_[i]->setGeometry(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
   }
 }
-
-}  // namespace
 
 bool QtMainWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
-      static_cast<QWidget*>(watched)->window() == this && isEnabled()) {
+  const bool ours = watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this && isEnabled();
+  if (ours && event->type() == QEvent::KeyPress) {
     // Before the widget with the focus (the scroll box would page by its
-    // own steps): the logic leaves the keys to the overview field.
-    if (const std::optional<PageKey> key = PageKeyOf(*static_cast<QKeyEvent*>(event)))
-      if (logic_.FormKeyDown(*key)) return true;
+    // own steps).
+    const auto* press = static_cast<QKeyEvent*>(event);
+    const std::optional<Key> key = KeyOf(*press);
+    if (key && logic_.KeyDown(*key, Modified(*press))) return true;
   }
-  if (event->type() == QEvent::Wheel && watched->isWidgetType() &&
-      static_cast<QWidget*>(watched)->window() == this && isEnabled()) {
-    // Only the turns of the wheel are the window's; a sideways touchpad
-    // scroll goes on to the scroll box.
-    const QPoint turn = static_cast<QWheelEvent*>(event)->angleDelta();
-    if (turn.y() != 0) {
-      if (turn.y() < 0) logic_.FormMouseWheelDown();
-      if (turn.y() > 0) logic_.FormMouseWheelUp();
-      return true;
-    }
-  }
+  // Only the turns of the wheel are the window's; a sideways touchpad
+  // scroll goes on to the scroll box.
+  if (ours && event->type() == QEvent::Wheel &&
+      logic_.Wheel(static_cast<QWheelEvent*>(event)->angleDelta().y()))
+    return true;
   return QWidget::eventFilter(watched, event);
 }
 

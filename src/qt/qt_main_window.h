@@ -10,8 +10,8 @@
 #include <QToolButton>
 #include <QWidget>
 
-#include <array>
 #include <memory>
+#include <vector>
 
 #include "qt/qt_preview_image.h"
 #include "ui/main_window.h"
@@ -71,7 +71,9 @@ class QtMainWindow : public QWidget, public MainWindowView {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  QWidget* Widget(MainControl control) const;
   QToolButton* Button(ToolButton button) const;
+  QCheckBox* SaveOverview() const { return static_cast<QCheckBox*>(Widget(main_controls::kCheckBox1)); }
   // Screen pixels (the logic's unit) to the toolkit's device-independent
   // ones, and back.
   int ToLogical(int pixels) const;
@@ -82,15 +84,9 @@ class QtMainWindow : public QWidget, public MainWindowView {
   QString title_;
   bool shown_ = false;
   bool sessionEnding_ = false;
-  QWidget* panel_ = nullptr;
-  std::array<QToolButton*, 7> buttons_{};
-  QLabel* pageLabel_ = nullptr;
-  QCheckBox* saveOverview_ = nullptr;
-  QLabel* printerLabel_ = nullptr;
+  std::vector<QWidget*> widgets_;  // in the order of the window's table
   QScrollArea* scrollBox_ = nullptr;
   QWidget* scrollContent_ = nullptr;
-  QWidget* image_ = nullptr;  // Image1: paints the preview picture as it is
-  QLabel* label2_ = nullptr;
   QPlainTextEdit* memo_ = nullptr;
   std::unique_ptr<QtPreviewImage> preview_;
 };

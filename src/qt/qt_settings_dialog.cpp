@@ -6,14 +6,11 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRegularExpression>
-#include <QRegularExpressionValidator>
+#include <QValidator>
 #include <QToolButton>
 
 #include <algorithm>
-#include <cmath>
 #include <functional>
-#include <map>
 #include <string_view>
 
 #include "base/messages.h"
@@ -23,12 +20,19 @@
 namespace mirelo::qt {
 namespace {
 
+// Keeps what is typed into a field to what can still become a number.
+class SpinnerEntryValidator : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int&) const override {
+    return IsPartialSpinnerEntry(input.toStdU16String()) ? Acceptable : Invalid;
+  }
+};
+
 // Two arrow buttons stacked in the spinner's place; like the form's
 // spinners they take no focus, and held down they repeat.
 QWidget* MakeUpDown(QWidget* parent, const Control& place, std::function<void(int)> arrow) {
   auto* box = new QWidget(parent);
-  box->setObjectName(Utf8(place.name));
-  box->setGeometry(PlaceOf(place));
   const int width = place.place.width, height = place.place.height;
   const int upHeight = height / 2;
   auto* up = new QToolButton(box);
@@ -59,75 +63,62 @@ QtSettingsDialog::QtSettingsDialog(SettingsDialog& logic, QWidget* mainWindow, Q
   setFixedSize(layout.clientWidth, layout.clientHeight);
   setModal(true);
 
-  // While typing, a sign and digits (ASCII or full-width) and the group
-  // separator; the logic reads the finished entry.
-  const QRegularExpression entry(
-      QStringLiteral("[ \\x{3000}]*[+\\-\\x{FF0B}\\x{FF0D}\\x{2212}]?[0-9\\x{FF10}-\\x{FF19},]{0,7}[ \\x{3000}]*"));
-  std::map<std::string_view, QPushButton*> buttons;
-  for (const Control& c : layout.controls) {
+  // In the table's order, which is the order Tab walks.
+  widgets_.assign(layout.controls.size(), nullptr);
+  for (std::size_t i = 0; i < layout.controls.size(); ++i) {
+    const Control& c = layout.controls[i];
+    const DialogControl id = DialogControl::At(i);
+    QWidget* widget = nullptr;
     switch (c.kind) {
       case ControlKind::Button: {
         auto* button = new QPushButton(Utf8(c.caption), this);
-        button->setObjectName(Utf8(c.name));
-        button->setFont(WindowFont(c.fontPixels));
-        button->setGeometry(PlaceOf(c));
         // Enter in a field finishes the entry; it presses no button.
         button->setAutoDefault(false);
-        buttons[c.name] = button;
+        connect(button, &QPushButton::clicked, this, [this, id] { logic_.Click(id); });
+        widget = button;
         break;
       }
-      case ControlKind::Label: {
-        QLabel* label = MakeLabel(this, layout, c);
-        if (c.name == kDialogPrinterLabel) printerLabel_ = label;
+      case ControlKind::Label:
+        widget = MakeLabel(this, layout, c);
+        break;
+      case ControlKind::CheckBox: {
+        auto* check = new QCheckBox(Utf8(c.caption), this);
+        check->setChecked(c.checked);
+        connect(check, &QCheckBox::clicked, this, [this, id] { logic_.Click(id); });
+        widget = check;
         break;
       }
-      case ControlKind::CheckBox:
-        groupSpacing_ = new QCheckBox(Utf8(c.caption), this);
-        groupSpacing_->setObjectName(Utf8(c.name));
-        groupSpacing_->setFont(WindowFont(c.fontPixels));
-        groupSpacing_->setGeometry(PlaceOf(c));
-        connect(groupSpacing_, &QCheckBox::clicked, this,
-                [this](bool checked) { logic_.CheckBox5Click(checked); });
+      case ControlKind::Edit: {
+        auto* edit = new QLineEdit(this);
+        edit->setReadOnly(c.readOnly);
+        edit->setValidator(new SpinnerEntryValidator(edit));
+        edit->installEventFilter(this);
+        // Only the user's changes are edits: a position shown is not.
+        connect(edit, &QLineEdit::textEdited, this,
+                [this, id](const QString& text) { logic_.Typed(id, text.toStdU16String()); });
+        connect(edit, &QLineEdit::editingFinished, this, [this, id] { logic_.EntryEnded(id); });
+        widget = edit;
         break;
-      case ControlKind::Edit:
+      }
       case ControlKind::UpDown:
+        widget = MakeUpDown(this, c, [this, id](int step) { logic_.Arrow(id, step); });
+        break;
       case ControlKind::Panel:
       case ControlKind::ToolButton:
       case ControlKind::ScrollBox:
       case ControlKind::Image:
       case ControlKind::Memo:
-        break;  // the spinners come below, by the logic's names; the rest are not here
+        break;  // none in this dialog
     }
+    if (!widget) continue;
+    widget->setObjectName(Utf8(c.name));
+    if (c.kind != ControlKind::Label) {
+      widget->setFont(WindowFont(c.fontPixels));
+      widget->setGeometry(PlaceOf(c));
+    }
+    ApplyFieldFacts(widget, c);
+    widgets_[i] = widget;
   }
-  connect(buttons.at("Button1"), &QPushButton::clicked, this, [this] { logic_.Button1Click(); });
-  connect(buttons.at("Button2"), &QPushButton::clicked, this, [this] { logic_.Button2Click(); });
-  connect(buttons.at("Button3"), &QPushButton::clicked, this, [this] { logic_.Button3Click(); });
-  connect(buttons.at("Button4"), &QPushButton::clicked, this, [this] { logic_.Button4Click(); });
-  for (int i = 0; i < kSpinnerCount; ++i) {
-    const auto spinner = static_cast<Spinner>(i);
-    const Control& field = ControlNamed(layout, EditName(spinner));
-    auto* edit = new QLineEdit(this);
-    edit->setObjectName(Utf8(field.name));
-    edit->setGeometry(PlaceOf(field));
-    edit->setFont(WindowFont(field.fontPixels));
-    edit->setReadOnly(field.readOnly);
-    edit->setValidator(new QRegularExpressionValidator(entry, edit));
-    edit->installEventFilter(this);
-    // Only the user's changes are edits: a position shown is not.
-    connect(edit, &QLineEdit::textEdited, this, [this, spinner](const QString& text) {
-      logic_.SpinnerEdited(spinner, text.toStdU16String());
-    });
-    connect(edit, &QLineEdit::editingFinished, this,
-            [this, spinner] { logic_.SpinnerEntryEnded(spinner); });
-    edits_[static_cast<std::size_t>(spinner)] = edit;
-    MakeUpDown(this, ControlNamed(layout, UpDownName(spinner)),
-               [this, spinner](int step) { logic_.SpinnerArrow(spinner, step); });
-  }
-  // The line count is typed without the input method, as far as the
-  // platform's input method lets a field say so.
-  QLineEdit* lines = Edit(Spinner::UpDown1);
-  lines->setInputMethodHints(Qt::ImhDigitsOnly | Qt::ImhPreferLatin | Qt::ImhNoPredictiveText);
-  lines->setAttribute(Qt::WA_InputMethodEnabled, false);
 }
 
 void QtSettingsDialog::ShowModal() {
@@ -142,33 +133,34 @@ void QtSettingsDialog::Close() { accept(); }
 
 bool QtSettingsDialog::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Up || key == Qt::Key_Down) {
-      for (int i = 0; i < kSpinnerCount; ++i) {
-        if (watched != edits_[static_cast<std::size_t>(i)]) continue;
-        logic_.SpinnerArrow(static_cast<Spinner>(i), key == Qt::Key_Up ? +1 : -1);
-        return true;
-      }
-    }
+    const auto* press = static_cast<QKeyEvent*>(event);
+    const auto at = std::find(widgets_.begin(), widgets_.end(), watched);
+    const std::optional<Key> key = KeyOf(*press);
+    if (key && at != widgets_.end() &&
+        logic_.KeyDown(DialogControl::At(static_cast<std::size_t>(at - widgets_.begin())), *key,
+                       Modified(*press)))
+      return true;
   }
   return QDialog::eventFilter(watched, event);
 }
 
 void QtSettingsDialog::SetPrinterLabel(std::u16string_view name) {
-  const WindowLayout& layout = kSettingsDialogLayout;
-  SetElidedText(printerLabel_, QString::fromUtf16(name.data(), static_cast<qsizetype>(name.size())),
-                LabelRoom(layout, ControlNamed(layout, kDialogPrinterLabel)));
+  using dialog_controls::kPrinterLabel;
+  SetElidedText(static_cast<QLabel*>(Widget(kPrinterLabel)),
+                QString::fromUtf16(name.data(), static_cast<qsizetype>(name.size())),
+                LabelRoom(kSettingsDialogLayout, kPrinterLabel.Facts()));
 }
 
 void QtSettingsDialog::SetSpinnerPosition(Spinner spinner, int position) {
-  Edit(spinner)->setText(QString::fromStdString(SpinnerText(position)));
+  static_cast<QLineEdit*>(Widget(EditControl(spinner)))->setText(QString::fromStdString(SpinnerText(position)));
 }
 
-void QtSettingsDialog::SetGroupSpacingChecked(bool checked) { groupSpacing_->setChecked(checked); }
+void QtSettingsDialog::SetGroupSpacingChecked(bool checked) { GroupSpacing()->setChecked(checked); }
+bool QtSettingsDialog::GroupSpacingChecked() const { return GroupSpacing()->isChecked(); }
 
 std::optional<FontChoice> QtSettingsDialog::ChooseFont(std::u16string_view face, int points) {
   QFont initial(QString::fromUtf16(face.data(), static_cast<qsizetype>(face.size())));
-  initial.setPointSize(std::clamp(points, 1, 1000));
+  initial.setPointSize(points);
   QFontDialog dialog(initial, this);
   // The form's faces are names that this system knows only through their
   // stand-ins, so the dialog opens on another family. Where the user leaves
@@ -177,11 +169,8 @@ std::optional<FontChoice> QtSettingsDialog::ChooseFont(std::u16string_view face,
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const QFont font = dialog.selectedFont();
   // The face and the size only; style and effects stay the form's.
-  const double size = font.pointSizeF();
-  const int whole = size > 0 ? static_cast<int>(std::lround(size)) : points;
-  const std::u16string chosen =
-      font.family() == offered ? std::u16string(face) : font.family().toStdU16String();
-  return FontChoice{chosen, std::clamp(whole, 1, 1000)};
+  return ChosenFont(font.family() == offered ? std::u16string(face) : font.family().toStdU16String(),
+                    font.pointSizeF(), points);
 }
 
 bool QtSettingsDialog::RunPrinterSetup(PrinterDraft& draft) {

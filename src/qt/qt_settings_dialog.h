@@ -10,7 +10,7 @@
 #include <QLineEdit>
 #include <QString>
 
-#include <array>
+#include <vector>
 
 #include "ui/settings_dialog.h"
 #include "ui/settings_dialog_view.h"
@@ -29,6 +29,7 @@ class QtSettingsDialog : public QDialog, public SettingsDialogView {
   void SetPrinterLabel(std::u16string_view name) override;
   void SetSpinnerPosition(Spinner spinner, int position) override;
   void SetGroupSpacingChecked(bool checked) override;
+  bool GroupSpacingChecked() const override;
   std::optional<FontChoice> ChooseFont(std::u16string_view face, int points) override;
   bool RunPrinterSetup(PrinterDraft& draft) override;
   void ShowMessage(std::string_view utf8) override;
@@ -38,13 +39,14 @@ class QtSettingsDialog : public QDialog, public SettingsDialogView {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QLineEdit* Edit(Spinner spinner) const { return edits_[static_cast<std::size_t>(spinner)]; }
+  QWidget* Widget(DialogControl control) const { return widgets_[control.Index()]; }
+  QCheckBox* GroupSpacing() const {
+    return static_cast<QCheckBox*>(Widget(dialog_controls::kGroupSpacing));
+  }
 
   SettingsDialog& logic_;
   QString title_;
-  QLabel* printerLabel_ = nullptr;
-  QCheckBox* groupSpacing_ = nullptr;
-  std::array<QLineEdit*, kSpinnerCount> edits_{};
+  std::vector<QWidget*> widgets_;  // in the order of the dialog's table
 };
 
 }  // namespace mirelo::qt

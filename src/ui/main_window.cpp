@@ -348,25 +348,47 @@ void MainWindow::GoToPage(int page) {
 void MainWindow::FormMouseWheelDown() { view_->ScrollVertically(kWheelStep); }
 void MainWindow::FormMouseWheelUp() { view_->ScrollVertically(-kWheelStep); }
 
-bool MainWindow::FormKeyDown(PageKey key) {
+void MainWindow::Click(MainControl control) {
+  const std::optional<ToolButton> button = ToolButtonOf(control);
+  if (!button) return;
+  switch (*button) {
+    case ToolButton::PrintAll: return SpeedButton1Click();
+    case ToolButton::PrintCurrent: return SpeedButton2Click();
+    case ToolButton::Previous: return SpeedButton3Click();
+    case ToolButton::Next: return SpeedButton4Click();
+    case ToolButton::Overview: return SpeedButton5Click();
+    case ToolButton::Settings: return SpeedButton6Click();
+    case ToolButton::Close: return SpeedButton7Click();
+  }
+}
+
+bool MainWindow::Wheel(int verticalDelta) {
+  if (verticalDelta < 0) FormMouseWheelDown();
+  if (verticalDelta > 0) FormMouseWheelUp();
+  return verticalDelta != 0;
+}
+
+bool MainWindow::KeyDown(Key key, bool modified) {
+  if (modified) return false;               // Ctrl+End and the like
   if (view_->MemoHasFocus()) return false;  // the keys are the text's there
   switch (key) {
-    case PageKey::PageUp:
+    case Key::PageUp:
       if (ButtonEnabled(ToolButton::Previous)) SpeedButton3Click();
       return true;
-    case PageKey::PageDown:
+    case Key::PageDown:
       if (ButtonEnabled(ToolButton::Next)) SpeedButton4Click();
       return true;
-    case PageKey::Home:
+    case Key::Home:
       if (ButtonEnabled(ToolButton::Previous)) Handle([&] { GoToPage(1); });
       return true;
-    case PageKey::End:
+    case Key::End:
       if (ButtonEnabled(ToolButton::Next)) Handle([&] { GoToPage(state_.PageCount); });
       return true;
-    case PageKey::Up: FormMouseWheelUp(); return true;
-    case PageKey::Down: FormMouseWheelDown(); return true;
-    case PageKey::Left: view_->ScrollHorizontally(-kWheelStep); return true;
-    case PageKey::Right: view_->ScrollHorizontally(kWheelStep); return true;
+    case Key::Up: FormMouseWheelUp(); return true;
+    case Key::Down: FormMouseWheelDown(); return true;
+    case Key::Left: view_->ScrollHorizontally(-kWheelStep); return true;
+    case Key::Right: view_->ScrollHorizontally(kWheelStep); return true;
+    case Key::Enter: return false;
   }
   return false;
 }

@@ -16,6 +16,7 @@
 #include "platform/printers.h"
 #include "platform/profile_store.h"
 #include "platform/text_measurer.h"
+#include "ui/control_tables.h"
 #include "ui/main_state.h"
 #include "ui/main_window_view.h"
 #include "ui/printer_choice.h"
@@ -43,6 +44,7 @@ class WindowServices {
 inline constexpr int kClientWidth = 892;
 inline constexpr int kClientHeight = 701;
 inline constexpr int kImageTop = 35;
+// What one turn of the wheel or one arrow key scrolls, in screen pixels.
 inline constexpr int kWheelStep = 16;
 // Tab in the overview field is typed into the text, like every other key
 // there, so that nothing typed after it goes astray; the field is left by
@@ -96,12 +98,23 @@ class MainWindow {
   void SpeedButton7Click();
   void FormMouseWheelDown();
   void FormMouseWheelUp();
-  // A key pressed in the window: Page Up and Page Down page as the page
-  // buttons do (nothing while the button is disabled), Home and End go to
-  // the first and last page (as far as the same buttons allow), the arrow
-  // keys scroll as the wheel does. None of them acts while the overview
-  // field has the focus. True when the key was the window's.
-  bool FormKeyDown(PageKey key);
+
+  // The window's input as every adapter reports it. A click on a control
+  // of the table: a tool button runs its handler, the other controls act on
+  // their own (the check box is read when it counts).
+  void Click(MainControl control);
+  // A wheel event anywhere in the window: one step of kWheelStep whatever
+  // its delta, so that a touchpad's small deltas scroll too. False for a
+  // delta of 0 (a sideways scroll), which stays the control's.
+  bool Wheel(int verticalDelta);
+  // A key pressed anywhere in the window, before the focused control sees
+  // it. A key with Ctrl, Shift or Alt stays the focused control's
+  // (Ctrl+End in the overview field). Page Up and Page Down page as the
+  // page buttons do (nothing while the button is disabled), Home and End go
+  // to the first and last page (as far as the same buttons allow), the
+  // arrow keys scroll as the wheel does. None of them acts while the
+  // overview field has the focus. True when the key was the window's.
+  bool KeyDown(Key key, bool modified);
 
   void PreviousPage();
   void NextPage();

@@ -25,8 +25,10 @@ enum class ToolButton {
   Close = 7,         // SpeedButton7
 };
 
-// The keys the window pages and scrolls with.
-enum class PageKey { PageUp, PageDown, Home, End, Up, Down, Left, Right };
+// The keys the windows act on: the main window pages and scrolls with the
+// first eight, a spinner's field steps with Up and Down and ends an entry
+// with Enter.
+enum class Key { PageUp, PageDown, Home, End, Up, Down, Left, Right, Enter };
 
 struct WindowPosition {
   int left = 0, top = 0;
@@ -79,7 +81,7 @@ class MainWindowView {
   // Gives the overview field the keyboard focus, with its whole text
   // selected or the caret at its end.
   virtual void FocusMemo(bool selectAll) = 0;
-  virtual void SetMemoFontSize(int points) = 0;
+  virtual void SetMemoFontSize(int points) = 0;  // 1 to 1000
   // Whether the overview field has the keyboard focus.
   virtual bool MemoHasFocus() const = 0;
 

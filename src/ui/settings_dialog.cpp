@@ -1,6 +1,7 @@
 #include "ui/settings_dialog.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <exception>
 
@@ -70,7 +71,29 @@ std::optional<int> ParseSpinnerEntry(std::u16string_view text) {
   return sign * value;
 }
 
+bool IsPartialSpinnerEntry(std::u16string_view text) {
+  const auto isSpace = [](char16_t c) { return c == u' ' || c == u'\u3000'; };
+  std::size_t at = 0;
+  while (at < text.size() && isSpace(text[at])) ++at;
+  if (at < text.size()) {
+    const char16_t c = text[at];
+    if (c == u'+' || c == u'-' || c == u'\uFF0B' || c == u'\uFF0D' || c == u'\u2212') ++at;
+  }
+  int digits = 0;
+  for (; at < text.size() && (DigitValue(text[at]) >= 0 || text[at] == u','); ++at)
+    if (++digits > 7) return false;
+  while (at < text.size() && isSpace(text[at])) ++at;
+  return at == text.size();
+}
+
 bool FitsCp932(std::u16string_view text) { return DecodeCp932(EncodeCp932(text)) == text; }
+
+int FontPointsInRange(int points) { return std::clamp(points, 1, 1000); }
+
+FontChoice ChosenFont(std::u16string face, double points, int given) {
+  const int whole = points > 0 ? static_cast<int>(std::min(std::lround(points), 1000L)) : given;
+  return FontChoice{std::move(face), FontPointsInRange(whole)};
+}
 
 SettingsDialog::SettingsDialog(MainState& state, PrinterChoice& printer,
                                MainWindowView& mainWindow)
@@ -170,18 +193,55 @@ void SettingsDialog::SpinnerEntry(Spinner spinner, std::u16string_view text) {
   Store(spinner);
 }
 
+void SettingsDialog::Click(DialogControl control) {
+  using namespace dialog_controls;
+  if (control == kOverviewFont) return Button1Click();
+  if (control == kNotesFont) return Button2Click();
+  if (control == kClose) return Button3Click();
+  if (control == kChangePrinter) return Button4Click();
+  if (control == kGroupSpacing) return CheckBox5Click(view_->GroupSpacingChecked());
+}
+
+void SettingsDialog::Arrow(DialogControl upDown, int step) {
+  if (const std::optional<Spinner> spinner = SpinnerOf(upDown)) SpinnerArrow(*spinner, step);
+}
+
+bool SettingsDialog::Typed(DialogControl field, std::u16string_view text) {
+  const std::optional<Spinner> spinner = SpinnerOf(field);
+  if (!spinner) return true;
+  if (!IsPartialSpinnerEntry(text)) return false;
+  SpinnerEdited(*spinner, text);
+  return true;
+}
+
+void SettingsDialog::EntryEnded(DialogControl field) {
+  if (const std::optional<Spinner> spinner = SpinnerOf(field)) SpinnerEntryEnded(*spinner);
+}
+
+bool SettingsDialog::KeyDown(DialogControl focused, Key key, bool modified) {
+  const std::optional<Spinner> spinner = SpinnerOf(focused);
+  if (modified || !spinner) return false;
+  switch (key) {
+    case Key::Up: SpinnerArrow(*spinner, +1); return true;
+    case Key::Down: SpinnerArrow(*spinner, -1); return true;
+    case Key::Enter: SpinnerEntryEnded(*spinner); return true;
+    default: return false;
+  }
+}
+
 void SettingsDialog::ChangeFont(int box) {
   Handle([&] {
     LayoutBox& target = state_.Boxes[box];
-    const std::optional<FontChoice> choice = view_->ChooseFont(FontNameText(target), target.FontSize);
+    const std::optional<FontChoice> choice =
+        view_->ChooseFont(FontNameText(target), FontPointsInRange(target.FontSize));
     if (!choice) return;
     if (!FitsCp932(choice->face)) {
       view_->ShowMessage(FormatMessage(msg::kFontNameNotCp932, ToUtf8(choice->face)));
       return;
     }
     SetFontName(target, choice->face);
-    target.FontSize = choice->points;
-    if (box == kOverviewBox) mainWindow_.SetMemoFontSize(choice->points);
+    target.FontSize = FontPointsInRange(choice->points);
+    if (box == kOverviewBox) mainWindow_.SetMemoFontSize(target.FontSize);
   });
 }
 

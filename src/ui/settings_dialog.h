@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "ui/control_tables.h"
 #include "ui/main_state.h"
 #include "ui/main_window_view.h"
 #include "ui/printer_choice.h"
@@ -45,8 +46,22 @@ std::string SpinnerText(int position);
 // beyond any range are held at ±1,000,000.
 std::optional<int> ParseSpinnerEntry(std::u16string_view text);
 
+// Whether text typed so far into a spinner's field can still become an
+// entry: spaces, an optional sign, up to seven digits (ASCII or full-width)
+// and group separators, spaces. Each adapter keeps what the user types to
+// this, so the fields take the same keys on every system.
+bool IsPartialSpinnerEntry(std::u16string_view text);
+
 // Whether code page 932 holds text unchanged, character for character.
 bool FitsCp932(std::u16string_view text);
+
+// Font sizes the program hands to a font dialog or a field: 1 to 1000
+// points, as the settings file may hold any number.
+int FontPointsInRange(int points);
+// What a font dialog gave back, as the box takes it: the face, and the size
+// in whole points (halves away from zero) within the range; a dialog that
+// reports no size keeps the size it was given.
+FontChoice ChosenFont(std::u16string face, double points, int given);
 
 class SettingsDialog {
  public:
@@ -73,6 +88,20 @@ class SettingsDialog {
   void UpDownPenWidthClick();
   void UpDownTabLenClick();
   void CheckBox5Click(bool checked);
+
+  // The dialog's input as every adapter reports it. A click on a button or
+  // the check box (read from the view); an arrow of an up-down (step +1 or
+  // -1); the text of a field after the user changed it, false when it can
+  // no longer become a number (the adapter then puts back the text it had);
+  // the end of a field's entry (focus lost); a key in the control with the
+  // focus, true when it was the dialog's: Up and Down step a field's
+  // spinner, Enter ends its entry and presses no button; a key with Ctrl,
+  // Shift or Alt stays the field's.
+  void Click(DialogControl control);
+  void Arrow(DialogControl upDown, int step);
+  bool Typed(DialogControl field, std::u16string_view text);
+  void EntryEnded(DialogControl field);
+  bool KeyDown(DialogControl focused, Key key, bool modified);
 
   // What the view reports of the spinners. An edit is the field's text
   // after the user changed it; the field is then modified until it shows a

@@ -45,6 +45,7 @@ class SettingsDialogView {
   // the user's changes to the field are reported to the logic as edits.
   virtual void SetSpinnerPosition(Spinner spinner, int position) = 0;
   virtual void SetGroupSpacingChecked(bool checked) = 0;  // CheckBox5
+  virtual bool GroupSpacingChecked() const = 0;
 
   // Runs the font dialog preset with face and size; nothing when the user
   // cancels.
