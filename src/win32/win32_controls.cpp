@@ -7,6 +7,7 @@
 #include <tuple>
 
 #include "base/text_encoding.h"
+#include "ui/main_window_view.h"
 #include "win32/wide_text.h"
 
 namespace mirelo::win32 {
@@ -163,6 +164,10 @@ HWND MakeTableControl(ControlFonts& fonts, HWND parent, const WindowLayout& layo
       return nullptr;  // the window makes these of its own classes
   }
   UseFont(made, fonts.Get(control.fontPixels, dpi));
+  if (control.checked) SendMessageW(made, BM_SETCHECK, BST_CHECKED, 0);
+  // A field for numbers is typed without the input method; one that
+  // switches it to hiragana does so as it gets the focus (HiraganaInput).
+  if (control.inputMethod == InputMethod::Off) ImmAssociateContextEx(made, nullptr, 0);
   if (control.kind == ControlKind::Label)
     SetFittedLabel(fonts, made, layout, control, dpi, FromUtf8(control.caption));
   return made;
@@ -184,14 +189,10 @@ void PlaceTableControl(ControlFonts& fonts, HWND made, const WindowLayout& layou
 void SetFittedLabel(ControlFonts& fonts, HWND label, const WindowLayout& layout, const Control& control,
                     int dpi, std::u16string_view text) {
   const int room = Scale(LabelRoom(layout, control), dpi);
-  HFONT font = fonts.Get(control.fontPixels, dpi);
-  SIZE size = TextSize(label, font, text);
-  // Condensed by whole percents until it fits.
-  for (int stretch = size.cx > room && room > 0 ? room * 100 / size.cx : 100; size.cx > room && stretch > 10;
-       --stretch) {
-    font = fonts.Get(control.fontPixels, dpi, 0, stretch);
-    size = TextSize(label, font, text);
-  }
+  const int stretch = FittedStretch(
+      room, [&](int share) { return TextSize(label, fonts.Get(control.fontPixels, dpi, 0, share), text).cx; });
+  HFONT font = fonts.Get(control.fontPixels, dpi, 0, stretch);
+  const SIZE size = TextSize(label, font, text);
   UseFont(label, font);
   SetText(label, text);
   SetWindowPos(label, nullptr, 0, 0, size.cx + 1, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -255,6 +256,40 @@ LRESULT CALLBACK NoFocusProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 }
 
 }  // namespace
+
+LRESULT ChildWindowDefault(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CLOSE:
+      return 0;
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      return SendMessageW(GetAncestor(window, GA_ROOT), message, wParam, lParam);
+    default:
+      return DefWindowProcW(window, message, wParam, lParam);
+  }
+}
+
+std::optional<Key> KeyOfVirtualKey(WPARAM virtualKey) {
+  switch (virtualKey) {
+    case VK_PRIOR: return Key::PageUp;
+    case VK_NEXT: return Key::PageDown;
+    case VK_HOME: return Key::Home;
+    case VK_END: return Key::End;
+    case VK_UP: return Key::Up;
+    case VK_DOWN: return Key::Down;
+    case VK_LEFT: return Key::Left;
+    case VK_RIGHT: return Key::Right;
+    case VK_RETURN: return Key::Enter;
+    default: return std::nullopt;
+  }
+}
+
+bool ModifierHeld() {
+  return ((GetKeyState(VK_CONTROL) | GetKeyState(VK_SHIFT) | GetKeyState(VK_MENU)) & 0x8000) != 0;
+}
 
 void TakeNoFocus(HWND control) { SetWindowSubclass(control, NoFocusProc, 1, 0); }
 

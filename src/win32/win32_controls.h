@@ -4,6 +4,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -74,6 +75,20 @@ void SetElidedLabel(ControlFonts& fonts, HWND label, const WindowLayout& layout,
 inline void UseFont(HWND control, HFONT font) {
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
+
+// The default handling of a child window of the program's own classes (the
+// panel, the scroll box and its content). Such a window closes only with
+// its top-level window: a multi-line edit field posts WM_CLOSE to its parent
+// on Esc, and DefWindowProcW would destroy the parent, field and all. The
+// notices of the controls standing on it (WM_COMMAND, WM_NOTIFY, the
+// colours they ask for) go on to the top-level window, which handles them
+// in one place.
+LRESULT ChildWindowDefault(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The key the windows' logic knows a virtual key as; nothing for the others.
+std::optional<Key> KeyOfVirtualKey(WPARAM virtualKey);
+// Whether Ctrl, Shift or Alt was held as the key now being handled came.
+bool ModifierHeld();
 
 // A control keeps the keyboard focus where it was: for the tool buttons,
 // which take no focus on a click.

@@ -10,12 +10,11 @@
 namespace mirelo::win32 {
 namespace {
 
+using namespace main_controls;
+
 constexpr int kControlIdBase = 1000;  // the table's control i has the id 1000 + i
-constexpr COLORREF kMemoColour = RGB(255, 255, 136);
 
 constexpr wchar_t kPanelClass[] = L"MireloPanel";
-constexpr wchar_t kScrollBoxClass[] = L"MireloScrollBox";
-constexpr wchar_t kContentClass[] = L"MireloScrollContent";
 constexpr wchar_t kImageClass[] = L"MireloImage";
 
 Win32MainWindow* Owner(HWND window) {
@@ -24,37 +23,22 @@ Win32MainWindow* Owner(HWND window) {
 
 void Own(HWND window, void* owner) { SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner)); }
 
-std::wstring Caption(std::string_view utf8) { return WideFromUtf8(utf8); }
-
 const WindowLayout& Layout() { return kMainWindowLayout; }
 
-// A child window of ours closes only with the main window. A multi-line
-// edit field posts WM_CLOSE to its parent on Esc when dialog keys are
-// processed, and DefWindowProcW would destroy the parent, field and all.
-LRESULT ChildDefault(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_CLOSE) return 0;
-  return DefWindowProcW(window, message, wParam, lParam);
+LRESULT CALLBACK PanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return ChildWindowDefault(window, message, wParam, lParam);
 }
 
 }  // namespace
 
 int Win32MainWindow::S(int designPixels) const { return Scale(designPixels, dpi_); }
 
-HWND Win32MainWindow::Control(std::string_view name) const {
-  for (std::size_t i = 0; i < Layout().controls.size(); ++i)
-    if (Layout().controls[i].name == name) return controls_[i];
-  return nullptr;
-}
-
 Win32MainWindow::Win32MainWindow(MainWindow& logic) : logic_(logic) {
   HBRUSH face = GetSysColorBrush(COLOR_BTNFACE);
   const std::wstring windowClass = WideFromUtf8(Layout().name);
   RegisterClassOnce(windowClass.c_str(), WindowProc, face);
   RegisterClassOnce(kPanelClass, PanelProc, face);
-  RegisterClassOnce(kScrollBoxClass, ScrollBoxProc, face);
-  RegisterClassOnce(kContentClass, ContentProc, face);
   RegisterClassOnce(kImageClass, ImageProc, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  memoBrush_ = CreateSolidBrush(kMemoColour);
 
   dpi_ = WindowDpi(nullptr);
   // The form's client area, in a normal resizable frame.
@@ -75,59 +59,52 @@ Win32MainWindow::Win32MainWindow(MainWindow& logic) : logic_(logic) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
 
+  // Every control of the table, on the control it stands on, in the
+  // table's order, which is the order Tab walks.
   controls_.assign(Layout().controls.size(), nullptr);
+  backgrounds_.assign(Layout().controls.size(), nullptr);
   for (std::size_t i = 0; i < Layout().controls.size(); ++i) {
     const mirelo::Control& c = Layout().controls[i];
-    const HWND parent = c.parent.empty() ? window_ : c.parent == "ScrollBox1" ? content_ : Control(c.parent);
-    const int id = kControlIdBase + static_cast<int>(i);
+    HWND parent = window_;
+    if (!c.parent.empty()) {
+      const mirelo::Control& on = ControlNamed(Layout(), c.parent);
+      parent = on.kind == ControlKind::ScrollBox ? scrollBox_->Content()
+                                                 : controls_[static_cast<std::size_t>(&on - Layout().controls.data())];
+    }
+    const DeviceRectangle at = DockedPlace(Layout(), c, S(Layout().clientWidth), S(Layout().clientHeight), dpi_);
     HWND made = nullptr;
     switch (c.kind) {
       case ControlKind::Panel:
-        made = CreateWindowExW(WS_EX_CONTROLPARENT, kPanelClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, S(c.place.left),
-                               S(c.place.top), S(c.place.width), S(c.place.height), parent, nullptr,
+        made = CreateWindowExW(WS_EX_CONTROLPARENT, kPanelClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
+                               at.Left, at.Top, at.Right - at.Left, at.Bottom - at.Top, parent, nullptr,
                                GetModuleHandleW(nullptr), nullptr);
         break;
       case ControlKind::ScrollBox:
-        made = CreateWindowExW(WS_EX_CONTROLPARENT, kScrollBoxClass, L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_CLIPCHILDREN,
-                               S(c.place.left), S(c.place.top), S(c.place.width), S(c.place.height), parent,
-                               nullptr, GetModuleHandleW(nullptr), nullptr);
-        scrollBox_ = made;
-        // What the box scrolls: one window of all its controls, moved.
-        content_ = CreateWindowExW(WS_EX_CONTROLPARENT, kContentClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
-                                   S(c.place.width), S(c.place.height), scrollBox_, nullptr,
-                                   GetModuleHandleW(nullptr), nullptr);
-        Own(content_, this);
+        scrollBox_ = std::make_unique<ScrollBox>(parent, RECT{at.Left, at.Top, at.Right, at.Bottom}, S(kWheelStep));
+        made = scrollBox_->Box();
         break;
       case ControlKind::Image:
-        // Below the overview field and its button, and never painted over
-        // them; out of sight until a page has been drawn on it.
-        made = CreateWindowExW(0, kImageClass, L"", WS_CHILD | WS_CLIPSIBLINGS, S(c.place.left), S(c.place.top), 1,
-                               1, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
-        image_ = made;
+        // Out of sight until a page has been drawn on it; never painted
+        // over the controls it lies under.
+        made = CreateWindowExW(0, kImageClass, L"", WS_CHILD | WS_CLIPSIBLINGS, at.Left, at.Top, 1, 1, parent,
+                               nullptr, GetModuleHandleW(nullptr), nullptr);
+        Own(made, this);
         break;
       default:
-        made = MakeTableControl(fonts_, parent, Layout(), c, dpi_, id);
+        made = MakeTableControl(fonts_, parent, Layout(), c, dpi_, kControlIdBase + static_cast<int>(i));
         break;
     }
-    if (made && (c.kind == ControlKind::Panel || c.kind == ControlKind::ScrollBox || c.kind == ControlKind::Image))
-      Own(made, this);
+    if (c.background)
+      backgrounds_[i] = CreateSolidBrush(RGB(c.background->red, c.background->green, c.background->blue));
     controls_[i] = made;
   }
-  panel_ = Control("Panel1");
-  for (ToolButton b : {ToolButton::PrintAll, ToolButton::PrintCurrent, ToolButton::Previous, ToolButton::Next,
-                       ToolButton::Overview, ToolButton::Settings, ToolButton::Close})
-    buttons_[static_cast<std::size_t>(b) - 1] = Control(ToolButtonName(b));
-  pageLabel_ = Control(kPageLabel);
-  printerLabel_ = Control(kPrinterNameLabel);
-  saveOverview_ = Control("CheckBox1");
-  label2_ = Control("Label2");
-  memo_ = Control("Memo1");
+  for (std::size_t i = 0; i < Layout().controls.size(); ++i)
+    if (Layout().controls[i].underSiblings)
+      SetWindowPos(controls_[i], HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  memo_ = Control(kMemo1);
   SetWindowSubclass(memo_, MemoProc, 1, 0);
-  SendMessageW(saveOverview_, BM_SETCHECK, BST_CHECKED, 0);
-  memoFont_ = fonts_.Get(ControlNamed(Layout(), "Memo1").fontPixels, dpi_);
-  // The page lies under the overview field and its button.
-  SetWindowPos(image_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  FitScrollContent();
+  memoFont_ = fonts_.Get(kMemo1.Facts().fontPixels, dpi_);
+  scrollBox_->Fit();
 }
 
 Win32MainWindow::~Win32MainWindow() {
@@ -135,7 +112,8 @@ Win32MainWindow::~Win32MainWindow() {
     Own(window_, nullptr);
     DestroyWindow(window_);
   }
-  DeleteObject(memoBrush_);
+  for (HBRUSH brush : backgrounds_)
+    if (brush) DeleteObject(brush);
 }
 
 void Win32MainWindow::Show() {
@@ -151,29 +129,11 @@ bool Win32MainWindow::PreTranslate(const MSG& message) {
   if (!IsWindowEnabled(window_)) return false;
   if (message.hwnd != window_ && !IsChild(window_, message.hwnd)) return false;
   if (message.message == WM_KEYDOWN) {
-    // Ctrl+End and the like are the focused control's, as on Debian.
-    const bool modified = (GetKeyState(VK_CONTROL) | GetKeyState(VK_SHIFT) | GetKeyState(VK_MENU)) & 0x8000;
-    if (modified) return false;
-    std::optional<PageKey> key;
-    switch (message.wParam) {
-      case VK_PRIOR: key = PageKey::PageUp; break;
-      case VK_NEXT: key = PageKey::PageDown; break;
-      case VK_HOME: key = PageKey::Home; break;
-      case VK_END: key = PageKey::End; break;
-      case VK_UP: key = PageKey::Up; break;
-      case VK_DOWN: key = PageKey::Down; break;
-      case VK_LEFT: key = PageKey::Left; break;
-      case VK_RIGHT: key = PageKey::Right; break;
-      default: break;
-    }
-    return key && logic_.FormKeyDown(*key);
+    const std::optional<Key> key = KeyOfVirtualKey(message.wParam);
+    return key && logic_.KeyDown(*key, ModifierHeld());
   }
-  if (message.message != WM_MOUSEWHEEL) return false;
-  // One step of the logic an event, whatever its delta, as on Debian.
-  const int delta = GET_WHEEL_DELTA_WPARAM(message.wParam);
-  if (delta < 0) logic_.FormMouseWheelDown();
-  if (delta > 0) logic_.FormMouseWheelUp();
-  return true;
+  if (message.message == WM_MOUSEWHEEL) return logic_.Wheel(GET_WHEEL_DELTA_WPARAM(message.wParam));
+  return false;
 }
 
 LRESULT CALLBACK Win32MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -182,11 +142,28 @@ LRESULT CALLBACK Win32MainWindow::WindowProc(HWND window, UINT message, WPARAM w
   return self->Handle(message, wParam, lParam);
 }
 
+std::optional<MainControl> Win32MainWindow::ControlOfId(int id) const {
+  const std::size_t index = static_cast<std::size_t>(id - kControlIdBase);
+  if (id < kControlIdBase || index >= controls_.size()) return std::nullopt;
+  return MainControl::At(index);
+}
+
 LRESULT Win32MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
-      Command(LOWORD(wParam), HIWORD(wParam));
+      // Every control's notice, from the panel and the scroll box too.
+      if (const std::optional<MainControl> control = ControlOfId(LOWORD(wParam)))
+        Command(*control, HIWORD(wParam));
       return 0;
+    case WM_CTLCOLOREDIT:
+      if (const std::optional<MainControl> control = ControlOfId(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)))) {
+        if (HBRUSH brush = backgrounds_[control->Index()]) {
+          const Rgb colour = *control->Facts().background;
+          SetBkColor(reinterpret_cast<HDC>(wParam), RGB(colour.red, colour.green, colour.blue));
+          return reinterpret_cast<LRESULT>(brush);
+        }
+      }
+      break;
     case WM_SIZE:
       LayOut();
       return 0;
@@ -214,23 +191,23 @@ LRESULT Win32MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                    suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
       for (std::size_t i = 0; i < Layout().controls.size(); ++i) {
         const mirelo::Control& c = Layout().controls[i];
-        if (!controls_[i] || c.kind == ControlKind::Panel || c.kind == ControlKind::ScrollBox ||
-            c.kind == ControlKind::Image || c.name == "Label2" || c.name == "Memo1")
+        const MainControl id = MainControl::At(i);
+        if (!controls_[i] || c.dock != Dock::None || c.kind == ControlKind::Image || id == kLabel2 || id == kMemo1)
           continue;
         PlaceTableControl(fonts_, controls_[i], Layout(), c, dpi_);
       }
       SetPrinterLabel(std::u16string(printerName_));
       // The page's top is the form's; the logic centres it and lays the
       // field over it.
-      SetWindowPos(image_, nullptr, 0, S(ControlNamed(Layout(), "Image1").place.top), 0, 0,
+      SetWindowPos(Control(kImage1), nullptr, 0, S(kImage1.Facts().place.top), 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-      const mirelo::Control& memo = ControlNamed(Layout(), "Memo1");
-      SetWindowPos(memo_, nullptr, 0, 0, S(memo.place.width), S(memo.place.height),
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-      memoFont_ = fonts_.Get(memo.fontPixels, dpi_, memoPoints_);
+      const ControlPlace& memo = kMemo1.Facts().place;
+      SetWindowPos(memo_, nullptr, 0, 0, S(memo.width), S(memo.height), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+      memoFont_ = fonts_.Get(kMemo1.Facts().fontPixels, dpi_, memoPoints_);
       UseFont(memo_, memoFont_);
+      scrollBox_->SetLineStep(S(kWheelStep));
       LayOut();
-      FitScrollContent();
+      scrollBox_->Fit();
       logic_.ScreenDpiChanged(dpi_);
       return 0;
     }
@@ -240,55 +217,11 @@ LRESULT Win32MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(window_, message, wParam, lParam);
 }
 
-void Win32MainWindow::Command(int id, int code) {
-  if (code != BN_CLICKED) return;
-  const std::size_t index = static_cast<std::size_t>(id - kControlIdBase);
-  if (id < kControlIdBase || index >= Layout().controls.size()) return;
-  const std::string_view name = Layout().controls[index].name;
-  if (name == ToolButtonName(ToolButton::PrintAll)) return logic_.SpeedButton1Click();
-  if (name == ToolButtonName(ToolButton::PrintCurrent)) return logic_.SpeedButton2Click();
-  if (name == ToolButtonName(ToolButton::Previous)) return logic_.SpeedButton3Click();
-  if (name == ToolButtonName(ToolButton::Next)) return logic_.SpeedButton4Click();
-  if (name == ToolButtonName(ToolButton::Overview)) return logic_.SpeedButton5Click();
-  if (name == ToolButtonName(ToolButton::Settings)) return logic_.SpeedButton6Click();
-  if (name == ToolButtonName(ToolButton::Close)) return logic_.SpeedButton7Click();
-}
-
-LRESULT CALLBACK Win32MainWindow::PanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  Win32MainWindow* self = Owner(window);
-  if (self && message == WM_COMMAND) {
-    self->Command(LOWORD(wParam), HIWORD(wParam));
-    return 0;
-  }
-  return ChildDefault(window, message, wParam, lParam);
-}
-
-LRESULT CALLBACK Win32MainWindow::ContentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  Win32MainWindow* self = Owner(window);
-  if (self) {
-    switch (message) {
-      case WM_COMMAND:
-        if (reinterpret_cast<HWND>(lParam) == self->memo_ && HIWORD(wParam) == EN_SETFOCUS) {
-          self->memoInput_.Enter(self->memo_);
-          return 0;
-        }
-        if (reinterpret_cast<HWND>(lParam) == self->memo_ && HIWORD(wParam) == EN_KILLFOCUS) {
-          self->memoInput_.Leave(self->memo_);
-          return 0;
-        }
-        self->Command(LOWORD(wParam), HIWORD(wParam));
-        return 0;
-      case WM_CTLCOLOREDIT:
-        if (reinterpret_cast<HWND>(lParam) == self->memo_) {
-          SetBkColor(reinterpret_cast<HDC>(wParam), kMemoColour);
-          return reinterpret_cast<LRESULT>(self->memoBrush_);
-        }
-        break;
-      default:
-        break;
-    }
-  }
-  return ChildDefault(window, message, wParam, lParam);
+void Win32MainWindow::Command(MainControl control, int code) {
+  if (code == BN_CLICKED) return logic_.Click(control);
+  if (control.Facts().inputMethod != InputMethod::Hiragana) return;
+  if (code == EN_SETFOCUS) fieldInput_.Enter(Control(control));
+  if (code == EN_KILLFOCUS) fieldInput_.Leave(Control(control));
 }
 
 LRESULT CALLBACK Win32MainWindow::MemoProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
@@ -321,95 +254,21 @@ LRESULT CALLBACK Win32MainWindow::ImageProc(HWND window, UINT message, WPARAM wP
     EndPaint(window, &paint);
     return 0;
   }
-  return ChildDefault(window, message, wParam, lParam);
-}
-
-LRESULT CALLBACK Win32MainWindow::ScrollBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  Win32MainWindow* self = Owner(window);
-  if (!self) return ChildDefault(window, message, wParam, lParam);
-  switch (message) {
-    case WM_SIZE:
-      self->FitScrollContent();
-      return 0;
-    case WM_VSCROLL:
-    case WM_HSCROLL: {
-      const int bar = message == WM_VSCROLL ? SB_VERT : SB_HORZ;
-      SCROLLINFO info{};
-    info.cbSize = sizeof(info);
-    info.fMask = SIF_ALL;
-      GetScrollInfo(window, bar, &info);
-      int position = info.nPos;
-      const int line = self->S(16);
-      switch (LOWORD(wParam)) {
-        case SB_LINEUP: position -= line; break;
-        case SB_LINEDOWN: position += line; break;
-        case SB_PAGEUP: position -= static_cast<int>(info.nPage); break;
-        case SB_PAGEDOWN: position += static_cast<int>(info.nPage); break;
-        case SB_THUMBTRACK:
-        case SB_THUMBPOSITION: position = info.nTrackPos; break;
-        case SB_TOP: position = info.nMin; break;
-        case SB_BOTTOM: position = info.nMax; break;
-        default: break;
-      }
-      self->Scroll(bar, position);
-      return 0;
-    }
-    default:
-      break;
-  }
-  return ChildDefault(window, message, wParam, lParam);
-}
-
-void Win32MainWindow::Scroll(int bar, int position) {
-  SCROLLINFO info{};
-    info.cbSize = sizeof(info);
-    info.fMask = SIF_POS;
-  info.nPos = position;
-  SetScrollInfo(scrollBox_, bar, &info, TRUE);  // kept within the range
-  info.fMask = SIF_POS;
-  GetScrollInfo(scrollBox_, bar, &info);
-  (bar == SB_VERT ? scrollY_ : scrollX_) = info.nPos;
-  SetWindowPos(content_, nullptr, -scrollX_, -scrollY_, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return ChildWindowDefault(window, message, wParam, lParam);
 }
 
 void Win32MainWindow::LayOut() {
-  // The tool bar is docked at the top; the scroll box fills the rest.
   RECT client;
   GetClientRect(window_, &client);
-  const int panelHeight = S(ControlNamed(Layout(), "Panel1").place.height);
-  SetWindowPos(panel_, nullptr, 0, 0, client.right, panelHeight, SWP_NOZORDER | SWP_NOACTIVATE);
-  SetWindowPos(scrollBox_, nullptr, 0, panelHeight, client.right,
-               std::max(0, static_cast<int>(client.bottom) - panelHeight), SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void Win32MainWindow::FitScrollContent() {
-  // The content reaches to the right and lower edges of its controls; the
-  // scroll bars cover what the box does not show.
-  RECT all = {0, 0, 0, 0};
-  for (HWND child = GetWindow(content_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    RECT r;
-    GetWindowRect(child, &r);
-    MapWindowPoints(nullptr, content_, reinterpret_cast<POINT*>(&r), 2);
-    all.right = std::max(all.right, r.right);
-    all.bottom = std::max(all.bottom, r.bottom);
-  }
-  RECT view;
-  GetClientRect(scrollBox_, &view);
-  const int width = std::max<int>(all.right, view.right), height = std::max<int>(all.bottom, view.bottom);
-  SetWindowPos(content_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  for (int bar : {SB_HORZ, SB_VERT}) {
-    SCROLLINFO info{};
-    info.cbSize = sizeof(info);
-    info.fMask = SIF_RANGE | SIF_PAGE;
-    info.nMin = 0;
-    info.nMax = (bar == SB_HORZ ? all.right : all.bottom) - 1;
-    info.nPage = static_cast<UINT>(bar == SB_HORZ ? view.right : view.bottom);
-    SetScrollInfo(scrollBox_, bar, &info, TRUE);
-    Scroll(bar, bar == SB_HORZ ? scrollX_ : scrollY_);
+  for (std::size_t i = 0; i < Layout().controls.size(); ++i) {
+    if (Layout().controls[i].dock == Dock::None) continue;
+    const DeviceRectangle r = DockedPlace(Layout(), Layout().controls[i], client.right, client.bottom, dpi_);
+    SetWindowPos(controls_[i], nullptr, r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
   }
 }
 
-void Win32MainWindow::SetCaption(std::string_view utf8) { SetWindowTextW(window_, Caption(utf8).c_str()); }
+void Win32MainWindow::SetCaption(std::string_view utf8) { SetWindowTextW(window_, WideFromUtf8(utf8).c_str()); }
 
 int Win32MainWindow::OuterWidth() const {
   RECT r;
@@ -478,65 +337,67 @@ void Win32MainWindow::RequestClose() { SendMessageW(window_, WM_CLOSE, 0, 0); }
 
 PreviewImage& Win32MainWindow::CreatePreview(int width, int height, int dotsPerInch) {
   preview_ = std::make_unique<DibPreviewImage>(width, height, dotsPerInch);
-  SetWindowPos(image_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  FitScrollContent();
+  SetWindowPos(Control(kImage1), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  scrollBox_->Fit();
   return *preview_;
 }
 
 void Win32MainWindow::PlaceImage(int left, int top) {
-  SetWindowPos(image_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  FitScrollContent();
+  SetWindowPos(Control(kImage1), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  scrollBox_->Fit();
 }
 
 int Win32MainWindow::ImageTop() const {
   RECT r;
-  GetWindowRect(image_, &r);
-  MapWindowPoints(nullptr, content_, reinterpret_cast<POINT*>(&r), 2);
+  GetWindowRect(Control(kImage1), &r);
+  MapWindowPoints(nullptr, scrollBox_->Content(), reinterpret_cast<POINT*>(&r), 2);
   return r.top;
 }
 
 void Win32MainWindow::PreviewDrawn() {
-  ShowWindow(image_, SW_SHOWNA);
-  InvalidateRect(image_, nullptr, FALSE);
-  UpdateWindow(image_);
+  HWND image = Control(kImage1);
+  ShowWindow(image, SW_SHOWNA);
+  InvalidateRect(image, nullptr, FALSE);
+  UpdateWindow(image);
 }
 
 void Win32MainWindow::PlaceLabel2(int top) {
-  SetWindowPos(label2_, nullptr, S(ControlNamed(Layout(), "Label2").place.left), top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  FitScrollContent();
+  SetWindowPos(Control(kLabel2), nullptr, S(kLabel2.Facts().place.left), top, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  scrollBox_->Fit();
 }
 
-void Win32MainWindow::ScrollVertically(int delta) { Scroll(SB_VERT, scrollY_ + delta); }
-void Win32MainWindow::ScrollHorizontally(int delta) { Scroll(SB_HORZ, scrollX_ + delta); }
+void Win32MainWindow::ScrollVertically(int delta) { scrollBox_->ScrollBy(SB_VERT, delta); }
+void Win32MainWindow::ScrollHorizontally(int delta) { scrollBox_->ScrollBy(SB_HORZ, delta); }
 
 void Win32MainWindow::SetButtonEnabled(ToolButton button, bool enabled) {
-  EnableWindow(Button(button), enabled);
+  EnableWindow(Control(ToolButtonControl(button)), enabled);
 }
 
 void Win32MainWindow::SetButtonCaption(ToolButton button, std::string_view utf8) {
-  SetText(Button(button), utf8);
+  SetText(Control(ToolButtonControl(button)), utf8);
 }
 
 void Win32MainWindow::SetPageLabel(std::string_view text) {
-  SetFittedLabel(fonts_, pageLabel_, Layout(), ControlNamed(Layout(), kPageLabel), dpi_, FromUtf8(text));
+  SetFittedLabel(fonts_, Control(kPageLabel), Layout(), kPageLabel.Facts(), dpi_, FromUtf8(text));
 }
 
 void Win32MainWindow::SetPrinterLabel(std::u16string_view name) {
   printerName_ = name;  // whole, for another dpi
-  SetElidedLabel(fonts_, printerLabel_, Layout(), ControlNamed(Layout(), kPrinterNameLabel), dpi_, name);
+  SetElidedLabel(fonts_, Control(kPrinterNameLabel), Layout(), kPrinterNameLabel.Facts(), dpi_, name);
 }
 
 bool Win32MainWindow::SaveOverviewChecked() const {
-  return SendMessageW(saveOverview_, BM_GETCHECK, 0, 0) == BST_CHECKED;
+  return SendMessageW(Control(kCheckBox1), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void Win32MainWindow::SetSaveOverviewChecked(bool checked) {
-  SendMessageW(saveOverview_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+  SendMessageW(Control(kCheckBox1), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 void Win32MainWindow::PlaceMemo(int left, int top) {
   SetWindowPos(memo_, HWND_TOP, left, top, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
-  FitScrollContent();
+  scrollBox_->Fit();
 }
 
 void Win32MainWindow::SetMemoVisible(bool visible) { ShowWindow(memo_, visible ? SW_SHOW : SW_HIDE); }
@@ -553,8 +414,8 @@ void Win32MainWindow::FocusMemo(bool selectAll) {
 }
 
 void Win32MainWindow::SetMemoFontSize(int points) {
-  memoPoints_ = std::clamp(points, 1, 1000);  // kept for another dpi
-  memoFont_ = fonts_.Get(ControlNamed(Layout(), "Memo1").fontPixels, dpi_, memoPoints_);
+  memoPoints_ = points;  // kept for another dpi
+  memoFont_ = fonts_.Get(kMemo1.Facts().fontPixels, dpi_, memoPoints_);
   UseFont(memo_, memoFont_);
 }
 

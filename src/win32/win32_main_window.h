@@ -15,6 +15,7 @@
 #include "win32/win32_controls.h"
 #include "win32/dib_preview_image.h"
 #include "win32/hiragana_input.h"
+#include "win32/win32_scroll_box.h"
 #include "win32/windows_api.h"
 
 namespace mirelo::win32 {
@@ -28,6 +29,8 @@ class Win32MainWindow : public MainWindowView {
   Win32MainWindow& operator=(const Win32MainWindow&) = delete;
 
   HWND Handle() const { return window_; }
+  // The native control made for a control of the table.
+  HWND Control(MainControl control) const { return controls_[control.Index()]; }
   // Shows the window and runs its show step.
   void Show();
   // Takes the messages the window handles wherever they are sent in it
@@ -72,20 +75,17 @@ class Win32MainWindow : public MainWindowView {
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  static LRESULT CALLBACK PanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  static LRESULT CALLBACK ScrollBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  static LRESULT CALLBACK ContentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK ImageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK MemoProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                    DWORD_PTR);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-  void Command(int id, int code);
+  // A notice of a control of the table.
+  void Command(MainControl control, int code);
+  // The control of the table behind a native control id; nothing for
+  // another id.
+  std::optional<MainControl> ControlOfId(int id) const;
+  // The docked controls at the client area's size.
   void LayOut();
-  void FitScrollContent();
-  void Scroll(int bar, int position);
-  HWND Button(ToolButton button) const { return buttons_[static_cast<std::size_t>(button) - 1]; }
-  // The control of the window's table of that name.
-  HWND Control(std::string_view name) const;
   int S(int designPixels) const;
 
   MainWindow& logic_;
@@ -93,22 +93,13 @@ class Win32MainWindow : public MainWindowView {
   ControlFonts fonts_;  // the controls' fonts, released after the window
   std::u16string printerName_;  // as given, before it was shortened to fit
   HWND window_ = nullptr;
-  std::vector<HWND> controls_;  // in the order of the window's table
-  HWND panel_ = nullptr;
-  std::array<HWND, 7> buttons_{};
-  HWND pageLabel_ = nullptr;
-  HWND saveOverview_ = nullptr;
-  HWND printerLabel_ = nullptr;
-  HWND scrollBox_ = nullptr;
-  HWND content_ = nullptr;
-  HWND image_ = nullptr;
-  HWND label2_ = nullptr;
+  std::vector<HWND> controls_;       // in the order of the window's table
+  std::vector<HBRUSH> backgrounds_;  // a field's own colour, by the table's order
+  std::unique_ptr<ScrollBox> scrollBox_;
   HWND memo_ = nullptr;
-  HBRUSH memoBrush_ = nullptr;
   HFONT memoFont_ = nullptr;
-  HiraganaInput memoInput_;  // the input method while the field has the focus
+  HiraganaInput fieldInput_;  // the input method while a hiragana field has the focus
   int memoPoints_ = 0;  // the overview field's point size; 0: the form's
-  int scrollX_ = 0, scrollY_ = 0;
   std::unique_ptr<DibPreviewImage> preview_;
 };
 

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "base/messages.h"
+#include "base/text_encoding.h"
 #include "win32/wide_text.h"
 #include "win32/win32_controls.h"
 #include "win32/win32_window_printers.h"
@@ -36,24 +37,15 @@ Win32SettingsDialog::Win32SettingsDialog(SettingsDialog& logic, HWND mainWindow)
                             GetModuleHandleW(nullptr), nullptr);
   SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 
-  // In the table's order, which is the form's Tab order.
+  // In the table's order, which is the order Tab walks.
+  controls_.assign(Layout().controls.size(), nullptr);
+  typed_.assign(Layout().controls.size(), std::u16string());
   for (std::size_t i = 0; i < Layout().controls.size(); ++i) {
-    const Control& c = Layout().controls[i];
+    const mirelo::Control& c = Layout().controls[i];
     HWND made = MakeTableControl(fonts_, window_, Layout(), c, dpi_, kControlIdBase + static_cast<int>(i));
-    for (int s = 0; s < kSpinnerCount; ++s) {
-      const auto spinner = static_cast<Spinner>(s);
-      if (c.name == EditName(spinner)) {
-        edits_[static_cast<std::size_t>(s)] = made;
-        SetWindowSubclass(made, EditProc, static_cast<UINT_PTR>(s), reinterpret_cast<DWORD_PTR>(this));
-      }
-      if (c.name == UpDownName(spinner)) upDowns_[static_cast<std::size_t>(s)] = made;
-    }
-    if (c.name == kDialogPrinterLabel) printerLabel_ = made;
-    if (c.name == "CheckBox5") groupSpacing_ = made;
-    names_.push_back(c.name);
+    if (c.kind == ControlKind::Edit) SetWindowSubclass(made, EditProc, i, reinterpret_cast<DWORD_PTR>(this));
+    controls_[i] = made;
   }
-  // The line count is typed without the input method.
-  ImmAssociateContextEx(Edit(Spinner::UpDown1), nullptr, 0);
 }
 
 Win32SettingsDialog::~Win32SettingsDialog() {
@@ -73,7 +65,7 @@ void Win32SettingsDialog::ShowModal() {
                0, 0, SWP_NOSIZE);
   EnableWindow(owner_, FALSE);
   ShowWindow(window_, SW_SHOW);
-  lastFocus_ = Named("Button4");
+  lastFocus_ = Control(dialog_controls::kChangePrinter);
   SetFocus(lastFocus_);
   open_ = true;
   MSG message;
@@ -93,10 +85,10 @@ void Win32SettingsDialog::ShowModal() {
 
 void Win32SettingsDialog::Close() { open_ = false; }
 
-HWND Win32SettingsDialog::Named(std::string_view name) const {
-  for (std::size_t i = 0; i < names_.size(); ++i)
-    if (names_[i] == name) return GetDlgItem(window_, kControlIdBase + static_cast<int>(i));
-  return nullptr;
+std::optional<DialogControl> Win32SettingsDialog::ControlOfId(UINT_PTR id) const {
+  const std::size_t index = static_cast<std::size_t>(id - kControlIdBase);
+  if (id < kControlIdBase || index >= controls_.size()) return std::nullopt;
+  return DialogControl::At(index);
 }
 
 LRESULT CALLBACK Win32SettingsDialog::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -108,45 +100,29 @@ LRESULT CALLBACK Win32SettingsDialog::WindowProc(HWND window, UINT message, WPAR
 LRESULT Win32SettingsDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND: {
-      const int id = LOWORD(wParam), code = HIWORD(wParam);
-      if (id == IDCANCEL) {  // Esc
-        logic_.Button3Click();
+      const int code = HIWORD(wParam);
+      if (LOWORD(wParam) == IDCANCEL) {  // Esc
+        logic_.Click(dialog_controls::kClose);
         return 0;
       }
-      const std::size_t index = static_cast<std::size_t>(id - kControlIdBase);
-      if (id < kControlIdBase || index >= names_.size()) return 0;
-      const std::string_view name = names_[index];
-      for (int s = 0; s < kSpinnerCount; ++s) {
-        const auto spinner = static_cast<Spinner>(s);
-        if (name != EditName(spinner)) continue;
-        // Only the user's changes are edits: a position shown is not.
-        if (code == EN_CHANGE && !showing_) logic_.SpinnerEdited(spinner, GetText(Edit(spinner)));
-        if (code == EN_KILLFOCUS) logic_.SpinnerEntryEnded(spinner);
-        return 0;
-      }
-      if (code != BN_CLICKED) return 0;
-      if (name == "Button1") logic_.Button1Click();
-      if (name == "Button2") logic_.Button2Click();
-      if (name == "Button3") logic_.Button3Click();
-      if (name == "Button4") logic_.Button4Click();
-      if (name == "CheckBox5")
-        logic_.CheckBox5Click(SendMessageW(groupSpacing_, BM_GETCHECK, 0, 0) == BST_CHECKED);
+      const std::optional<DialogControl> control = ControlOfId(LOWORD(wParam));
+      if (!control) return 0;
+      if (code == BN_CLICKED) logic_.Click(*control);
+      // Only the user's changes are typing: a position shown is not.
+      if (code == EN_CHANGE && !showing_) Typed(*control);
+      if (code == EN_KILLFOCUS) logic_.EntryEnded(*control);
       return 0;
     }
     case WM_NOTIFY: {
       const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-      if (header->code != UDN_DELTAPOS) return 0;
-      for (int s = 0; s < kSpinnerCount; ++s) {
-        if (header->hwndFrom != upDowns_[static_cast<std::size_t>(s)]) continue;
-        // An up-down control counts upwards from its lower arrow.
-        const int delta = reinterpret_cast<const NMUPDOWN*>(lParam)->iDelta;
-        logic_.SpinnerArrow(static_cast<Spinner>(s), delta > 0 ? +1 : -1);
-        return TRUE;  // the control keeps no position of its own
-      }
-      return 0;
+      const std::optional<DialogControl> control = ControlOfId(header->idFrom);
+      if (header->code != UDN_DELTAPOS || !control) return 0;
+      // An up-down control counts upwards from its lower arrow.
+      logic_.Arrow(*control, reinterpret_cast<const NMUPDOWN*>(lParam)->iDelta > 0 ? +1 : -1);
+      return TRUE;  // the control keeps no position of its own
     }
     case WM_CLOSE:
-      logic_.Button3Click();
+      logic_.Click(dialog_controls::kClose);
       return 0;
     case WM_ACTIVATE:
       // As a dialog does: the control that had the focus when another
@@ -168,8 +144,8 @@ LRESULT Win32SettingsDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) 
       const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
       SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                    suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-      for (std::size_t i = 0; i < names_.size(); ++i)
-        PlaceTableControl(fonts_, Named(names_[i]), Layout(), Layout().controls[i], dpi_);
+      for (std::size_t i = 0; i < controls_.size(); ++i)
+        PlaceTableControl(fonts_, controls_[i], Layout(), Layout().controls[i], dpi_);
       SetPrinterLabel(std::u16string(printerName_));
       return 0;
     }
@@ -179,21 +155,38 @@ LRESULT Win32SettingsDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) 
   return DefWindowProcW(window_, message, wParam, lParam);
 }
 
-LRESULT CALLBACK Win32SettingsDialog::EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                               UINT_PTR id, DWORD_PTR owner) {
-  auto* self = reinterpret_cast<Win32SettingsDialog*>(owner);
-  const auto spinner = static_cast<Spinner>(id);
-  if (message == WM_KEYDOWN && (wParam == VK_UP || wParam == VK_DOWN)) {
-    self->logic_.SpinnerArrow(spinner, wParam == VK_UP ? +1 : -1);
-    return 0;
+void Win32SettingsDialog::Typed(DialogControl field) {
+  HWND edit = Control(field);
+  std::u16string& kept = typed_[field.Index()];
+  const std::u16string text = GetText(edit);
+  if (logic_.Typed(field, text)) {
+    kept = text;
+    return;
   }
+  // What cannot become a number is not taken: the field shows what it had,
+  // the caret where the refused keys began.
+  DWORD caret = 0;
+  SendMessageW(edit, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&caret));
+  const std::size_t grown = text.size() > kept.size() ? text.size() - kept.size() : 0;
+  const DWORD at = static_cast<DWORD>(std::min<std::size_t>(caret > grown ? caret - grown : 0, kept.size()));
+  showing_ = true;
+  SetText(edit, kept);
+  showing_ = false;
+  SendMessageW(edit, EM_SETSEL, at, at);
+  MessageBeep(MB_OK);
+}
+
+LRESULT CALLBACK Win32SettingsDialog::EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                               UINT_PTR index, DWORD_PTR owner) {
+  auto* self = reinterpret_cast<Win32SettingsDialog*>(owner);
+  if (message == WM_KEYDOWN) {
+    const std::optional<Key> key = KeyOfVirtualKey(wParam);
+    if (key && self->logic_.KeyDown(DialogControl::At(index), *key, ModifierHeld())) return 0;
+  }
+  // Enter is the field's (it ends the entry), not the dialog's.
   if (message == WM_GETDLGCODE && lParam) {
     const MSG* key = reinterpret_cast<const MSG*>(lParam);
     if (key->message == WM_KEYDOWN && key->wParam == VK_RETURN) return DLGC_WANTMESSAGE;
-  }
-  if (message == WM_KEYDOWN && wParam == VK_RETURN) {
-    self->logic_.SpinnerEntryEnded(spinner);  // Enter ends the entry; it presses no button
-    return 0;
   }
   if (message == WM_CHAR && wParam == L'\r') return 0;
   return DefSubclassProc(window, message, wParam, lParam);
@@ -201,23 +194,30 @@ LRESULT CALLBACK Win32SettingsDialog::EditProc(HWND window, UINT message, WPARAM
 
 void Win32SettingsDialog::SetPrinterLabel(std::u16string_view name) {
   printerName_ = name;  // whole, for another dpi
-  SetElidedLabel(fonts_, printerLabel_, Layout(), ControlNamed(Layout(), kDialogPrinterLabel), dpi_, name);
+  SetElidedLabel(fonts_, Control(dialog_controls::kPrinterLabel), Layout(), dialog_controls::kPrinterLabel.Facts(),
+                 dpi_, name);
 }
 
 void Win32SettingsDialog::SetSpinnerPosition(Spinner spinner, int position) {
+  const DialogControl field = EditControl(spinner);
+  typed_[field.Index()] = FromUtf8(SpinnerText(position));
   showing_ = true;
-  SetText(Edit(spinner), SpinnerText(position));
+  SetText(Control(field), typed_[field.Index()]);
   showing_ = false;
 }
 
 void Win32SettingsDialog::SetGroupSpacingChecked(bool checked) {
-  SendMessageW(groupSpacing_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+  SendMessageW(Control(dialog_controls::kGroupSpacing), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+bool Win32SettingsDialog::GroupSpacingChecked() const {
+  return SendMessageW(Control(dialog_controls::kGroupSpacing), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 std::optional<FontChoice> Win32SettingsDialog::ChooseFont(std::u16string_view face, int points) {
   LOGFONTW lf = {};
   HDC screen = GetDC(nullptr);
-  lf.lfHeight = -MulDiv(std::clamp(points, 1, 1000), GetDeviceCaps(screen, LOGPIXELSY), 72);
+  lf.lfHeight = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
   ReleaseDC(nullptr, screen);
   lf.lfCharSet = DEFAULT_CHARSET;
   const std::wstring name = Wide(face.substr(0, LF_FACESIZE - 1));
@@ -229,8 +229,7 @@ std::optional<FontChoice> Win32SettingsDialog::ChooseFont(std::u16string_view fa
   // Face and size only: no effects, no style list that would be ignored.
   choose.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_NOSCRIPTSEL | CF_NOSTYLESEL;
   if (!::ChooseFontW(&choose)) return std::nullopt;
-  const int whole = choose.iPointSize > 0 ? static_cast<int>(std::lround(choose.iPointSize / 10.0)) : points;
-  return FontChoice{FromWide(lf.lfFaceName), std::clamp(whole, 1, 1000)};
+  return ChosenFont(FromWide(lf.lfFaceName), choose.iPointSize / 10.0, points);
 }
 
 bool Win32SettingsDialog::RunPrinterSetup(PrinterDraft& printerDraft) {

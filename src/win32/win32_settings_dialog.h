@@ -4,7 +4,8 @@
 // arrow and finished entry to the logic.
 #pragma once
 
-#include <array>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -24,6 +25,8 @@ class Win32SettingsDialog : public SettingsDialogView {
   Win32SettingsDialog& operator=(const Win32SettingsDialog&) = delete;
 
   HWND Handle() const { return window_; }
+  // The native control made for a control of the table.
+  HWND Control(DialogControl control) const { return controls_[control.Index()]; }
 
   // SettingsDialogView
   void ShowModal() override;
@@ -31,6 +34,7 @@ class Win32SettingsDialog : public SettingsDialogView {
   void SetPrinterLabel(std::u16string_view name) override;
   void SetSpinnerPosition(Spinner spinner, int position) override;
   void SetGroupSpacingChecked(bool checked) override;
+  bool GroupSpacingChecked() const override;
   std::optional<FontChoice> ChooseFont(std::u16string_view face, int points) override;
   bool RunPrinterSetup(PrinterDraft& draft) override;
   void ShowMessage(std::string_view utf8) override;
@@ -39,10 +43,13 @@ class Win32SettingsDialog : public SettingsDialogView {
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                   UINT_PTR id, DWORD_PTR owner);
+                                   UINT_PTR index, DWORD_PTR owner);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-  HWND Named(std::string_view name) const;
-  HWND Edit(Spinner spinner) const { return edits_[static_cast<std::size_t>(spinner)]; }
+  // The control of the table behind a native control id; nothing for
+  // another id.
+  std::optional<DialogControl> ControlOfId(UINT_PTR id) const;
+  // The user changed a field's text.
+  void Typed(DialogControl field);
 
   SettingsDialog& logic_;
   HWND owner_;
@@ -53,11 +60,8 @@ class Win32SettingsDialog : public SettingsDialogView {
   bool open_ = false;
   HWND lastFocus_ = nullptr;  // the control that had the focus when the dialog was left
   bool showing_ = false;  // a position is being shown, not typed
-  std::vector<std::string_view> names_;  // the controls' names by id
-  HWND printerLabel_ = nullptr;
-  HWND groupSpacing_ = nullptr;
-  std::array<HWND, kSpinnerCount> edits_{};
-  std::array<HWND, kSpinnerCount> upDowns_{};
+  std::vector<HWND> controls_;        // in the order of the dialog's table
+  std::vector<std::u16string> typed_;  // each field's text as last taken
 };
 
 }  // namespace mirelo::win32
