@@ -17,9 +17,8 @@ int WindowDpi(HWND window) {
     const UINT dpi = GetDpiForWindow(window);
     if (dpi > 0) return static_cast<int>(dpi);
   }
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-  ReleaseDC(nullptr, screen);
+  const WindowDc screen(nullptr);
+  const int dpi = GetDeviceCaps(screen.Get(), LOGPIXELSX);
   return dpi > 0 ? dpi : 96;
 }
 
@@ -66,14 +65,12 @@ namespace {
 // The width and height of text in the control's font.
 SIZE TextSize(HWND control, HFONT font, std::u16string_view text) {
   const std::wstring wide = Wide(text);
-  HDC dc = GetDC(control);
-  HGDIOBJ old = SelectObject(dc, font);
+  const WindowDc dc(control);
+  const SelectedObject selected(dc.Get(), font);
   SIZE size = {};
-  GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+  GetTextExtentPoint32W(dc.Get(), wide.c_str(), static_cast<int>(wide.size()), &size);
   TEXTMETRICW metrics = {};
-  GetTextMetricsW(dc, &metrics);
-  SelectObject(dc, old);
-  ReleaseDC(control, dc);
+  GetTextMetricsW(dc.Get(), &metrics);
   size.cy = metrics.tmHeight;
   return size;
 }
@@ -81,26 +78,20 @@ SIZE TextSize(HWND control, HFONT font, std::u16string_view text) {
 // How many units of text, from its start, fit in width dots in the font.
 std::size_t FittingUnits(HWND control, HFONT font, std::u16string_view text, int width) {
   const std::wstring wide = Wide(text);
-  HDC dc = GetDC(control);
-  HGDIOBJ old = SelectObject(dc, font);
+  const WindowDc dc(control);
+  const SelectedObject selected(dc.Get(), font);
   int fit = 0;
   SIZE size = {};
-  GetTextExtentExPointW(dc, wide.c_str(), static_cast<int>(wide.size()), std::max(width, 0), &fit, nullptr,
+  GetTextExtentExPointW(dc.Get(), wide.c_str(), static_cast<int>(wide.size()), std::max(width, 0), &fit, nullptr,
                         &size);
-  SelectObject(dc, old);
-  ReleaseDC(control, dc);
   return static_cast<std::size_t>(std::max(fit, 0));
 }
 
 }  // namespace
 
-ControlFonts::~ControlFonts() {
-  for (const auto& [key, font] : fonts_) DeleteObject(font);
-}
-
 HFONT ControlFonts::Get(int designPixels, int dpi, int points, int stretch) {
   const auto key = std::make_tuple(designPixels, dpi, points, stretch);
-  if (auto it = fonts_.find(key); it != fonts_.end()) return it->second;
+  if (auto it = fonts_.find(key); it != fonts_.end()) return it->second.Get();
   LOGFONTW lf = {};
   lf.lfHeight = points > 0 ? -MulDiv(points, dpi, 72) : -Scale(designPixels, dpi);
   lf.lfWeight = FW_NORMAL;
@@ -111,16 +102,14 @@ HFONT ControlFonts::Get(int designPixels, int dpi, int points, int stretch) {
   if (stretch != 100) {
     // The face's own average width, taken down to the share.
     HFONT plain = Get(designPixels, dpi, points);
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, plain);
+    const WindowDc dc(nullptr);
+    const SelectedObject selected(dc.Get(), plain);
     TEXTMETRICW metrics = {};
-    GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
+    GetTextMetricsW(dc.Get(), &metrics);
     lf.lfWidth = std::max(1L, metrics.tmAveCharWidth * stretch / 100);
   }
   HFONT font = CreateFontIndirectW(&lf);
-  fonts_.emplace(key, font);
+  fonts_.emplace(key, GdiObject<HFONT>(font));
   return font;
 }
 

@@ -10,6 +10,7 @@
 #include <tuple>
 
 #include "ui/control_tables.h"
+#include "win32/scoped_handles.h"
 #include "win32/windows_api.h"
 
 namespace mirelo::win32 {
@@ -40,14 +41,13 @@ std::u16string GetText(HWND window);
 class ControlFonts {
  public:
   ControlFonts() = default;
-  ~ControlFonts();
   ControlFonts(const ControlFonts&) = delete;
   ControlFonts& operator=(const ControlFonts&) = delete;
 
   HFONT Get(int designPixels, int dpi, int points = 0, int stretch = 100);
 
  private:
-  std::map<std::tuple<int, int, int, int>, HFONT> fonts_;
+  std::map<std::tuple<int, int, int, int>, GdiObject<HFONT>> fonts_;
 };
 
 // A control of a window layout at its place, scaled to dpi, with its

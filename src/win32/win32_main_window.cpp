@@ -62,7 +62,7 @@ Win32MainWindow::Win32MainWindow(MainWindow& logic) : logic_(logic) {
   // Every control of the table, on the control it stands on, in the
   // table's order, which is the order Tab walks.
   controls_.assign(Layout().controls.size(), nullptr);
-  backgrounds_.assign(Layout().controls.size(), nullptr);
+  backgrounds_.resize(Layout().controls.size());
   for (std::size_t i = 0; i < Layout().controls.size(); ++i) {
     const mirelo::Control& c = Layout().controls[i];
     HWND parent = window_;
@@ -95,7 +95,7 @@ Win32MainWindow::Win32MainWindow(MainWindow& logic) : logic_(logic) {
         break;
     }
     if (c.background)
-      backgrounds_[i] = CreateSolidBrush(RGB(c.background->red, c.background->green, c.background->blue));
+      backgrounds_[i].Reset(CreateSolidBrush(RGB(c.background->red, c.background->green, c.background->blue)));
     controls_[i] = made;
   }
   for (std::size_t i = 0; i < Layout().controls.size(); ++i)
@@ -112,8 +112,6 @@ Win32MainWindow::~Win32MainWindow() {
     Own(window_, nullptr);
     DestroyWindow(window_);
   }
-  for (HBRUSH brush : backgrounds_)
-    if (brush) DeleteObject(brush);
 }
 
 void Win32MainWindow::Show() {
@@ -157,7 +155,7 @@ LRESULT Win32MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_CTLCOLOREDIT:
       if (const std::optional<MainControl> control = ControlOfId(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)))) {
-        if (HBRUSH brush = backgrounds_[control->Index()]) {
+        if (HBRUSH brush = backgrounds_[control->Index()].Get()) {
           const Rgb colour = *control->Facts().background;
           SetBkColor(reinterpret_cast<HDC>(wParam), RGB(colour.red, colour.green, colour.blue));
           return reinterpret_cast<LRESULT>(brush);

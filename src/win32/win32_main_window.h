@@ -94,7 +94,7 @@ class Win32MainWindow : public MainWindowView {
   std::u16string printerName_;  // as given, before it was shortened to fit
   HWND window_ = nullptr;
   std::vector<HWND> controls_;       // in the order of the window's table
-  std::vector<HBRUSH> backgrounds_;  // a field's own colour, by the table's order
+  std::vector<GdiObject<HBRUSH>> backgrounds_;  // a field's own colour, by the table's order
   std::unique_ptr<ScrollBox> scrollBox_;
   HWND memo_ = nullptr;
   HFONT memoFont_ = nullptr;

@@ -216,9 +216,7 @@ bool Win32SettingsDialog::GroupSpacingChecked() const {
 
 std::optional<FontChoice> Win32SettingsDialog::ChooseFont(std::u16string_view face, int points) {
   LOGFONTW lf = {};
-  HDC screen = GetDC(nullptr);
-  lf.lfHeight = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
-  ReleaseDC(nullptr, screen);
+  lf.lfHeight = -MulDiv(points, GetDeviceCaps(WindowDc(nullptr).Get(), LOGPIXELSY), 72);
   lf.lfCharSet = DEFAULT_CHARSET;
   const std::wstring name = Wide(face.substr(0, LF_FACESIZE - 1));
   name.copy(lf.lfFaceName, name.size());
@@ -234,44 +232,44 @@ std::optional<FontChoice> Win32SettingsDialog::ChooseFont(std::u16string_view fa
 
 bool Win32SettingsDialog::RunPrinterSetup(PrinterDraft& printerDraft) {
   auto& draft = static_cast<Win32PrinterDraft&>(printerDraft);
+  // The dialog starts on the draft's printer, with its options; the memory
+  // is the dialog's while it runs, and comes back as its answer (the same
+  // or new handles), freed here on every way out.
+  const std::wstring name = Wide(draft.name);
+  GlobalMemory names(GlobalAlloc(GHND, sizeof(DEVNAMES) + (name.size() + 2) * sizeof(wchar_t)));
+  if (const GlobalLockGuard lock(names.Get()); lock) {
+    auto* devNames = lock.As<DEVNAMES>();
+    devNames->wDeviceOffset = sizeof(DEVNAMES) / sizeof(wchar_t);
+    devNames->wDriverOffset = devNames->wOutputOffset = static_cast<WORD>(devNames->wDeviceOffset + name.size());
+    name.copy(reinterpret_cast<wchar_t*>(devNames) + devNames->wDeviceOffset, name.size());
+  }
+  GlobalMemory mode;
+  if (draft.mode.size() >= sizeof(DEVMODEW)) {
+    mode.Reset(GlobalAlloc(GHND, draft.mode.size()));
+    if (const GlobalLockGuard lock(mode.Get()); lock)
+      std::copy(draft.mode.begin(), draft.mode.end(), lock.As<unsigned char>());
+  }
   PRINTDLGW dialog = {};
   dialog.lStructSize = sizeof(dialog);
   dialog.hwndOwner = window_;
   // Set-up mode: the printer and its options, confirmed with "OK".
   dialog.Flags = PD_PRINTSETUP;
-  // The dialog starts on the draft's printer, with its options.
-  const std::wstring name = Wide(draft.name);
-  HGLOBAL names = GlobalAlloc(GHND, sizeof(DEVNAMES) + (name.size() + 2) * sizeof(wchar_t));
-  if (names) {
-    auto* devNames = static_cast<DEVNAMES*>(GlobalLock(names));
-    devNames->wDeviceOffset = sizeof(DEVNAMES) / sizeof(wchar_t);
-    devNames->wDriverOffset = devNames->wOutputOffset = static_cast<WORD>(devNames->wDeviceOffset + name.size());
-    name.copy(reinterpret_cast<wchar_t*>(devNames) + devNames->wDeviceOffset, name.size());
-    GlobalUnlock(names);
-    dialog.hDevNames = names;
-  }
-  if (draft.mode.size() >= sizeof(DEVMODEW)) {
-    if (HGLOBAL mode = GlobalAlloc(GHND, draft.mode.size())) {
-      std::copy(draft.mode.begin(), draft.mode.end(), static_cast<unsigned char*>(GlobalLock(mode)));
-      GlobalUnlock(mode);
-      dialog.hDevMode = mode;
-    }
-  }
+  dialog.hDevNames = names.Release();
+  dialog.hDevMode = mode.Release();
   const bool confirmed = PrintDlgW(&dialog) != 0;
-  if (confirmed && dialog.hDevNames) {
-    const auto* devNames = static_cast<const DEVNAMES*>(GlobalLock(dialog.hDevNames));
+  names.Reset(dialog.hDevNames);
+  mode.Reset(dialog.hDevMode);
+  if (!confirmed) return false;
+  if (const GlobalLockGuard lock(names.Get()); lock) {
+    const auto* devNames = lock.As<const DEVNAMES>();
     draft.name = FromWide(reinterpret_cast<const wchar_t*>(devNames) + devNames->wDeviceOffset);
-    GlobalUnlock(dialog.hDevNames);
   }
-  if (confirmed && dialog.hDevMode) {
-    const auto* bytes = static_cast<const unsigned char*>(GlobalLock(dialog.hDevMode));
+  if (const GlobalLockGuard lock(mode.Get()); lock) {
+    const auto* bytes = lock.As<const unsigned char>();
     const auto* header = reinterpret_cast<const DEVMODEW*>(bytes);
     draft.mode.assign(bytes, bytes + header->dmSize + header->dmDriverExtra);
-    GlobalUnlock(dialog.hDevMode);
   }
-  if (dialog.hDevNames) GlobalFree(dialog.hDevNames);
-  if (dialog.hDevMode) GlobalFree(dialog.hDevMode);
-  return confirmed;
+  return true;
 }
 
 void Win32SettingsDialog::ShowMessage(std::string_view utf8) {
