@@ -424,6 +424,10 @@ TEST(MainWindow, KeysPageAndScrollUnlessTheOverviewFieldHasTheFocus) {
     EXPECT_TRUE(w.logic.KeyDown(k, false));
   EXPECT_EQ(w.view.scrolled, 16);
   EXPECT_EQ(w.view.scrolledSideways, 32);
+  // With Ctrl, Shift or Alt a key stays the focused control's.
+  for (Key k : {Key::End, Key::PageDown, Key::Down}) EXPECT_FALSE(w.logic.KeyDown(k, true));
+  EXPECT_EQ(w.state.CurrentPage, 1);
+  EXPECT_EQ(w.view.scrolled, 16);
 
   // The overview input open: paging is off, and in the field every key is
   // the text's.
@@ -440,13 +444,42 @@ TEST(MainWindow, KeysPageAndScrollUnlessTheOverviewFieldHasTheFocus) {
   EXPECT_EQ(w.view.scrolled, 32);
 }
 
-TEST(MainWindow, TheWheelScrollsSixteenDotsATurn) {
+TEST(MainWindow, AWheelEventScrollsSixteenDotsWhateverItsDelta) {
   Window w;
   w.Show();
-  w.logic.FormMouseWheelDown();
-  w.logic.FormMouseWheelDown();
-  w.logic.FormMouseWheelUp();
-  EXPECT_EQ(w.view.scrolled, 16);
+  struct Turn {
+    int delta;
+    bool taken;
+    int scrolled;
+  };
+  // A touchpad's small deltas scroll as a notch does; a sideways scroll
+  // (no vertical delta) is not the window's.
+  for (const Turn& t : {Turn{-120, true, 16}, Turn{-1, true, 32}, Turn{-480, true, 48}, Turn{+30, true, 32},
+                        Turn{0, false, 32}}) {
+    EXPECT_EQ(w.logic.Wheel(t.delta), t.taken) << t.delta;
+    EXPECT_EQ(w.view.scrolled, t.scrolled) << t.delta;
+  }
+}
+
+TEST(MainWindow, AClickOnAControlOfTheTableRunsItsHandler) {
+  Window w(100);
+  w.Show();
+  w.logic.Click(ToolButtonControl(ToolButton::Next));
+  EXPECT_EQ(w.state.CurrentPage, 2);
+  w.logic.Click(ToolButtonControl(ToolButton::Previous));
+  EXPECT_EQ(w.state.CurrentPage, 1);
+  w.logic.Click(ToolButtonControl(ToolButton::Overview));
+  EXPECT_TRUE(w.view.memoVisible);
+  w.logic.Click(ToolButtonControl(ToolButton::Overview));
+  EXPECT_FALSE(w.view.memoVisible);
+  // The others act on their own: the check box is read when it counts.
+  const int drawn = w.view.drawn;
+  for (MainControl c : {main_controls::kCheckBox1, main_controls::kPanel1, main_controls::kMemo1})
+    w.logic.Click(c);
+  EXPECT_EQ(w.view.drawn, drawn);
+  EXPECT_FALSE(w.view.closeRequested);
+  w.logic.Click(ToolButtonControl(ToolButton::Close));
+  EXPECT_TRUE(w.view.closeRequested);
 }
 
 TEST(MainWindow, CreateCentresThenTakesTheSavedPlaceWhereAScreenShowsIt) {

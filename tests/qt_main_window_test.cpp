@@ -1,8 +1,13 @@
 // The Qt main window on the offscreen platform: its controls by name, with
-// their captions and places, and clicks that reach the logic.
+// their captions and places, and clicks, wheel turns and keys that reach the
+// logic.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollArea>
@@ -73,6 +78,31 @@ TEST(QtMainWindow, ControlsStandWhereTheFormPutsThemAndClicksReachTheLogic) {
   next->click();
   EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("2"));
   EXPECT_TRUE(window.findChild<QToolButton*>(QStringLiteral("SpeedButton3"))->isEnabled());
+
+  // One step a wheel event, however small its delta; none sideways.
+  QWidget* image = window.findChild<QWidget*>(QStringLiteral("Image1"));
+  QScrollBar* down = window.findChild<QScrollArea*>(QStringLiteral("ScrollBox1"))->verticalScrollBar();
+  const auto wheel = [&](QPoint turn) {
+    QWheelEvent event(QPointF(10, 10), QPointF(10, 10), QPoint(), turn, Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(image, &event);
+  };
+  for (const auto& [delta, scrolled] : {std::pair{-120, 16}, std::pair{-8, 32}, std::pair{+480, 16}}) {
+    wheel(QPoint(0, delta));
+    EXPECT_EQ(down->value(), scrolled) << delta;
+  }
+  wheel(QPoint(-120, 0));
+  EXPECT_EQ(down->value(), 16);
+
+  // Keys page; with Ctrl they stay the focused control's.
+  const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QKeyEvent event(QEvent::KeyPress, key, modifiers);
+    QApplication::sendEvent(image, &event);
+  };
+  press(Qt::Key_End, Qt::ControlModifier);
+  EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("2"));
+  press(Qt::Key_End, Qt::NoModifier);
+  EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("3"));
 
   window.findChild<QToolButton*>(QStringLiteral("SpeedButton7"))->click();
   EXPECT_FALSE(window.isVisible());

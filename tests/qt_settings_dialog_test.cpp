@@ -117,6 +117,17 @@ TEST(QtSettingsDialog, ControlsStandWhereTheFormPutsThemAndEntriesReachTheLogic)
   EXPECT_EQ(edit("Edit1")->font().pixelSize(), 13);
   EXPECT_EQ(edit("Edit4")->font().pixelSize(), 12);
 
+  // Tab walks the table's order: the buttons, the fields, the check box.
+  QStringList walked;
+  QWidget* at = dialog.findChild<QWidget*>(QStringLiteral("Button4"));
+  do {
+    if ((at->focusPolicy() & Qt::TabFocus) && at->window() == &dialog) walked << at->objectName();
+    at = at->nextInFocusChain();
+  } while (at != dialog.findChild<QWidget*>(QStringLiteral("Button4")) && walked.size() < 40);
+  EXPECT_EQ(walked.join(QLatin1Char(' ')),
+            QStringLiteral("Button4 Button3 Button1 Button2 Edit1 editPenWidth EditTabLen Edit2 Edit4 "
+                           "Edit3 Edit5 CheckBox5"));
+
   logic.FormShow();
   dialog.show();
   EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("オフィスのプリンタ"));
@@ -141,6 +152,10 @@ TEST(QtSettingsDialog, ControlsStandWhereTheFormPutsThemAndEntriesReachTheLogic)
   Press(edit("Edit1"), Qt::Key_Up);
   EXPECT_EQ(state.Boxes[2].LinesPerPage, 7);
   EXPECT_EQ(edit("Edit1")->text(), QStringLiteral("7"));
+  // With Ctrl the key is the field's own.
+  QKeyEvent ctrlUp(QEvent::KeyPress, Qt::Key_Up, Qt::ControlModifier);
+  QApplication::sendEvent(edit("Edit1"), &ctrlUp);
+  EXPECT_EQ(state.Boxes[2].LinesPerPage, 7);
 
   dialog.findChild<QCheckBox*>(QStringLiteral("CheckBox5"))->click();
   EXPECT_TRUE(state.Settings.sw5);

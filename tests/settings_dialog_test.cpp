@@ -318,5 +318,80 @@ TEST(SettingsDialog, ShowingFillsTheDialogAgainAndCloseEndsIt) {
   EXPECT_EQ(d.view.closes, 1);
 }
 
+TEST(SettingsDialog, WhileTypingAFieldKeepsToWhatCanStillBecomeANumber) {
+  struct Case {
+    std::u16string_view text;
+    bool partial;
+  };
+  const Case cases[] = {
+      {u"", true},          {u"-", true},        {u"+", true},       {u" 12 ", true},
+      {u"\u3000\uFF11\uFF12", true},  // full-width space and digits
+      {u"\u22125", true},   // the minus sign
+      {u"1,000", true},     {u"1234567", true},  {u"12345678", false},  // eight digits
+      {u"1a", false},       {u"--1", false},     {u"1-", false},     {u"1.5", false},
+      {u"\t1", false},      {u"1 2", false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(IsPartialSpinnerEntry(c.text), c.partial) << ToUtf8(c.text);
+}
+
+TEST(SettingsDialog, AFontDialogsAnswerIsTakenInWholePointsWithinTheRange) {
+  struct Case {
+    double points;
+    int given, taken;
+  };
+  for (const Case& c : {Case{10.4, 9, 10}, Case{10.5, 9, 11}, Case{0, 12, 12}, Case{-1, 12, 12},
+                        Case{5000, 9, 1000}, Case{1e30, 9, 1000}, Case{0.2, 9, 1}}) {
+    EXPECT_EQ(ChosenFont(u"Tahoma", c.points, c.given).points, c.taken) << c.points;
+  }
+  EXPECT_EQ(ChosenFont(u"Tahoma", 10, 9).face, u"Tahoma");
+  // A size from a hand-edited file goes to the font dialog within the range.
+  Dialog d("[Gaikyou]\r\nSize=5000\r\n");
+  d.view.fontChoice = std::nullopt;
+  d.logic.Button1Click();
+  EXPECT_EQ(d.view.presetPoints, 1000);
+}
+
+TEST(SettingsDialog, ClicksArrowsKeysAndTypingGoByTheTablesControls) {
+  using namespace dialog_controls;
+  Dialog d;
+  d.view.groupSpacing = true;  // as the check box stands after its click
+  d.logic.Click(kGroupSpacing);
+  EXPECT_TRUE(d.state.Settings.sw5);
+  d.logic.Click(kPrinterLabel);  // a label does nothing
+  d.logic.Arrow(UpDownControl(Spinner::UpDown2), +1);
+  EXPECT_EQ(d.state.Settings.x_Bai, 1.001);
+
+  // Typing: refused text is not kept, and an entry's end takes what was.
+  const DialogControl xOffset = EditControl(Spinner::UpDown4);
+  EXPECT_TRUE(d.logic.Typed(xOffset, u"-"));
+  EXPECT_FALSE(d.logic.Typed(xOffset, u"-a"));
+  EXPECT_TRUE(d.logic.Typed(xOffset, u"-5"));
+  EXPECT_EQ(d.state.Settings.x_offset, 0.0);
+  d.logic.EntryEnded(xOffset);
+  EXPECT_EQ(d.state.Settings.x_offset, -0.5);
+
+  // Keys in a field: Up and Down step, Enter ends the entry; with Ctrl,
+  // Shift or Alt, or in another control, they are not the dialog's.
+  const DialogControl lines = EditControl(Spinner::UpDown1);
+  struct Step {
+    DialogControl focused;
+    Key key;
+    bool modified, taken;
+    int linesPerPage;
+  };
+  for (const Step& s : {Step{lines, Key::Up, false, true, 7}, Step{lines, Key::Down, false, true, 6},
+                        Step{lines, Key::Up, true, false, 6}, Step{kOverviewFont, Key::Up, false, false, 6},
+                        Step{lines, Key::PageUp, false, false, 6}}) {
+    EXPECT_EQ(d.logic.KeyDown(s.focused, s.key, s.modified), s.taken);
+    EXPECT_EQ(d.state.Boxes[2].LinesPerPage, s.linesPerPage);
+  }
+  EXPECT_TRUE(d.logic.Typed(lines, u"9"));
+  EXPECT_TRUE(d.logic.KeyDown(lines, Key::Enter, false));
+  EXPECT_EQ(d.state.Boxes[2].LinesPerPage, 9);
+
+  d.logic.Click(kClose);
+  EXPECT_EQ(d.view.closes, 1);
+}
+
 }  // namespace
 }  // namespace mirelo::test

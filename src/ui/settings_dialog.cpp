@@ -91,7 +91,9 @@ bool FitsCp932(std::u16string_view text) { return DecodeCp932(EncodeCp932(text))
 int FontPointsInRange(int points) { return std::clamp(points, 1, 1000); }
 
 FontChoice ChosenFont(std::u16string face, double points, int given) {
-  const int whole = points > 0 ? static_cast<int>(std::min(std::lround(points), 1000L)) : given;
+  // Held at the range before rounding: a size past what an integer holds
+  // has no whole number.
+  const int whole = points > 0 ? static_cast<int>(std::lround(std::min(points, 1000.0))) : given;
   return FontChoice{std::move(face), FontPointsInRange(whole)};
 }
 
