@@ -13,6 +13,7 @@
 #include "win32/win32_controls.h"
 #include "ui/main_window.h"
 #include "win32/win32_main_window.h"
+#include "win32_window_tests.h"
 #include "window_doubles.h"
 
 namespace mirelo::test {
@@ -36,23 +37,6 @@ HWND ChildOfClass(HWND parent, const wchar_t* name) {
       },
       reinterpret_cast<LPARAM>(&search));
   return search.found;
-}
-
-// A child's rectangle in its parent's client coordinates.
-RECT InParent(HWND child) {
-  RECT r;
-  GetWindowRect(child, &r);
-  MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
-
-// The thread's keyboard state with Ctrl held or not, as a key message finds
-// it.
-void HoldCtrl(bool held) {
-  BYTE keys[256] = {};
-  GetKeyboardState(keys);
-  keys[VK_CONTROL] = held ? 0x80 : 0;
-  SetKeyboardState(keys);
 }
 
 // The window on a survey of n items, shown.

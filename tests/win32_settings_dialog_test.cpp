@@ -11,21 +11,13 @@
 #include "compose/box_settings.h"
 #include "win32/win32_controls.h"
 #include "win32/win32_settings_dialog.h"
+#include "win32_window_tests.h"
 #include "window_doubles.h"
 
 namespace mirelo::test {
 namespace {
 
 using namespace dialog_controls;
-
-// The thread's keyboard state with Ctrl held or not, as a key message finds
-// it.
-void HoldCtrl(bool held) {
-  BYTE keys[256] = {};
-  GetKeyboardState(keys);
-  keys[VK_CONTROL] = held ? 0x80 : 0;
-  SetKeyboardState(keys);
-}
 
 struct Dialog {
   MainState state;
@@ -70,9 +62,7 @@ TEST(Win32SettingsDialog, EveryControlOfTheTableStandsAtItsPlaceAndTabWalksTheTa
     SCOPED_TRACE(std::string(c.name));
     const HWND made = d[id];
     ASSERT_TRUE(made && GetParent(made) == d.dialog.Handle());
-    RECT at;
-    GetWindowRect(made, &at);
-    MapWindowPoints(nullptr, d.dialog.Handle(), reinterpret_cast<POINT*>(&at), 2);
+    const RECT at = InParent(made);
     EXPECT_EQ(at.left, S(c.place.left));
     EXPECT_EQ(at.top, S(c.place.top));
     if (c.place.width > 0) {

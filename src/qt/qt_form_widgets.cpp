@@ -56,6 +56,12 @@ bool Modified(const QKeyEvent& press) {
   return (press.modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier)) != 0;
 }
 
+QCheckBox* MakeCheckBox(QWidget* parent, const Control& control) {
+  auto* check = new QCheckBox(Utf8(control.caption), parent);
+  check->setChecked(control.checked);
+  return check;
+}
+
 QLabel* MakeLabel(QWidget* parent, const WindowLayout& layout, const Control& control) {
   auto* label = new QLabel(parent);
   label->setObjectName(Utf8(control.name));

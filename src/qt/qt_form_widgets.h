@@ -3,6 +3,7 @@
 // face by pixel height, and labels whose text keeps to its room.
 #pragma once
 
+#include <QCheckBox>
 #include <QFont>
 #include <QKeyEvent>
 #include <QLabel>
@@ -39,6 +40,9 @@ void ApplyFieldFacts(QWidget* widget, const Control& control);
 std::optional<Key> KeyOf(const QKeyEvent& press);
 // Whether Ctrl, Shift or Alt is held with the key.
 bool Modified(const QKeyEvent& press);
+
+// A check box of the table with its caption and its state at creation.
+QCheckBox* MakeCheckBox(QWidget* parent, const Control& control);
 
 // A label of the table at its place, with its caption fitted to its room.
 QLabel* MakeLabel(QWidget* parent, const WindowLayout& layout, const Control& control);

@@ -104,8 +104,7 @@ QtMainWindow::QtMainWindow(MainWindow& logic, QString title)
         widget = MakeLabel(parent, layout, c);
         break;
       case ControlKind::CheckBox: {
-        auto* check = new QCheckBox(Utf8(c.caption), parent);
-        check->setChecked(c.checked);
+        QCheckBox* check = MakeCheckBox(parent, c);
         connect(check, &QCheckBox::clicked, this, [this, id] { logic_.Click(id); });
         widget = check;
         break;

@@ -82,8 +82,7 @@ QtSettingsDialog::QtSettingsDialog(SettingsDialog& logic, QWidget* mainWindow, Q
         widget = MakeLabel(this, layout, c);
         break;
       case ControlKind::CheckBox: {
-        auto* check = new QCheckBox(Utf8(c.caption), this);
-        check->setChecked(c.checked);
+        QCheckBox* check = MakeCheckBox(this, c);
         connect(check, &QCheckBox::clicked, this, [this, id] { logic_.Click(id); });
         widget = check;
         break;
