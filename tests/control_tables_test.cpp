@@ -39,6 +39,8 @@ TEST(ControlTables, TheLogicsNamesForControlsGoThereAndBack) {
     EXPECT_EQ(SpinnerOf(UpDownControl(spinner)), spinner);
   }
   EXPECT_EQ(SpinnerOf(dialog_controls::kClose), std::nullopt);
+  EXPECT_EQ(main_controls::kMemo1.Parent(), main_controls::kScrollBox1);
+  EXPECT_EQ(main_controls::kPanel1.Parent(), std::nullopt);
 }
 
 TEST(ControlTables, TheFormsFactsStandInTheTables) {

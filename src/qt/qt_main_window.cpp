@@ -70,12 +70,9 @@ QtMainWindow::QtMainWindow(MainWindow& logic, QString title)
     const Control& c = layout.controls[i];
     const MainControl id = MainControl::At(i);
     QWidget* parent = this;
-    if (!c.parent.empty()) {
-      // What stands in the scroll box stands on its scrolling content.
-      const MainControl on = MainControl::At(static_cast<std::size_t>(
-          &ControlNamed(layout, c.parent) - layout.controls.data()));
-      parent = on.Facts().kind == ControlKind::ScrollBox ? scrollContent_ : Widget(on);
-    }
+    // What stands in the scroll box stands on its scrolling content.
+    if (const std::optional<MainControl> on = id.Parent())
+      parent = on->Facts().kind == ControlKind::ScrollBox ? scrollContent_ : Widget(*on);
     QWidget* widget = nullptr;
     switch (c.kind) {
       case ControlKind::Panel:

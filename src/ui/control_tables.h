@@ -173,6 +173,11 @@ class ControlOf {
   constexpr std::size_t Index() const { return static_cast<std::size_t>(index_); }
   constexpr const Control& Facts() const { return (*Table)[Index()]; }
   constexpr std::string_view Name() const { return Facts().name; }
+  // The control it stands on; nothing where it stands on the window.
+  constexpr std::optional<ControlOf> Parent() const {
+    if (Facts().parent.empty()) return std::nullopt;
+    return At(static_cast<std::size_t>(control_tables_detail::IndexIn(*Table, Facts().parent)));
+  }
   friend constexpr bool operator==(ControlOf, ControlOf) = default;
 
  private:

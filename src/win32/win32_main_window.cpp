@@ -66,11 +66,9 @@ Win32MainWindow::Win32MainWindow(MainWindow& logic) : logic_(logic) {
   for (std::size_t i = 0; i < Layout().controls.size(); ++i) {
     const mirelo::Control& c = Layout().controls[i];
     HWND parent = window_;
-    if (!c.parent.empty()) {
-      const mirelo::Control& on = ControlNamed(Layout(), c.parent);
-      parent = on.kind == ControlKind::ScrollBox ? scrollBox_->Content()
-                                                 : controls_[static_cast<std::size_t>(&on - Layout().controls.data())];
-    }
+    // What stands in the scroll box stands on its moving content.
+    if (const std::optional<MainControl> on = MainControl::At(i).Parent())
+      parent = on->Facts().kind == ControlKind::ScrollBox ? scrollBox_->Content() : Control(*on);
     const DeviceRectangle at = DockedPlace(Layout(), c, S(Layout().clientWidth), S(Layout().clientHeight), dpi_);
     HWND made = nullptr;
     switch (c.kind) {
