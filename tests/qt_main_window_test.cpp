@@ -37,6 +37,10 @@ TEST(QtMainWindow, ControlsStandWhereTheFormPutsThemAndClicksReachTheLogic) {
   window.show();  // runs the show step
 
   EXPECT_EQ(window.windowTitle(), QStringLiteral("蒼浦市版 認定調査票（概況調査/特記事項）プレビュー"));
+  // Every control of the table is made, by its name.
+  for (const mirelo::Control& c : kMainControls)
+    EXPECT_NE(window.findChild<QWidget*>(QString::fromUtf8(c.name.data(), qsizetype(c.name.size()))), nullptr)
+        << c.name;
   struct Control {
     const char* name;
     const char* caption;

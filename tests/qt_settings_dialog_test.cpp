@@ -51,6 +51,9 @@ TEST(QtSettingsDialog, ControlsStandWhereTheFormPutsThemAndEntriesReachTheLogic)
   EXPECT_EQ(dialog.size(), QSize(486, 360));
   EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
   EXPECT_FALSE(dialog.isVisible());
+  for (const mirelo::Control& c : kDialogControls)
+    EXPECT_NE(dialog.findChild<QWidget*>(QString::fromUtf8(c.name.data(), qsizetype(c.name.size()))), nullptr)
+        << c.name;
 
   struct Control {
     const char* name;
