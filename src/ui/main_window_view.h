@@ -1,6 +1,7 @@
-// What the main window's logic asks of the window that shows it. The Qt
-// adapter implements it with widgets, the tests with a recording double;
-// every place and size is in screen pixels.
+// What the main window's logic asks of the window that shows it. Each
+// adapter implements it with its native controls (Qt widgets, Win32
+// controls), the tests with a recording double; every place and size is in
+// screen pixels.
 #pragma once
 
 #include <filesystem>

@@ -1,6 +1,6 @@
 // What the print settings dialog's logic asks of the window that shows it.
-// The Qt adapter implements it with widgets, the tests with a recording
-// double.
+// Each adapter implements it with its native controls (Qt widgets, Win32
+// controls), the tests with a recording double.
 #pragma once
 
 #include <optional>
