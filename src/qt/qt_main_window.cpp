@@ -16,7 +16,6 @@
 #include <QTextCursor>
 #include <QWheelEvent>
 
-#include <algorithm>
 #include <cmath>
 #include <string_view>
 

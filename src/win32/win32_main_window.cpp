@@ -1,8 +1,5 @@
 #include "win32/win32_main_window.h"
 
-
-#include <algorithm>
-
 #include "base/messages.h"
 #include "win32/wide_text.h"
 #include "win32/win32_controls.h"

@@ -1,8 +1,6 @@
 #include "win32/win32_settings_dialog.h"
 
-
 #include <algorithm>
-#include <cmath>
 
 #include "base/messages.h"
 #include "base/text_encoding.h"
