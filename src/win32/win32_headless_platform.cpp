@@ -35,12 +35,12 @@ OpenedPrinter Win32HeadlessPlatform::CreatePdfJob(const std::filesystem::path& p
   const std::vector<std::u16string> names = PrinterNames();
   if (std::find(names.begin(), names.end(), kPdfPrinterName) == names.end())
     throw std::runtime_error(FormatMessage(msg::kNoPdfPrinter, ToUtf8(kPdfPrinterName)));
-  HDC dc = CreatePrinterDc(kPdfPrinterName);
+  OwnedDc dc = CreatePrinterDc(kPdfPrinterName);
   if (!dc) throw std::runtime_error(FormatMessage(msg::kPrintStartFailed, ToUtf8(kPdfPrinterName)));
   OpenedPrinter pdf;
-  pdf.logPixelsX = GetDeviceCaps(dc, LOGPIXELSX);
-  pdf.logPixelsY = GetDeviceCaps(dc, LOGPIXELSY);
-  pdf.job = std::make_unique<GdiPrintJob>(dc, Wide(kPdfPrinterName), path);
+  pdf.logPixelsX = GetDeviceCaps(dc.Get(), LOGPIXELSX);
+  pdf.logPixelsY = GetDeviceCaps(dc.Get(), LOGPIXELSY);
+  pdf.job = std::make_unique<GdiPrintJob>(std::move(dc), Wide(kPdfPrinterName), path);
   return pdf;
 }
 
@@ -51,12 +51,12 @@ std::optional<std::u16string> Win32HeadlessPlatform::DefaultPrinterName() {
 }
 
 OpenedPrinter Win32HeadlessPlatform::OpenPrinter(std::u16string_view name) {
-  HDC dc = CreatePrinterDc(name);
+  OwnedDc dc = CreatePrinterDc(name);
   if (!dc) throw std::runtime_error(FormatMessage(msg::kPrintStartFailed, ToUtf8(name)));
   OpenedPrinter opened;
-  opened.logPixelsX = GetDeviceCaps(dc, LOGPIXELSX);
-  opened.logPixelsY = GetDeviceCaps(dc, LOGPIXELSY);
-  opened.job = std::make_unique<GdiPrintJob>(dc, Wide(name));
+  opened.logPixelsX = GetDeviceCaps(dc.Get(), LOGPIXELSX);
+  opened.logPixelsY = GetDeviceCaps(dc.Get(), LOGPIXELSY);
+  opened.job = std::make_unique<GdiPrintJob>(std::move(dc), Wide(name));
   return opened;
 }
 

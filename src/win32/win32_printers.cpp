@@ -32,10 +32,11 @@ std::optional<std::u16string> DefaultPrinterName() {
   return FromWide(name);
 }
 
-HDC CreatePrinterDc(std::u16string_view name, const std::vector<unsigned char>& chosenMode) {
+OwnedDc CreatePrinterDc(std::u16string_view name, const std::vector<unsigned char>& chosenMode) {
   std::wstring wide = Wide(name);
-  HANDLE printer = nullptr;
-  if (!OpenPrinterW(wide.data(), &printer, nullptr)) return nullptr;
+  HANDLE opened = nullptr;
+  if (!OpenPrinterW(wide.data(), &opened, nullptr)) return OwnedDc();
+  const PrinterHandle printer(opened);
   // The printer's own settings, or those chosen, with the paper the form
   // needs.
   std::vector<BYTE> buffer;
@@ -44,10 +45,10 @@ HDC CreatePrinterDc(std::u16string_view name, const std::vector<unsigned char>& 
     buffer.assign(chosenMode.begin(), chosenMode.end());
     mode = reinterpret_cast<DEVMODEW*>(buffer.data());
   } else {
-    const LONG size = DocumentPropertiesW(nullptr, printer, wide.data(), nullptr, nullptr, 0);
+    const LONG size = DocumentPropertiesW(nullptr, printer.Get(), wide.data(), nullptr, nullptr, 0);
     if (size > 0) {
       buffer.assign(static_cast<std::size_t>(size), 0);
-      if (DocumentPropertiesW(nullptr, printer, wide.data(), reinterpret_cast<DEVMODEW*>(buffer.data()),
+      if (DocumentPropertiesW(nullptr, printer.Get(), wide.data(), reinterpret_cast<DEVMODEW*>(buffer.data()),
                               nullptr, DM_OUT_BUFFER) == IDOK)
         mode = reinterpret_cast<DEVMODEW*>(buffer.data());
     }
@@ -56,10 +57,9 @@ HDC CreatePrinterDc(std::u16string_view name, const std::vector<unsigned char>& 
     mode->dmFields |= DM_PAPERSIZE | DM_ORIENTATION;
     mode->dmPaperSize = DMPAPER_A4;
     mode->dmOrientation = DMORIENT_PORTRAIT;
-    DocumentPropertiesW(nullptr, printer, wide.data(), mode, mode, DM_IN_BUFFER | DM_OUT_BUFFER);
+    DocumentPropertiesW(nullptr, printer.Get(), wide.data(), mode, mode, DM_IN_BUFFER | DM_OUT_BUFFER);
   }
-  ClosePrinter(printer);
-  return CreateDCW(L"WINSPOOL", wide.c_str(), nullptr, mode);
+  return OwnedDc(CreateDCW(L"WINSPOOL", wide.c_str(), nullptr, mode));
 }
 
 }  // namespace mirelo::win32

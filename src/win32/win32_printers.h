@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "win32/windows_api.h"
+#include "win32/scoped_handles.h"
 
 namespace mirelo::win32 {
 
@@ -20,6 +20,6 @@ std::optional<std::u16string> DefaultPrinterName();
 // the options chosen in the printer set-up dialog where there are any (a
 // DEVMODEW and what follows it), else the printer's own. Nothing when the
 // printer cannot be opened.
-HDC CreatePrinterDc(std::u16string_view name, const std::vector<unsigned char>& chosenMode = {});
+OwnedDc CreatePrinterDc(std::u16string_view name, const std::vector<unsigned char>& chosenMode = {});
 
 }  // namespace mirelo::win32

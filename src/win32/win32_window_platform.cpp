@@ -17,7 +17,6 @@ Win32WindowPlatform::Win32WindowPlatform(std::filesystem::path appDir) : appDir_
 
 Win32WindowPlatform::~Win32WindowPlatform() {
   if (application_) DestroyWindow(application_);
-  if (instance_) CloseHandle(instance_);
 }
 
 // The monitor the main window stands on, once there is one (a window that
@@ -34,18 +33,12 @@ bool Win32WindowPlatform::TakeInstanceLock(std::string_view title) {
   // in this session's namespace is looked for and claimed in one; the title
   // lookup still finds an instance that runs without it.
   const std::wstring wideTitle = WideFromUtf8(title);
-  HANDLE claim = CreateMutexW(nullptr, FALSE, (L"Local\\Mirelo " + wideTitle).c_str());
+  KernelHandle claim(CreateMutexW(nullptr, FALSE, (L"Local\\Mirelo " + wideTitle).c_str()));
   // Where no mutex can be had, the title lookup alone decides.
   if (!claim) return FindWindowW(nullptr, wideTitle.c_str()) == nullptr;
-  if (GetLastError() == ERROR_ALREADY_EXISTS) {
-    CloseHandle(claim);
-    return false;
-  }
-  if (FindWindowW(nullptr, wideTitle.c_str()) != nullptr) {
-    CloseHandle(claim);
-    return false;
-  }
-  instance_ = claim;
+  if (GetLastError() == ERROR_ALREADY_EXISTS) return false;
+  if (FindWindowW(nullptr, wideTitle.c_str()) != nullptr) return false;
+  instance_ = std::move(claim);
   return true;
 }
 

@@ -10,6 +10,7 @@
 #include "win32/win32_file_store.h"
 #include "win32/win32_locale.h"
 #include "win32/win32_settings_places.h"
+#include "win32/scoped_handles.h"
 #include "win32/win32_window_printers.h"
 #include "win32/windows_api.h"
 
@@ -53,7 +54,7 @@ class Win32WindowPlatform : public WindowPlatform {
   HWND application_ = nullptr;
   HWND mainWindow_ = nullptr;  // the window made, for its monitor's dpi
   // The claim of this session's one instance, held while the program runs.
-  HANDLE instance_ = nullptr;
+  KernelHandle instance_;
 };
 
 }  // namespace mirelo::win32

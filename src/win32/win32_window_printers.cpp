@@ -19,11 +19,10 @@ std::u16string Win32WindowPrinters::DefaultPrinterName() {
 }
 
 bool Win32WindowPrinters::Use(const std::u16string& name, std::vector<unsigned char> mode) {
-  HDC dc = CreatePrinterDc(name, mode);
+  const OwnedDc dc = CreatePrinterDc(name, mode);
   if (!dc) return false;
-  logPixelsX_ = GetDeviceCaps(dc, LOGPIXELSX);
-  logPixelsY_ = GetDeviceCaps(dc, LOGPIXELSY);
-  DeleteDC(dc);
+  logPixelsX_ = GetDeviceCaps(dc.Get(), LOGPIXELSX);
+  logPixelsY_ = GetDeviceCaps(dc.Get(), LOGPIXELSY);
   name_ = name;
   mode_ = std::move(mode);
   return true;
@@ -51,18 +50,18 @@ bool Win32WindowPrinters::AdoptDraft(PrinterDraft& draft) {
 
 std::unique_ptr<PrintJob> Win32WindowPrinters::CreateJob() {
   if (name_.empty()) throw std::runtime_error(msg::kNoDefaultPrinter);
-  HDC dc = CreatePrinterDc(name_, mode_);
+  OwnedDc dc = CreatePrinterDc(name_, mode_);
   if (!dc) throw std::runtime_error(FormatMessage(msg::kPrintStartFailed, ToUtf8(name_)));
-  return std::make_unique<GdiPrintJob>(dc, Wide(name_));
+  return std::make_unique<GdiPrintJob>(std::move(dc), Wide(name_));
 }
 
 std::unique_ptr<PrintJob> Win32WindowPrinters::CreatePdfJob(const std::filesystem::path& path, int) {
   const std::vector<std::u16string> names = PrinterNames();
   if (std::find(names.begin(), names.end(), kPdfPrinterName) == names.end())
     throw std::runtime_error(FormatMessage(msg::kNoPdfPrinter, ToUtf8(kPdfPrinterName)));
-  HDC dc = CreatePrinterDc(kPdfPrinterName);
+  OwnedDc dc = CreatePrinterDc(kPdfPrinterName);
   if (!dc) throw std::runtime_error(FormatMessage(msg::kPrintStartFailed, ToUtf8(kPdfPrinterName)));
-  return std::make_unique<GdiPrintJob>(dc, Wide(kPdfPrinterName), path);
+  return std::make_unique<GdiPrintJob>(std::move(dc), Wide(kPdfPrinterName), path);
 }
 
 }  // namespace mirelo::win32
