@@ -19,7 +19,7 @@
 #include "app/window_program.h"
 #include "base/messages.h"
 #include "posix/executable_dir.h"
-#include "qt/qt_headless_platform.h"
+#include "qt/qt_system_services.h"
 #include "qt/qt_window_platform.h"
 #include "ui/startup.h"
 
@@ -48,8 +48,8 @@ int RunHeadlessMode(const mirelo::CommandLine& line, const char* argv0) {
   char* qtArgv[] = {arg0, platformOpt, offscreen, nullptr};
   int qtArgc = 3;
   QGuiApplication app(qtArgc, qtArgv);
-  mirelo::qt::QtHeadlessPlatform platform(mirelo::posix::ExecutableDir(argv0));
-  return mirelo::RunHeadless(line, platform, std::cout, std::cerr);
+  mirelo::qt::QtSystemServices services(mirelo::posix::ExecutableDir(argv0));
+  return mirelo::RunHeadless(line, services, std::cout, std::cerr);
 }
 
 int RunWindowMode(const mirelo::CommandLine& line, const char* argv0) {
@@ -74,7 +74,8 @@ int RunWindowMode(const mirelo::CommandLine& line, const char* argv0) {
   if (qtTexts.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QApplication::installTranslator(&qtTexts);
-  mirelo::qt::QtWindowPlatform platform(mirelo::posix::ExecutableDir(argv0));
+  mirelo::qt::QtSystemServices services(mirelo::posix::ExecutableDir(argv0));
+  mirelo::qt::QtWindowPlatform platform(services);
   return mirelo::RunWindowProgram(line, platform);
 }
 

@@ -105,9 +105,10 @@ std::unique_ptr<PrintJob> QtPrinters::CreateJob() {
   return std::make_unique<QtPrinterJob>(*printer_);
 }
 
-std::unique_ptr<PrintJob> QtPrinters::CreatePdfJob(const std::filesystem::path& path,
-                                                   int dotsPerInch) {
-  return QtPrinterJob::ForPdf(path, dotsPerInch, 0, 0);
+OpenedPrinter QtPrinters::CreatePdfJob(const std::filesystem::path& path, int dotsPerInch,
+                                       int marginX, int marginY) {
+  return OpenedPrinter{QtPrinterJob::ForPdf(path, dotsPerInch, marginX, marginY), dotsPerInch,
+                       dotsPerInch};
 }
 
 }  // namespace mirelo::qt

@@ -1,37 +1,19 @@
 #include "qt/qt_window_platform.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QPixmap>
 #include <QMessageBox>
 #include <QPointer>
-#include <QScreen>
 #include <QSocketNotifier>
-
-#include <cmath>
 
 #include "base/messages.h"
 #include "posix/termination_signals.h"
 #include "qt/qt_bitmaps.h"
 #include "qt/qt_main_window.h"
 #include "qt/qt_settings_dialog.h"
-#include "qt/qt_text_measurer.h"
 
 namespace mirelo::qt {
-
-int QtWindowPlatform::ScreenDpi() {
-  // The toolkit scales its own pixels by the device pixel ratio; the page is
-  // drawn at the screen's real dots.
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  if (!screen) return 96;
-  const double dpi = screen->logicalDotsPerInch() * screen->devicePixelRatio();
-  return dpi >= 1 ? static_cast<int>(std::lround(dpi)) : 96;
-}
-
-std::unique_ptr<TextMeasurer> QtWindowPlatform::CreatePreviewMeasurer(int dotsPerInch) {
-  return std::make_unique<QtTextMeasurer>(dotsPerInch);
-}
 
 void QtWindowPlatform::SetApplicationTitle(std::string_view utf8) {
   // Kept for the message boxes only: as Qt's display name it would be added

@@ -16,8 +16,9 @@ namespace mirelo::win32 {
 
 class GdiPrintJob : public PrintJob {
  public:
-  // Takes the device context (made by CreatePrinterDc). With outputFile, the printer writes the document there (a PDF
-  // printer), and the job waits at its end until the file is complete.
+  // Takes the printer's device context. With outputFile, the printer
+  // writes the document there (a PDF printer), and the job waits at its end
+  // until the file is complete.
   GdiPrintJob(OwnedDc dc, std::wstring printerName, std::optional<std::filesystem::path> outputFile = {});
   ~GdiPrintJob() override;
   GdiPrintJob(const GdiPrintJob&) = delete;

@@ -1,13 +1,20 @@
 #include "win32/win32_printers.h"
 
-
+#include <algorithm>
+#include <optional>
+#include <stdexcept>
 #include <vector>
 
+#include "base/format_message.h"
+#include "base/messages.h"
+#include "base/text_encoding.h"
+#include "win32/gdi_print_job.h"
 #include "win32/wide_text.h"
 
 namespace mirelo::win32 {
+namespace {
 
-std::vector<std::u16string> PrinterNames() {
+std::vector<std::u16string> SpoolerPrinterNames() {
   DWORD needed = 0, count = 0;
   const DWORD flags = PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS;
   EnumPrintersW(flags, nullptr, 4, nullptr, 0, &needed, &count);
@@ -21,7 +28,7 @@ std::vector<std::u16string> PrinterNames() {
   return names;
 }
 
-std::optional<std::u16string> DefaultPrinterName() {
+std::optional<std::u16string> SpoolerDefaultPrinterName() {
   DWORD size = 0;
   GetDefaultPrinterW(nullptr, &size);
   if (size == 0) return std::nullopt;
@@ -32,7 +39,11 @@ std::optional<std::u16string> DefaultPrinterName() {
   return FromWide(name);
 }
 
-OwnedDc CreatePrinterDc(std::u16string_view name, const std::vector<unsigned char>& chosenMode) {
+// A device context on the printer, set up for the form: A4, portrait, with
+// the options chosen in the printer set-up dialog where there are any (a
+// DEVMODEW and what follows it), else the printer's own. Nothing when the
+// printer cannot be opened.
+OwnedDc CreatePrinterDc(std::u16string_view name, const std::vector<unsigned char>& chosenMode = {}) {
   std::wstring wide = Wide(name);
   HANDLE opened = nullptr;
   if (!OpenPrinterW(wide.data(), &opened, nullptr)) return OwnedDc();
@@ -60,6 +71,66 @@ OwnedDc CreatePrinterDc(std::u16string_view name, const std::vector<unsigned cha
     DocumentPropertiesW(nullptr, printer.Get(), wide.data(), mode, mode, DM_IN_BUFFER | DM_OUT_BUFFER);
   }
   return OwnedDc(CreateDCW(L"WINSPOOL", wide.c_str(), nullptr, mode));
+}
+
+}  // namespace
+
+std::vector<std::u16string> Win32Printers::PrinterNames() { return SpoolerPrinterNames(); }
+
+std::u16string Win32Printers::DefaultPrinterName() {
+  return SpoolerDefaultPrinterName().value_or(std::u16string());
+}
+
+bool Win32Printers::Use(const std::u16string& name, std::vector<unsigned char> mode) {
+  const OwnedDc dc = CreatePrinterDc(name, mode);
+  if (!dc) return false;
+  logPixelsX_ = GetDeviceCaps(dc.Get(), LOGPIXELSX);
+  logPixelsY_ = GetDeviceCaps(dc.Get(), LOGPIXELSY);
+  name_ = name;
+  mode_ = std::move(mode);
+  return true;
+}
+
+bool Win32Printers::SelectPrinter(std::u16string_view name) {
+  const std::vector<std::u16string> names = PrinterNames();
+  if (std::find(names.begin(), names.end(), name) == names.end()) return false;
+  return Use(std::u16string(name), {});
+}
+
+std::unique_ptr<PrinterDraft> Win32Printers::CreateDraft(std::u16string_view name) {
+  auto draft = std::make_unique<Win32PrinterDraft>();
+  draft->name = name;
+  if (draft->name == name_) draft->mode = mode_;  // the current one's options
+  return draft;
+}
+
+bool Win32Printers::AdoptDraft(PrinterDraft& draft) {
+  auto& chosen = static_cast<Win32PrinterDraft&>(draft);
+  const std::vector<std::u16string> names = PrinterNames();
+  if (std::find(names.begin(), names.end(), chosen.name) == names.end()) return false;
+  return Use(chosen.name, chosen.mode);
+}
+
+std::unique_ptr<PrintJob> Win32Printers::CreateJob() {
+  if (name_.empty()) throw std::runtime_error(msg::kNoDefaultPrinter);
+  OwnedDc dc = CreatePrinterDc(name_, mode_);
+  if (!dc) throw std::runtime_error(FormatMessage(msg::kPrintStartFailed, ToUtf8(name_)));
+  return std::make_unique<GdiPrintJob>(std::move(dc), Wide(name_));
+}
+
+// The system's PDF printer keeps its own resolution and printable area: the
+// pages are mapped to those, whatever --printer-dpi and --printer-margin ask.
+OpenedPrinter Win32Printers::CreatePdfJob(const std::filesystem::path& path, int, int, int) {
+  const std::vector<std::u16string> names = PrinterNames();
+  if (std::find(names.begin(), names.end(), kPdfPrinterName) == names.end())
+    throw std::runtime_error(FormatMessage(msg::kNoPdfPrinter, ToUtf8(kPdfPrinterName)));
+  OwnedDc dc = CreatePrinterDc(kPdfPrinterName);
+  if (!dc) throw std::runtime_error(FormatMessage(msg::kPrintStartFailed, ToUtf8(kPdfPrinterName)));
+  OpenedPrinter pdf;
+  pdf.logPixelsX = GetDeviceCaps(dc.Get(), LOGPIXELSX);
+  pdf.logPixelsY = GetDeviceCaps(dc.Get(), LOGPIXELSY);
+  pdf.job = std::make_unique<GdiPrintJob>(std::move(dc), Wide(kPdfPrinterName), path);
+  return pdf;
 }
 
 }  // namespace mirelo::win32
