@@ -20,6 +20,7 @@
 #include "base/messages.h"
 #include "posix/executable_dir.h"
 #include "qt/qt_system_services.h"
+#include "qt/qt_text.h"
 #include "qt/qt_window_platform.h"
 #include "ui/startup.h"
 
@@ -36,7 +37,7 @@ bool HasDisplay() {
 // Host programs read standard error line by line; Qt's own chatter about
 // the environment has no place there.
 void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
-  if (type == QtFatalMsg) std::cerr << text.toStdString() << '\n';
+  if (type == QtFatalMsg) std::cerr << mirelo::qt::Utf8FromQString(text) << '\n';
 }
 
 int RunHeadlessMode(const mirelo::CommandLine& line, const char* argv0) {

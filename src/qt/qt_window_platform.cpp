@@ -12,20 +12,20 @@
 #include "qt/qt_bitmaps.h"
 #include "qt/qt_main_window.h"
 #include "qt/qt_settings_dialog.h"
+#include "qt/qt_text.h"
 
 namespace mirelo::qt {
 
 void QtWindowPlatform::SetApplicationTitle(std::string_view utf8) {
   // Kept for the message boxes only: as Qt's display name it would be added
   // to every window caption.
-  title_ = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+  title_ = QStringFromUtf8(utf8);
 }
 
 void QtWindowPlatform::ShowMessage(std::string_view utf8) {
   // Captioned with the title even before it is set: the message is the
   // program's own.
-  QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(msg::kAppTitle),
-                  QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())),
+  QMessageBox box(QMessageBox::NoIcon, QStringFromUtf8(msg::kAppTitle), QStringFromUtf8(utf8),
                   QMessageBox::Ok);
   box.exec();
 }
