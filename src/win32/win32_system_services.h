@@ -1,5 +1,37 @@
-// The Windows adapter's system services, for the window and the headless
-// modes.
+// The Windows adapter (Win32, cross-built with mingw-w64): the system
+// services of the window and the headless modes. The window itself is
+// win32_window_platform.h.
+//
+// What it implements:
+// - Measurement and drawing through GDI: fonts made at the device's dots per
+//   inch, GetTextExtentExPointW for a line's prefixes, ExtTextOutW; each
+//   glyph has a whole advance, where Qt sums fractional ones.
+// - The preview bitmap as a DIB section, written as PNG through WIC.
+// - The printers through the print spooler and GDI device contexts, A4
+//   portrait, with PrintDlgW in set-up mode; the DEVMODE chosen there goes
+//   with every job.
+// - The decimal separator of the user's locale (GetLocaleInfoEx).
+// - The dots per inch of the monitor the window stands on; the window is
+//   drawn again at a monitor's own when it moves there (WM_DPICHANGED).
+// - Files replaced whole by one rename by handle (MoveFileExW where the
+//   system lacks it), the user's copy of the settings in %LOCALAPPDATA%.
+// - The single instance by a mutex named after the title and a hidden
+//   window of that title; the input method in hiragana while the overview
+//   field has the focus (IMM); ChooseFontW, GetSaveFileNameW, message boxes;
+//   the end of the session saves as a close does.
+// - The headless modes' output on the console the program was started
+//   from, or where it was redirected to.
+//
+// What it cannot, or does not:
+// - Write a PDF file without a printer: only "Microsoft Print to PDF" makes
+//   them, so a system without any printer gets no PDF printer of the
+//   program's own, and --print-pdf needs that printer.
+// - Draw --print-pdf at --printer-dpi and --printer-margin: the PDF printer
+//   keeps its own resolution and printable area, and the pages are mapped
+//   to those.
+// - Use the system's profile functions, code pages or calendars: the
+//   settings file, code page 932 and the eras are the core's own, so that
+//   both builds read and write the same bytes.
 #pragma once
 
 #include <filesystem>
