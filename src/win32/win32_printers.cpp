@@ -1,7 +1,6 @@
 #include "win32/win32_printers.h"
 
 #include <algorithm>
-#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -14,29 +13,8 @@
 namespace mirelo::win32 {
 namespace {
 
-std::vector<std::u16string> SpoolerPrinterNames() {
-  DWORD needed = 0, count = 0;
-  const DWORD flags = PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS;
-  EnumPrintersW(flags, nullptr, 4, nullptr, 0, &needed, &count);
-  std::vector<BYTE> buffer(needed);
-  std::vector<std::u16string> names;
-  if (needed == 0 || !EnumPrintersW(flags, nullptr, 4, buffer.data(), needed, &needed, &count))
-    return names;
-  const auto* info = reinterpret_cast<const PRINTER_INFO_4W*>(buffer.data());
-  for (DWORD i = 0; i < count; ++i)
-    if (info[i].pPrinterName) names.push_back(FromWide(info[i].pPrinterName));
-  return names;
-}
-
-std::optional<std::u16string> SpoolerDefaultPrinterName() {
-  DWORD size = 0;
-  GetDefaultPrinterW(nullptr, &size);
-  if (size == 0) return std::nullopt;
-  std::wstring name(size, L'\0');
-  if (!GetDefaultPrinterW(name.data(), &size)) return std::nullopt;
-  name.resize(wcslen(name.c_str()));
-  if (name.empty()) return std::nullopt;
-  return FromWide(name);
+bool IsPrinterOf(const std::vector<std::u16string>& names, std::u16string_view name) {
+  return std::find(names.begin(), names.end(), name) != names.end();
 }
 
 // A device context on the printer, set up for the form: A4, portrait, with
@@ -75,10 +53,28 @@ OwnedDc CreatePrinterDc(std::u16string_view name, const std::vector<unsigned cha
 
 }  // namespace
 
-std::vector<std::u16string> Win32Printers::PrinterNames() { return SpoolerPrinterNames(); }
+std::vector<std::u16string> Win32Printers::PrinterNames() {
+  DWORD needed = 0, count = 0;
+  const DWORD flags = PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS;
+  EnumPrintersW(flags, nullptr, 4, nullptr, 0, &needed, &count);
+  std::vector<BYTE> buffer(needed);
+  std::vector<std::u16string> names;
+  if (needed == 0 || !EnumPrintersW(flags, nullptr, 4, buffer.data(), needed, &needed, &count))
+    return names;
+  const auto* info = reinterpret_cast<const PRINTER_INFO_4W*>(buffer.data());
+  for (DWORD i = 0; i < count; ++i)
+    if (info[i].pPrinterName) names.push_back(FromWide(info[i].pPrinterName));
+  return names;
+}
 
 std::u16string Win32Printers::DefaultPrinterName() {
-  return SpoolerDefaultPrinterName().value_or(std::u16string());
+  DWORD size = 0;
+  GetDefaultPrinterW(nullptr, &size);
+  if (size == 0) return {};
+  std::wstring name(size, L'\0');
+  if (!GetDefaultPrinterW(name.data(), &size)) return {};
+  name.resize(wcslen(name.c_str()));
+  return FromWide(name);
 }
 
 bool Win32Printers::Use(const std::u16string& name, std::vector<unsigned char> mode) {
@@ -92,8 +88,7 @@ bool Win32Printers::Use(const std::u16string& name, std::vector<unsigned char> m
 }
 
 bool Win32Printers::SelectPrinter(std::u16string_view name) {
-  const std::vector<std::u16string> names = PrinterNames();
-  if (std::find(names.begin(), names.end(), name) == names.end()) return false;
+  if (!IsPrinterOf(PrinterNames(), name)) return false;
   return Use(std::u16string(name), {});
 }
 
@@ -106,8 +101,7 @@ std::unique_ptr<PrinterDraft> Win32Printers::CreateDraft(std::u16string_view nam
 
 bool Win32Printers::AdoptDraft(PrinterDraft& draft) {
   auto& chosen = static_cast<Win32PrinterDraft&>(draft);
-  const std::vector<std::u16string> names = PrinterNames();
-  if (std::find(names.begin(), names.end(), chosen.name) == names.end()) return false;
+  if (!IsPrinterOf(PrinterNames(), chosen.name)) return false;
   return Use(chosen.name, chosen.mode);
 }
 
@@ -121,8 +115,7 @@ std::unique_ptr<PrintJob> Win32Printers::CreateJob() {
 // The system's PDF printer keeps its own resolution and printable area: the
 // pages are mapped to those, whatever --printer-dpi and --printer-margin ask.
 OpenedPrinter Win32Printers::CreatePdfJob(const std::filesystem::path& path, int, int, int) {
-  const std::vector<std::u16string> names = PrinterNames();
-  if (std::find(names.begin(), names.end(), kPdfPrinterName) == names.end())
+  if (!IsPrinterOf(PrinterNames(), kPdfPrinterName))
     throw std::runtime_error(FormatMessage(msg::kNoPdfPrinter, ToUtf8(kPdfPrinterName)));
   OwnedDc dc = CreatePrinterDc(kPdfPrinterName);
   if (!dc) throw std::runtime_error(FormatMessage(msg::kPrintStartFailed, ToUtf8(kPdfPrinterName)));
