@@ -2,12 +2,9 @@
 // as the window, with the result written to a stream or a file.
 #pragma once
 
-#include <filesystem>
 #include <iosfwd>
-#include <memory>
-#include <optional>
 #include <string>
-#include <vector>
+#include <string_view>
 
 #include "app/command_line.h"
 #include "platform/system_services.h"
