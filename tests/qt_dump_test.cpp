@@ -13,7 +13,7 @@
 
 #include "app/command_line.h"
 #include "app/headless.h"
-#include "qt/qt_headless_platform.h"
+#include "qt/qt_system_services.h"
 #include "posix_test_support.h"
 #include "qt_test_support.h"
 #include "test_support.h"
@@ -94,14 +94,14 @@ TEST_F(DumpTest, ScreenDpiOption) {
   EXPECT_EQ(mirelo::test::RunProgram({"--dump-layout", "--screen-dpi", "0", data.string()}, dir).status, 2);
 }
 
-// The executable's headless platform, recording at which resolution it is
+// The executable's system services, recording at which resolution they are
 // asked to measure.
-class RecordingPlatform : public mirelo::qt::QtHeadlessPlatform {
+class RecordingPlatform : public mirelo::qt::QtSystemServices {
  public:
-  using QtHeadlessPlatform::QtHeadlessPlatform;
+  using QtSystemServices::QtSystemServices;
   std::unique_ptr<mirelo::TextMeasurer> CreatePreviewMeasurer(int dpi) override {
     dpis.push_back(dpi);
-    return QtHeadlessPlatform::CreatePreviewMeasurer(dpi);
+    return QtSystemServices::CreatePreviewMeasurer(dpi);
   }
   std::vector<int> dpis;
 };

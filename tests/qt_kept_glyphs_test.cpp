@@ -15,10 +15,12 @@
 #include <string>
 #include <vector>
 
+#include "base/text_encoding.h"
 #include "layout/box_table.h"
 #include "layout/kept_widths_measurer.h"
 #include "qt/qt_fonts.h"
 #include "qt/qt_painter_canvas.h"
+#include "qt/qt_text.h"
 #include "qt/qt_text_measurer.h"
 #include "posix_test_support.h"
 #include "test_support.h"
@@ -27,8 +29,6 @@ namespace mirelo::qt {
 namespace {
 
 namespace fs = std::filesystem;
-
-QString Q(std::u16string_view s) { return QString::fromUtf16(s.data(), qsizetype(s.size())); }
 
 TEST(KeptMeasures, TextsAndTheirPrefixesMeasuredAgainKeepTheirWidthsInEveryFont) {
   const std::vector<std::u16string> texts = {
@@ -65,9 +65,9 @@ TEST(KeptMeasures, TextsAndTheirPrefixesMeasuredAgainKeepTheirWidthsInEveryFont)
             std::vector<int> got, want;
             kept.PrefixWidths(prefix, got);
             reference.PrefixWidths(prefix, want);
-            EXPECT_EQ(got, want) << Q(font.face).toStdString() << " " << font.points
-                                 << " pt, " << dropped << " dropped: " << Q(prefix).toStdString();
-            EXPECT_EQ(kept.TextWidth(prefix), reference.TextWidth(prefix)) << Q(prefix).toStdString();
+            EXPECT_EQ(got, want) << ToUtf8(font.face) << " " << font.points
+                                 << " pt, " << dropped << " dropped: " << ToUtf8(prefix);
+            EXPECT_EQ(kept.TextWidth(prefix), reference.TextWidth(prefix)) << ToUtf8(prefix);
           }
         }
       }
@@ -101,7 +101,7 @@ void DrawAll(QPainter& painter, bool reference, int scale) {
       int x = 4 * scale;
       for (std::u16string_view text : kTexts) {
         if (reference) {
-          const QString s = Q(text);
+          const QString s = ToQString(text);
           painter.fillRect(QRect(x, y, metrics.horizontalAdvance(s), metrics.height()), Qt::white);
           painter.drawText(QPoint(x, y + metrics.ascent()), s);
         } else {

@@ -13,15 +13,15 @@
 #include <string>
 #include <vector>
 
+#include "base/text_encoding.h"
 #include "layout/box_table.h"
 #include "layout/line_breaking.h"
 #include "qt/context_free_font.h"
+#include "qt/qt_text.h"
 #include "qt/qt_text_measurer.h"
 
 namespace mirelo::qt {
 namespace {
-
-QString Q(std::u16string_view s) { return QString::fromUtf16(s.data(), qsizetype(s.size())); }
 
 // Counts the prefixes measured one by one.
 class CountingMeasurer : public QtTextMeasurer {
@@ -47,7 +47,7 @@ TEST(QtTextMeasurerTest, FormFacesMapToIpaFontsAndInstalledFacesStayAsTheyAre) {
   };
   for (const auto& c : cases) {
     m.SetFont(c.face, 9);
-    EXPECT_EQ(QFontInfo(m.Font()).family(), QString::fromUtf8(c.family)) << Q(c.face).toStdString();
+    EXPECT_EQ(QFontInfo(m.Font()).family(), QString::fromUtf8(c.family)) << ToUtf8(c.face);
   }
 }
 
@@ -79,7 +79,7 @@ TEST(QtTextMeasurerTest, MeasuresAsTheA4PreviewBitmapAtItsDotsPerInch) {
     QFontMetrics onPage(m.Font(), &page);
     for (std::u16string_view text : {std::u16string_view(u"調査日"), std::u16string_view(u"Ab 12"),
                                      std::u16string_view(u"特記事項 (Walk) ｱｲｳ")})
-      EXPECT_EQ(m.TextWidth(text), onPage.horizontalAdvance(Q(text))) << dpi;
+      EXPECT_EQ(m.TextWidth(text), onPage.horizontalAdvance(ToQString(text))) << dpi;
   }
   // A full-width character of the 9-point face is 12 dots at 96 dpi.
   QtTextMeasurer m(96);
@@ -103,7 +103,7 @@ TEST(ContextFreeFontTest, IpaFontsShapeCharactersApartKerningFontsDoNot) {
   for (const auto& c : cases) {
     m.SetFont(c.face, 10);
     const FontShaping shaping = ReadFontShaping(QRawFont::fromFont(m.Font()));
-    EXPECT_EQ(shaping.apart, c.apart) << Q(c.face).toStdString();
+    EXPECT_EQ(shaping.apart, c.apart) << ToUtf8(c.face);
     if (c.apart) {
       // The composed kana and the tone letters are the ligatures of the IPA
       // fonts.
@@ -152,8 +152,8 @@ TEST(QtTextMeasurerTest, FastPrefixWidthsEqualThePrefixesMeasuredAlone) {
         for (const std::u16string& line : corpus) {
           fast.PrefixWidths(line, got);
           reference.PrefixWidths(line, want);
-          ASSERT_EQ(got, want) << Q(face).toStdString() << " " << points << " pt at " << dpi
-                               << ": " << Q(line).toStdString();
+          ASSERT_EQ(got, want) << ToUtf8(face) << " " << points << " pt at " << dpi
+                               << ": " << ToUtf8(line);
         }
       }
     }

@@ -66,6 +66,22 @@ inline void WriteBytes(const std::filesystem::path& path, std::string_view bytes
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
+// "ＭＳ Ｐゴシック" in code page 932, spelled out so an expectation does not
+// depend on the encoder under test.
+inline const std::string kMsPGothic932 = "\x82\x6C\x82\x72 \x82\x6F\x83\x53\x83\x56\x83\x62\x83\x4E";
+
+// The bytes of UTF-16 text in either byte order, spelled out here so an
+// expectation does not depend on the encoder under test.
+inline std::string Utf16Bytes(std::u16string_view text, bool bigEndian) {
+  std::string out;
+  for (char16_t c : text) {
+    const char hi = static_cast<char>(c >> 8), lo = static_cast<char>(c & 0xFF);
+    out += bigEndian ? hi : lo;
+    out += bigEndian ? lo : hi;
+  }
+  return out;
+}
+
 inline std::size_t CountLines(std::string_view text) {
   return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
 }

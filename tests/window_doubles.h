@@ -214,9 +214,9 @@ class FakePrinters : public Printers {
     jobs.emplace_back();
     return std::make_unique<RecordingJob>(jobs.back(), failBegin);
   }
-  std::unique_ptr<PrintJob> CreatePdfJob(const std::filesystem::path& path, int) override {
+  OpenedPrinter CreatePdfJob(const std::filesystem::path& path, int dpi, int, int) override {
     pdfFiles.push_back(path);
-    return CreateJob();
+    return OpenedPrinter{CreateJob(), dpi, dpi};
   }
 };
 
@@ -281,19 +281,19 @@ class FakeSettingsPlaces : public SettingsPlaces {
   std::optional<std::filesystem::path> UserSettingsFolder() override { return userFolder; }
 };
 
-class FakeServices : public WindowPlatform {
+class FakeServices : public SystemServices, public WindowPlatform {
  public:
   DotLocale locale;
   FakePrinters printers;
   FakeSettingsPlaces places;
   int screenDpi = 96;
   std::vector<int> measuringDpis;  // what each measurer was made for
+  std::filesystem::path appDir;
   // WindowPlatform
   bool lockFree = true;
   bool lockAsked = false;
   std::string title;
   std::vector<std::string> messages;  // boxes before the main window
-  std::filesystem::path appDir;
   FakeView* view = nullptr;  // the window made, while it lives
   bool loopRan = false;
   std::function<void(MainWindow&, FakeView&)> duringLoop;
@@ -304,8 +304,15 @@ class FakeServices : public WindowPlatform {
     measuringDpis.push_back(dpi);
     return std::make_unique<FakeTextMeasurer>();
   }
+  std::unique_ptr<PreviewImage> CreatePreviewImage(int, int, int) override {
+    return std::make_unique<RecordingPreview>();
+  }
   Printers& SystemPrinters() override { return printers; }
   FileStore& Files() override { return test::Files(); }
+  std::filesystem::path AppDir() override { return appDir; }
+  SettingsPlaces& Places() override { return places; }
+
+  SystemServices& Services() override { return *this; }
 
   bool TakeInstanceLock(std::string_view) override {
     lockAsked = true;
@@ -313,8 +320,6 @@ class FakeServices : public WindowPlatform {
   }
   void SetApplicationTitle(std::string_view utf8) override { title = utf8; }
   void ShowMessage(std::string_view utf8) override { messages.emplace_back(utf8); }
-  std::filesystem::path AppDir() override { return appDir; }
-  SettingsPlaces& Places() override { return places; }
   std::unique_ptr<SettingsDialogView> CreateSettingsDialog(SettingsDialog&,
                                                            MainWindowView&) override {
     auto v = std::make_unique<FakeDialogView>();

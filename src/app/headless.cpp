@@ -25,10 +25,10 @@
 namespace mirelo {
 namespace {
 
-void WritePreviewPng(const CommandLine& line, const MainState& state, HeadlessPlatform& platform,
+void WritePreviewPng(const CommandLine& line, const MainState& state, SystemServices& services,
                      TextMeasurer& preview, int screenDpi) {
-  auto image = platform.CreatePreviewImage(RoundHalfEven(210 * state.ScreenPpm.x),
-                                           RoundHalfEven(297 * state.ScreenPpm.y), screenDpi);
+  auto image = services.CreatePreviewImage(RoundHalfEven(210 * state.ScreenPpm.x),
+                                          RoundHalfEven(297 * state.ScreenPpm.y), screenDpi);
   RenderPage(u'D', line.page, state, image->ImageCanvas(), preview);
   try {
     image->SavePng(PathFromUtf8(line.outputPath));
@@ -71,9 +71,9 @@ std::string ConsoleLine(std::string_view message) {
 namespace {
 
 // --print: every page on the named printer, or the default one, in one job.
-void PrintOnSystemPrinter(const CommandLine& line, MainState& state, HeadlessPlatform& platform,
+void PrintOnSystemPrinter(const CommandLine& line, MainState& state, Printers& printers,
                           TextMeasurer& preview) {
-  const std::vector<std::u16string> names = platform.PrinterNames();
+  const std::vector<std::u16string> names = printers.PrinterNames();
   if (names.empty()) throw std::runtime_error(msg::kNoPrinterAtAll);
   std::u16string name;
   if (line.printerName) {
@@ -81,24 +81,26 @@ void PrintOnSystemPrinter(const CommandLine& line, MainState& state, HeadlessPla
     if (std::find(names.begin(), names.end(), name) == names.end())
       throw std::runtime_error(FormatMessage(msg::kPrinterNotFound, *line.printerName));
   } else {
-    const std::optional<std::u16string> byDefault = platform.DefaultPrinterName();
-    if (!byDefault) throw std::runtime_error(msg::kNoDefaultPrinter);
-    name = *byDefault;
+    name = printers.DefaultPrinterName();
+    if (name.empty()) throw std::runtime_error(msg::kNoDefaultPrinter);
   }
-  OpenedPrinter printer = platform.OpenPrinter(name);
-  state.PrinterPpm = PrinterPixelsPerMm(printer.logPixelsX, printer.logPixelsY);
-  PrintAllPages(state, *printer.job, preview);
+  // Set up for the form (A4, portrait) as the window's printer is.
+  if (!printers.SelectPrinter(name))
+    throw std::runtime_error(FormatMessage(msg::kPrintStartFailed, ToUtf8(name)));
+  state.PrinterPpm = PrinterPixelsPerMm(printers.LogPixelsX(), printers.LogPixelsY());
+  const std::unique_ptr<PrintJob> job = printers.CreateJob();
+  PrintAllPages(state, *job, preview);
 }
 
 }  // namespace
 
-int RunHeadless(const CommandLine& line, HeadlessPlatform& platform, std::ostream& out,
+int RunHeadless(const CommandLine& line, SystemServices& services, std::ostream& out,
                 std::ostream& err) {
   // The file the window would read: the headless outputs are those of the
   // user's own settings. Nothing here writes it.
   const SettingsLocation settings =
-      ChooseSettingsFile(line.iniPath, platform.AppDir(), platform.Places());
-  IniFile profile(settings.path, platform.Files(), settings.sharedFile);
+      ChooseSettingsFile(line.iniPath, services.AppDir(), services.Places());
+  IniFile profile(settings.path, services.Files(), settings.sharedFile);
   // Pages printed without the user's calibration would be wrong on paper:
   // a settings file that cannot be read ends the run.
   if (!profile.WaitUntilReadable()) {
@@ -123,19 +125,19 @@ int RunHeadless(const CommandLine& line, HeadlessPlatform& platform, std::ostrea
   }
 
   MainState state;
-  CreateMainState(state, platform.AppDir(), line.dataPath, profile, platform.Locale(),
+  CreateMainState(state, services.AppDir(), line.dataPath, profile, services.Locale(),
                   std::nullopt, std::nullopt);
   if (!DataFileExists(state.DataFilePath)) {
     err << ConsoleLine(msg::kDataFileMissing) << '\n';
     return kExitError;
   }
-  const int screenDpi = line.screenDpi.value_or(platform.ScreenDpi());
+  const int screenDpi = line.screenDpi.value_or(kHeadlessScreenDpi);
   state.ScreenPpm = ScreenPixelsPerMm(screenDpi);
   state.PrinterPpm = PrinterPixelsPerMm(line.printerDpi, line.printerDpi);
   // The screen's resolution sizes the preview picture and the draw log's
   // screen; the text is measured at the form's own.
   std::unique_ptr<TextMeasurer> preview =
-      std::make_unique<KeptWidthsMeasurer>(platform.CreatePreviewMeasurer(kMeasuringDpi));
+      std::make_unique<KeptWidthsMeasurer>(services.CreatePreviewMeasurer(kMeasuringDpi));
   try {
     PrepareFirstShowing(state, *preview);
   } catch (const std::runtime_error& e) {
@@ -150,20 +152,20 @@ int RunHeadless(const CommandLine& line, HeadlessPlatform& platform, std::ostrea
   try {
     switch (line.mode) {
       case RunMode::PrintPdf: {
-        OpenedPrinter pdf = platform.CreatePdfJob(PathFromUtf8(line.outputPath), line.printerDpi,
-                                                  line.printerMarginX, line.printerMarginY);
+        OpenedPrinter pdf = services.SystemPrinters().CreatePdfJob(
+            PathFromUtf8(line.outputPath), line.printerDpi, line.printerMarginX, line.printerMarginY);
         state.PrinterPpm = PrinterPixelsPerMm(pdf.logPixelsX, pdf.logPixelsY);
         PrintAllPages(state, *pdf.job, *preview);
         return kExitOk;
       }
       case RunMode::Print:
-        PrintOnSystemPrinter(line, state, platform, *preview);
+        PrintOnSystemPrinter(line, state, services.SystemPrinters(), *preview);
         return kExitOk;
       case RunMode::PreviewPng:
-        WritePreviewPng(line, state, platform, *preview, screenDpi);
+        WritePreviewPng(line, state, services, *preview, screenDpi);
         return kExitOk;
       case RunMode::DrawLog:
-        WriteDrawLog(line, state, *preview, screenDpi, platform.Files());
+        WriteDrawLog(line, state, *preview, screenDpi, services.Files());
         return kExitOk;
       default:
         break;

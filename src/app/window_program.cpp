@@ -17,11 +17,12 @@ int RunWindowProgram(const CommandLine& line, WindowPlatform& platform) {
   }
   platform.SetApplicationTitle(msg::kAppTitle);
 
-  const std::filesystem::path appDir = platform.AppDir();
-  const SettingsLocation settings = ChooseSettingsFile(line.iniPath, appDir, platform.Places());
-  IniFile profile(settings.path, platform.Files(), settings.sharedFile);
+  SystemServices& services = platform.Services();
+  const std::filesystem::path appDir = services.AppDir();
+  const SettingsLocation settings = ChooseSettingsFile(line.iniPath, appDir, services.Places());
+  IniFile profile(settings.path, services.Files(), settings.sharedFile);
   MainState state;
-  MainWindow logic(state, platform, profile, PathToUtf8(settings.path));
+  MainWindow logic(state, services, profile, PathToUtf8(settings.path));
   std::unique_ptr<MainWindowView> view = platform.CreateMainWindow(logic);
   logic.SetView(*view);
 

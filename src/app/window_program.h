@@ -2,12 +2,11 @@
 // the main window's create step, the message loop and the end.
 #pragma once
 
-#include <filesystem>
 #include <memory>
 #include <string_view>
 
 #include "app/command_line.h"
-#include "platform/settings_places.h"
+#include "platform/system_services.h"
 #include "ui/main_window.h"
 #include "ui/main_window_view.h"
 #include "ui/settings_dialog.h"
@@ -15,18 +14,17 @@
 
 namespace mirelo {
 
-// What an adapter supplies to run the window.
-class WindowPlatform : public WindowServices {
+// What an adapter supplies to run the window, beside its system services.
+class WindowPlatform {
  public:
+  virtual ~WindowPlatform() = default;
+  virtual SystemServices& Services() = 0;
   // Takes the per-user lock named after the application title; false when a
   // running instance holds it. Touches no window and no file of the user's.
   virtual bool TakeInstanceLock(std::string_view title) = 0;
   virtual void SetApplicationTitle(std::string_view utf8) = 0;
   // A message box before there is a main window.
   virtual void ShowMessage(std::string_view utf8) = 0;
-  virtual std::filesystem::path AppDir() = 0;
-  // Where the settings may be kept.
-  virtual SettingsPlaces& Places() = 0;
   // The main window, hidden, reporting its events to logic.
   virtual std::unique_ptr<MainWindowView> CreateMainWindow(MainWindow& logic) = 0;
   // The print settings dialog, hidden, over the main window.

@@ -123,8 +123,8 @@ std::optional<double> ParseSettingsFloat(std::u16string_view text, char16_t deci
 
 std::u16string FormatSettingsFloat(double value, char16_t decimalSeparator) {
   if (value == 0) value = 0;  // no "-0"
-  // to_chars, unlike printf, does not follow the C locale that the toolkit
-  // may have set; the separator is the user's, put in below.
+  // to_chars, unlike printf, does not follow the C locale that a toolkit or
+  // the run-time may have set; the separator is the user's, put in below.
   char buf[64];
   auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
   std::u16string out;

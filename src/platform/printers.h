@@ -1,8 +1,8 @@
-// The system's printers as the window uses them: a thin query of what the
-// system has, one current printer whose jobs the print buttons open, and a
-// draft of a printer for the set-up dialog to edit. Nothing here shows
-// anything to the user; which printer is chosen, and when, is the window
-// logic's.
+// The system's printers as the window and the headless modes use them: a
+// thin query of what the system has, one current printer whose jobs the
+// print buttons (or --print) open, and a draft of a printer for the set-up
+// dialog to edit. Nothing here shows anything to the user; which printer is
+// chosen, and when, is the caller's.
 #pragma once
 
 #include <filesystem>
@@ -21,6 +21,12 @@ namespace mirelo {
 class PrinterDraft {
  public:
   virtual ~PrinterDraft() = default;
+};
+
+// A job, not yet begun, with the resolution its pages are drawn at.
+struct OpenedPrinter {
+  std::unique_ptr<PrintJob> job;
+  int logPixelsX = 0, logPixelsY = 0;
 };
 
 class Printers {
@@ -51,10 +57,13 @@ class Printers {
   // A job on the current printer, not yet begun. Throws std::runtime_error
   // when none can be made.
   virtual std::unique_ptr<PrintJob> CreateJob() = 0;
-  // A job that writes A4 pages at dotsPerInch into a PDF file, with no
-  // unprintable margin; the file appears only when the job ends.
-  virtual std::unique_ptr<PrintJob> CreatePdfJob(const std::filesystem::path& path,
-                                                 int dotsPerInch) = 0;
+  // A job that writes A4 pages into a PDF file, standing in for a printer
+  // of dotsPerInch whose printable area starts marginX, marginY dots into
+  // the paper; the file appears only when the job ends. A system that makes
+  // PDF files only through a printer of its own keeps that printer's
+  // resolution and margins: the resolution given back is the job's.
+  virtual OpenedPrinter CreatePdfJob(const std::filesystem::path& path, int dotsPerInch,
+                                     int marginX, int marginY) = 0;
 };
 
 }  // namespace mirelo

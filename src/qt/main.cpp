@@ -19,7 +19,8 @@
 #include "app/window_program.h"
 #include "base/messages.h"
 #include "posix/executable_dir.h"
-#include "qt/qt_headless_platform.h"
+#include "qt/qt_system_services.h"
+#include "qt/qt_text.h"
 #include "qt/qt_window_platform.h"
 #include "ui/startup.h"
 
@@ -36,7 +37,7 @@ bool HasDisplay() {
 // Host programs read standard error line by line; Qt's own chatter about
 // the environment has no place there.
 void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
-  if (type == QtFatalMsg) std::cerr << text.toStdString() << '\n';
+  if (type == QtFatalMsg) std::cerr << mirelo::qt::Utf8FromQString(text) << '\n';
 }
 
 int RunHeadlessMode(const mirelo::CommandLine& line, const char* argv0) {
@@ -48,8 +49,8 @@ int RunHeadlessMode(const mirelo::CommandLine& line, const char* argv0) {
   char* qtArgv[] = {arg0, platformOpt, offscreen, nullptr};
   int qtArgc = 3;
   QGuiApplication app(qtArgc, qtArgv);
-  mirelo::qt::QtHeadlessPlatform platform(mirelo::posix::ExecutableDir(argv0));
-  return mirelo::RunHeadless(line, platform, std::cout, std::cerr);
+  mirelo::qt::QtSystemServices services(mirelo::posix::ExecutableDir(argv0));
+  return mirelo::RunHeadless(line, services, std::cout, std::cerr);
 }
 
 int RunWindowMode(const mirelo::CommandLine& line, const char* argv0) {
@@ -74,7 +75,8 @@ int RunWindowMode(const mirelo::CommandLine& line, const char* argv0) {
   if (qtTexts.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QApplication::installTranslator(&qtTexts);
-  mirelo::qt::QtWindowPlatform platform(mirelo::posix::ExecutableDir(argv0));
+  mirelo::qt::QtSystemServices services(mirelo::posix::ExecutableDir(argv0));
+  mirelo::qt::QtWindowPlatform platform(services);
   return mirelo::RunWindowProgram(line, platform);
 }
 

@@ -6,6 +6,7 @@
 #include <mutex>
 
 #include "layout/box_table.h"
+#include "qt/qt_text.h"
 
 namespace mirelo::qt {
 
@@ -17,15 +18,15 @@ void InstallFontSubstitutions() {
     // IPAPGothic is proportional like the form's proportional face, IPAGothic
     // fixed like its fixed face; both come with Debian's fonts-ipafont-gothic.
     const QString proportional = ProportionalJapaneseFace();
-    QFont::insertSubstitution(QString::fromUtf16(kFaceProportional), proportional);
-    QFont::insertSubstitution(QString::fromUtf16(kFaceReset), proportional);
-    QFont::insertSubstitution(QString::fromUtf16(kFaceFixed), QStringLiteral("IPAGothic"));
+    QFont::insertSubstitution(ToQString(kFaceProportional), proportional);
+    QFont::insertSubstitution(ToQString(kFaceReset), proportional);
+    QFont::insertSubstitution(ToQString(kFaceFixed), QStringLiteral("IPAGothic"));
   });
 }
 
 QFont FormFont(std::u16string_view faceName, int pointSize) {
   InstallFontSubstitutions();
-  QFont font(QString::fromUtf16(faceName.data(), static_cast<qsizetype>(faceName.size())));
+  QFont font(ToQString(faceName));
   // Sizes come from the settings file as read; keep them within what a
   // font can be.
   font.setPointSize(std::clamp(pointSize, 1, 1000));

@@ -14,13 +14,10 @@
 
 #include "qt/qt_bitmaps.h"
 #include "qt/qt_fonts.h"
+#include "qt/qt_text.h"
 
 namespace mirelo::qt {
 namespace {
-
-QString ToQString(std::u16string_view s) {
-  return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 QRect ToQRect(const DeviceRectangle& r) {
   return QRect(QPoint(r.Left, r.Top), QPoint(r.Right - 1, r.Bottom - 1));

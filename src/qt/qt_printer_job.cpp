@@ -9,9 +9,10 @@
 #include <string>
 #include <utility>
 
-#include "posix/posix_file_store.h"
 #include "base/format_message.h"
 #include "base/messages.h"
+#include "posix/posix_file_store.h"
+#include "qt/qt_text.h"
 
 namespace mirelo::qt {
 namespace {
@@ -63,11 +64,11 @@ QtPrinterJob::~QtPrinterJob() {
 }
 
 std::string QtPrinterJob::OutputName() const {
-  return pdfPath_ ? pdfPath_->string() : printer_.printerName().toStdString();
+  return pdfPath_ ? pdfPath_->string() : Utf8FromQString(printer_.printerName());
 }
 
 void QtPrinterJob::Begin(std::u16string_view title) {
-  printer_.setDocName(QString::fromUtf16(title.data(), static_cast<qsizetype>(title.size())));
+  printer_.setDocName(ToQString(title));
   if (!PrinterStillThere() || !painter_.begin(&printer_))
     throw std::runtime_error(FormatMessage(msg::kPrintStartFailed, OutputName()));
 

@@ -9,13 +9,10 @@
 
 #include "base/messages.h"
 #include "qt/qt_printer_job.h"
+#include "qt/qt_text.h"
 
 namespace mirelo::qt {
 namespace {
-
-QString ToQString(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The form is A4 portrait whatever the printer's default paper.
 void FormPaper(QPrinter& printer) {
@@ -60,13 +57,13 @@ std::vector<std::u16string> QtPrinters::PrinterNames() {
     names = QPrinterInfo::availablePrinterNames();
   }
   std::vector<std::u16string> result;
-  for (const QString& name : names) result.push_back(name.toStdU16String());
+  for (const QString& name : names) result.push_back(FromQString(name));
   return result;
 }
 
 std::u16string QtPrinters::DefaultPrinterName() {
-  if (lookedUp_) return lookedUp_->defaultName.toStdU16String();
-  return QPrinterInfo::defaultPrinterName().toStdU16String();
+  if (lookedUp_) return FromQString(lookedUp_->defaultName);
+  return FromQString(QPrinterInfo::defaultPrinterName());
 }
 
 bool QtPrinters::SelectPrinter(std::u16string_view name) {
@@ -81,7 +78,7 @@ bool QtPrinters::SelectPrinter(std::u16string_view name) {
 }
 
 std::u16string QtPrinters::CurrentPrinterName() const {
-  return printer_ ? printer_->printerName().toStdU16String() : std::u16string();
+  return printer_ ? FromQString(printer_->printerName()) : std::u16string();
 }
 
 int QtPrinters::LogPixelsX() const { return printer_ ? printer_->logicalDpiX() : 0; }
@@ -105,9 +102,10 @@ std::unique_ptr<PrintJob> QtPrinters::CreateJob() {
   return std::make_unique<QtPrinterJob>(*printer_);
 }
 
-std::unique_ptr<PrintJob> QtPrinters::CreatePdfJob(const std::filesystem::path& path,
-                                                   int dotsPerInch) {
-  return QtPrinterJob::ForPdf(path, dotsPerInch, 0, 0);
+OpenedPrinter QtPrinters::CreatePdfJob(const std::filesystem::path& path, int dotsPerInch,
+                                       int marginX, int marginY) {
+  return OpenedPrinter{QtPrinterJob::ForPdf(path, dotsPerInch, marginX, marginY), dotsPerInch,
+                       dotsPerInch};
 }
 
 }  // namespace mirelo::qt

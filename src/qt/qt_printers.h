@@ -46,8 +46,9 @@ class QtPrinters : public Printers {
   std::unique_ptr<PrinterDraft> CreateDraft(std::u16string_view name) override;
   bool AdoptDraft(PrinterDraft& draft) override;
   std::unique_ptr<PrintJob> CreateJob() override;
-  std::unique_ptr<PrintJob> CreatePdfJob(const std::filesystem::path& path,
-                                         int dotsPerInch) override;
+  // Qt writes the PDF file itself, at the resolution and margins asked.
+  OpenedPrinter CreatePdfJob(const std::filesystem::path& path, int dotsPerInch, int marginX,
+                             int marginY) override;
 
  private:
   struct LookUp {

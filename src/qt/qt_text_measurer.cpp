@@ -10,15 +10,12 @@
 
 #include "qt/context_free_font.h"
 #include "qt/qt_fonts.h"
+#include "qt/qt_text.h"
 #include "render/device_mapping.h"
 
 namespace mirelo::qt {
 
 namespace {
-
-QString ToQString(std::u16string_view s) {
-  return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // The code point whose last unit is at index i, or 0 for the high half of a
 // pair (its code point is taken at the low half).

@@ -1,49 +1,31 @@
 #include "qt/qt_window_platform.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QPixmap>
 #include <QMessageBox>
 #include <QPointer>
-#include <QScreen>
 #include <QSocketNotifier>
-
-#include <cmath>
 
 #include "base/messages.h"
 #include "posix/termination_signals.h"
 #include "qt/qt_bitmaps.h"
 #include "qt/qt_main_window.h"
 #include "qt/qt_settings_dialog.h"
-#include "qt/qt_text_measurer.h"
+#include "qt/qt_text.h"
 
 namespace mirelo::qt {
-
-int QtWindowPlatform::ScreenDpi() {
-  // The toolkit scales its own pixels by the device pixel ratio; the page is
-  // drawn at the screen's real dots.
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  if (!screen) return 96;
-  const double dpi = screen->logicalDotsPerInch() * screen->devicePixelRatio();
-  return dpi >= 1 ? static_cast<int>(std::lround(dpi)) : 96;
-}
-
-std::unique_ptr<TextMeasurer> QtWindowPlatform::CreatePreviewMeasurer(int dotsPerInch) {
-  return std::make_unique<QtTextMeasurer>(dotsPerInch);
-}
 
 void QtWindowPlatform::SetApplicationTitle(std::string_view utf8) {
   // Kept for the message boxes only: as Qt's display name it would be added
   // to every window caption.
-  title_ = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+  title_ = QStringFromUtf8(utf8);
 }
 
 void QtWindowPlatform::ShowMessage(std::string_view utf8) {
   // Captioned with the title even before it is set: the message is the
   // program's own.
-  QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(msg::kAppTitle),
-                  QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())),
+  QMessageBox box(QMessageBox::NoIcon, QStringFromUtf8(msg::kAppTitle), QStringFromUtf8(utf8),
                   QMessageBox::Ok);
   box.exec();
 }

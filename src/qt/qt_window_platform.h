@@ -1,51 +1,35 @@
-// The Qt adapter's supply for the window: the lock, the title, the message
-// boxes, the screen, the preview measuring and the printers.
+// The Qt adapter's supply for the window beside its system services: the
+// lock, the title, the message boxes, the windows and the event loop.
 #pragma once
 
 #include <QString>
 
-#include <filesystem>
-
 #include "app/window_program.h"
 #include "posix/instance_lock.h"
-#include "posix/posix_file_store.h"
-#include "posix/posix_settings_places.h"
-#include "qt/qt_locale.h"
-#include "qt/qt_printers.h"
+#include "qt/qt_system_services.h"
 
 namespace mirelo::qt {
 
 class QtWindowPlatform : public WindowPlatform {
  public:
-  explicit QtWindowPlatform(std::filesystem::path appDir) : appDir_(std::move(appDir)) {
-    printers_.StartLookUp();
+  // Starts looking up the printers, so that the answer is ready when the
+  // show step asks.
+  explicit QtWindowPlatform(QtSystemServices& services) : services_(services) {
+    services_.SystemPrinters().StartLookUp();
   }
 
-  // WindowServices
-  const LocaleInfo& Locale() override { return locale_; }
-  int ScreenDpi() override;
-  std::unique_ptr<TextMeasurer> CreatePreviewMeasurer(int dotsPerInch) override;
-  Printers& SystemPrinters() override { return printers_; }
-  FileStore& Files() override { return files_; }
-  SettingsPlaces& Places() override { return places_; }
-
-  // WindowPlatform
+  SystemServices& Services() override { return services_; }
   bool TakeInstanceLock(std::string_view title) override { return lock_.TryTake(title); }
   void SetApplicationTitle(std::string_view utf8) override;
   void ShowMessage(std::string_view utf8) override;
-  std::filesystem::path AppDir() override { return appDir_; }
   std::unique_ptr<MainWindowView> CreateMainWindow(MainWindow& logic) override;
   std::unique_ptr<SettingsDialogView> CreateSettingsDialog(SettingsDialog& logic,
                                                            MainWindowView& mainWindow) override;
   void RunMessageLoop(MainWindowView& mainWindow) override;
 
  private:
-  std::filesystem::path appDir_;
+  QtSystemServices& services_;
   posix::InstanceLock lock_;
-  QtLocaleInfo locale_;
-  QtPrinters printers_;
-  posix::PosixFileStore files_;
-  posix::PosixSettingsPlaces places_;
   QString title_;
 };
 

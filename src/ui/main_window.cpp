@@ -35,7 +35,7 @@ std::string ErrorBoxText(std::string_view utf8) {
   return text;
 }
 
-MainWindow::MainWindow(MainState& state, WindowServices& services, ProfileStore& profile,
+MainWindow::MainWindow(MainState& state, SystemServices& services, ProfileStore& profile,
                        std::string settingsPath)
     : state_(state),
       services_(services),

@@ -15,6 +15,7 @@
 #include "platform/preview_image.h"
 #include "platform/printers.h"
 #include "platform/profile_store.h"
+#include "platform/system_services.h"
 #include "platform/text_measurer.h"
 #include "ui/control_tables.h"
 #include "ui/main_state.h"
@@ -23,22 +24,6 @@
 #include "ui/settings_dialog.h"
 
 namespace mirelo {
-
-// What the window's logic needs of the system besides the widgets.
-class WindowServices {
- public:
-  virtual ~WindowServices() = default;
-  virtual const LocaleInfo& Locale() = 0;
-  // The logical dots per inch of the screen the window stands on, in screen
-  // pixels: the preview picture's resolution.
-  virtual int ScreenDpi() = 0;
-  // Text measurement at dotsPerInch; the window asks for the measuring
-  // resolution.
-  virtual std::unique_ptr<TextMeasurer> CreatePreviewMeasurer(int dotsPerInch) = 0;
-  virtual Printers& SystemPrinters() = 0;
-  // Where the kept overview is written.
-  virtual FileStore& Files() = 0;
-};
 
 // The design places of the window, in pixels at 96 dots per inch.
 inline constexpr int kClientWidth = 892;
@@ -58,7 +43,7 @@ enum class CloseCause { User, SessionEnd };
 class MainWindow {
  public:
   // settingsPath names the settings file in messages.
-  MainWindow(MainState& state, WindowServices& services, ProfileStore& profile,
+  MainWindow(MainState& state, SystemServices& services, ProfileStore& profile,
              std::string settingsPath);
   void SetView(MainWindowView& view) { view_ = &view; }
   // The print settings dialog that SpeedButton6 shows; nothing while there
@@ -143,7 +128,7 @@ class MainWindow {
   void PlaceMemoOverPage();
 
   MainState& state_;
-  WindowServices& services_;
+  SystemServices& services_;
   ProfileStore& profile_;
   std::string settingsPath_;
   MainWindowView* view_ = nullptr;

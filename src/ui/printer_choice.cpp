@@ -64,7 +64,7 @@ std::unique_ptr<PrintJob> PrinterChoice::CreateJob(
     case Current::OwnPdf: {
       const std::optional<std::filesystem::path> typed = askPdfName();
       if (!typed || typed->empty()) return nullptr;
-      return system_.CreatePdfJob(WithPdfEnding(*typed), kOwnPdfDpi);
+      return system_.CreatePdfJob(WithPdfEnding(*typed), kOwnPdfDpi, 0, 0).job;
     }
     case Current::None:
       break;

@@ -28,22 +28,12 @@ DibPreviewImage::DibPreviewImage(int widthDots, int heightDots, int dotsPerInch)
   const int dotsPerMeter = static_cast<int>(dotsPerInch / 0.0254 + 0.5);
   info.bmiHeader.biXPelsPerMeter = dotsPerMeter;
   info.bmiHeader.biYPelsPerMeter = dotsPerMeter;
-  dc_ = CreateCompatibleDC(nullptr);
-  bitmap_ = dc_ ? CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits_, nullptr, 0) : nullptr;
-  if (!bitmap_) {
-    if (dc_) DeleteDC(dc_);
-    throw std::runtime_error("preview bitmap: out of memory");
-  }
-  original_ = SelectObject(dc_, bitmap_);
+  dc_.Reset(CreateCompatibleDC(nullptr));
+  if (dc_) bitmap_.Reset(CreateDIBSection(dc_.Get(), &info, DIB_RGB_COLORS, &bits_, nullptr, 0));
+  if (!bitmap_) throw std::runtime_error("preview bitmap: out of memory");
+  selected_.emplace(dc_.Get(), bitmap_.Get());
   Clear();
-  canvas_ = std::make_unique<GdiCanvas>(dc_, dotsPerInch, dotsPerInch);
-}
-
-DibPreviewImage::~DibPreviewImage() {
-  canvas_.reset();
-  SelectObject(dc_, original_);
-  DeleteObject(bitmap_);
-  DeleteDC(dc_);
+  canvas_ = std::make_unique<GdiCanvas>(dc_.Get(), dotsPerInch, dotsPerInch);
 }
 
 void DibPreviewImage::Clear() {

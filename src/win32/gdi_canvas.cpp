@@ -33,8 +33,6 @@ GdiCanvas::GdiCanvas(HDC dc, int dotsPerInchX, int dotsPerInchY)
 
 GdiCanvas::~GdiCanvas() {
   RestoreDC(dc_, saved_);  // puts the device's own pen, brush and font back
-  if (pen_) DeleteObject(pen_);
-  if (brush_) DeleteObject(brush_);
 }
 
 void GdiCanvas::Reset() {
@@ -46,14 +44,12 @@ void GdiCanvas::Reset() {
 
 void GdiCanvas::SelectPen(HPEN pen) {
   SelectObject(dc_, pen);
-  if (pen_) DeleteObject(pen_);
-  pen_ = pen;
+  pen_.Reset(pen);  // the one it replaces is no longer selected
 }
 
 void GdiCanvas::SelectBrush(HBRUSH brush) {
   SelectObject(dc_, brush ? static_cast<HGDIOBJ>(brush) : GetStockObject(NULL_BRUSH));
-  if (brush_) DeleteObject(brush_);
-  brush_ = brush;
+  brush_.Reset(brush);
 }
 
 void GdiCanvas::SetPenWidth(int width) { SelectPen(CreatePen(PS_SOLID, width, RGB(0, 0, 0))); }
@@ -97,7 +93,7 @@ void GdiCanvas::Rectangle(const DeviceRectangle& r) { ::Rectangle(dc_, r.Left, r
 void GdiCanvas::FillRect(const DeviceRectangle& r) {
   if (clearBrush_) return;
   const RECT rect = ToRect(r);
-  ::FillRect(dc_, &rect, brush_);
+  ::FillRect(dc_, &rect, brush_.Get());
 }
 
 void GdiCanvas::StretchBitmap(std::string_view resourceName, const DeviceRectangle& r) {

@@ -8,6 +8,7 @@
 
 #include "platform/canvas.h"
 #include "win32/gdi_fonts.h"
+#include "win32/scoped_handles.h"
 #include "win32/windows_api.h"
 
 namespace mirelo::win32 {
@@ -52,8 +53,8 @@ class GdiCanvas : public Canvas {
   int dpiX_, dpiY_;
   int saved_;  // SaveDC's state, given back at the end
   GdiFonts fonts_;
-  HPEN pen_ = nullptr;
-  HBRUSH brush_ = nullptr;
+  GdiObject<HPEN> pen_;
+  GdiObject<HBRUSH> brush_;  // null for a clear brush
   bool clearBrush_ = false;
   COLORREF brushColour_ = RGB(255, 255, 255);
   int pointSize_ = 0;

@@ -5,13 +5,9 @@
 
 namespace mirelo::win32 {
 
-GdiFonts::~GdiFonts() {
-  for (auto& [key, font] : fonts_) DeleteObject(font);
-}
-
 HFONT GdiFonts::Get(std::u16string_view face, int points) {
   const auto key = std::make_pair(std::u16string(face), points);
-  if (auto it = fonts_.find(key); it != fonts_.end()) return it->second;
+  if (auto it = fonts_.find(key); it != fonts_.end()) return it->second.Get();
   LOGFONTW lf = {};
   lf.lfHeight = CharacterHeight(points, dpiY_);
   lf.lfWeight = FW_NORMAL;
@@ -26,7 +22,8 @@ HFONT GdiFonts::Get(std::u16string_view face, int points) {
   name.copy(lf.lfFaceName, name.size());
   HFONT font = CreateFontIndirectW(&lf);
   if (!font) font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  fonts_.emplace(key, font);
+  // A stock font in the map is harmless: deleting one does nothing.
+  fonts_.emplace(key, GdiObject<HFONT>(font));
   return font;
 }
 

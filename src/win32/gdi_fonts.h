@@ -8,6 +8,7 @@
 #include <string_view>
 #include <utility>
 
+#include "win32/scoped_handles.h"
 #include "win32/windows_api.h"
 
 namespace mirelo::win32 {
@@ -15,7 +16,6 @@ namespace mirelo::win32 {
 class GdiFonts {
  public:
   explicit GdiFonts(int dotsPerInchY) : dpiY_(dotsPerInchY) {}
-  ~GdiFonts();
   GdiFonts(const GdiFonts&) = delete;
   GdiFonts& operator=(const GdiFonts&) = delete;
 
@@ -24,7 +24,7 @@ class GdiFonts {
 
  private:
   int dpiY_;
-  std::map<std::pair<std::u16string, int>, HFONT> fonts_;
+  std::map<std::pair<std::u16string, int>, GdiObject<HFONT>> fonts_;
 };
 
 }  // namespace mirelo::win32

@@ -9,16 +9,17 @@
 
 #include "platform/print_job.h"
 #include "win32/gdi_canvas.h"
+#include "win32/scoped_handles.h"
 #include "win32/windows_api.h"
 
 namespace mirelo::win32 {
 
 class GdiPrintJob : public PrintJob {
  public:
-  // Takes the device context (made by CreatePrinterDc) and deletes it at
-  // the end. With outputFile, the printer writes the document there (a PDF
-  // printer), and the job waits at its end until the file is complete.
-  GdiPrintJob(HDC dc, std::wstring printerName, std::optional<std::filesystem::path> outputFile = {});
+  // Takes the printer's device context. With outputFile, the printer
+  // writes the document there (a PDF printer), and the job waits at its end
+  // until the file is complete.
+  GdiPrintJob(OwnedDc dc, std::wstring printerName, std::optional<std::filesystem::path> outputFile = {});
   ~GdiPrintJob() override;
   GdiPrintJob(const GdiPrintJob&) = delete;
   GdiPrintJob& operator=(const GdiPrintJob&) = delete;
@@ -33,7 +34,7 @@ class GdiPrintJob : public PrintJob {
   [[noreturn]] void Fail();
   bool WaitForOutputFile();
 
-  HDC dc_;
+  OwnedDc dc_;
   std::wstring printer_;
   std::optional<std::filesystem::path> outputFile_;
   std::optional<std::filesystem::path> outputTemp_;

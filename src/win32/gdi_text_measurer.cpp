@@ -10,17 +10,12 @@ namespace mirelo::win32 {
 // else.
 GdiTextMeasurer::GdiTextMeasurer(int dotsPerInch, bool fastPrefixWidths)
     : dpi_(dotsPerInch), fast_(fastPrefixWidths), dc_(CreateCompatibleDC(nullptr)), fonts_(dotsPerInch) {
-  originalFont_ = GetCurrentObject(dc_, OBJ_FONT);
-  SetFont(u"", 10);
-}
-
-GdiTextMeasurer::~GdiTextMeasurer() {
-  SelectObject(dc_, originalFont_);
-  DeleteDC(dc_);
+  firstFont_.emplace(dc_.Get(), fonts_.Get(u"", 10));
+  pointSize_ = 10;
 }
 
 void GdiTextMeasurer::SetFont(std::u16string_view faceName, int pointSize) {
-  SelectObject(dc_, fonts_.Get(faceName, pointSize));
+  SelectObject(dc_.Get(), fonts_.Get(faceName, pointSize));
   pointSize_ = pointSize;
 }
 
@@ -30,7 +25,7 @@ int GdiTextMeasurer::TextWidth(std::u16string_view text) {
   if (text.empty()) return 0;
   SIZE size = {};
   const std::wstring wide = Wide(text);
-  if (!GetTextExtentPoint32W(dc_, wide.c_str(), static_cast<int>(wide.size()), &size)) return 0;
+  if (!GetTextExtentPoint32W(dc_.Get(), wide.c_str(), static_cast<int>(wide.size()), &size)) return 0;
   return size.cx;
 }
 
@@ -42,7 +37,7 @@ void GdiTextMeasurer::PrefixWidths(std::u16string_view text, std::vector<int>& w
   const std::wstring wide = Wide(text);
   widths.assign(text.size(), 0);
   SIZE size = {};
-  if (!GetTextExtentExPointW(dc_, wide.c_str(), static_cast<int>(wide.size()), 0, nullptr,
+  if (!GetTextExtentExPointW(dc_.Get(), wide.c_str(), static_cast<int>(wide.size()), 0, nullptr,
                              widths.data(), &size)) {
     TextMeasurer::PrefixWidths(text, widths);
     return;

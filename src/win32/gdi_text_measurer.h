@@ -2,11 +2,13 @@
 // at the screen's dots per inch, widths from GetTextExtentPoint32W.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/text_measurer.h"
 #include "win32/gdi_fonts.h"
+#include "win32/scoped_handles.h"
 #include "win32/windows_api.h"
 
 namespace mirelo::win32 {
@@ -16,7 +18,6 @@ class GdiTextMeasurer : public TextMeasurer {
   // With fastPrefixWidths off, PrefixWidths measures every prefix on its own
   // (the reference the fast way is held to).
   explicit GdiTextMeasurer(int dotsPerInch, bool fastPrefixWidths = true);
-  ~GdiTextMeasurer() override;
   GdiTextMeasurer(const GdiTextMeasurer&) = delete;
   GdiTextMeasurer& operator=(const GdiTextMeasurer&) = delete;
 
@@ -34,9 +35,11 @@ class GdiTextMeasurer : public TextMeasurer {
  private:
   int dpi_;
   bool fast_;
-  HDC dc_;
-  HGDIOBJ originalFont_;
+  // Gone in reverse: the DC's own font is selected again, then the fonts
+  // made here are deleted, then the DC.
+  OwnedDc dc_;
   GdiFonts fonts_;
+  std::optional<SelectedObject> firstFont_;
   int pointSize_ = 0;
 };
 

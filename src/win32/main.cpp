@@ -15,7 +15,7 @@
 #include "base/messages.h"
 #include "win32/console.h"
 #include "win32/wide_text.h"
-#include "win32/win32_headless_platform.h"
+#include "win32/win32_system_services.h"
 #include "win32/win32_window_platform.h"
 #include "win32/windows_api.h"
 
@@ -66,10 +66,9 @@ int main() {
     std::cout << *text;
     return mirelo::kExitOk;
   }
-  if (line.mode != mirelo::RunMode::Window) {
-    mirelo::win32::Win32HeadlessPlatform platform(ExecutableDir());
-    return mirelo::RunHeadless(line, platform, std::cout, std::cerr);
-  }
-  mirelo::win32::Win32WindowPlatform platform(ExecutableDir());
+  mirelo::win32::Win32SystemServices services(ExecutableDir());
+  if (line.mode != mirelo::RunMode::Window)
+    return mirelo::RunHeadless(line, services, std::cout, std::cerr);
+  mirelo::win32::Win32WindowPlatform platform(services);
   return mirelo::RunWindowProgram(line, platform);
 }

@@ -6,7 +6,7 @@
 #include "base/text_encoding.h"
 #include "win32/wide_text.h"
 #include "win32/win32_controls.h"
-#include "win32/win32_window_printers.h"
+#include "win32/win32_printers.h"
 
 namespace mirelo::win32 {
 namespace {

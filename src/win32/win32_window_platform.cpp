@@ -1,8 +1,6 @@
 #include "win32/win32_window_platform.h"
 
-
 #include "base/messages.h"
-#include "win32/gdi_text_measurer.h"
 #include "win32/wide_text.h"
 #include "win32/win32_controls.h"
 #include "win32/win32_main_window.h"
@@ -10,22 +8,13 @@
 
 namespace mirelo::win32 {
 
-Win32WindowPlatform::Win32WindowPlatform(std::filesystem::path appDir) : appDir_(std::move(appDir)) {
+Win32WindowPlatform::Win32WindowPlatform(Win32SystemServices& services) : services_(services) {
   INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS};
   InitCommonControlsEx(&controls);
 }
 
 Win32WindowPlatform::~Win32WindowPlatform() {
   if (application_) DestroyWindow(application_);
-  if (instance_) CloseHandle(instance_);
-}
-
-// The monitor the main window stands on, once there is one (a window that
-// has gone answers the system's).
-int Win32WindowPlatform::ScreenDpi() { return WindowDpi(mainWindow_); }
-
-std::unique_ptr<TextMeasurer> Win32WindowPlatform::CreatePreviewMeasurer(int dotsPerInch) {
-  return std::make_unique<GdiTextMeasurer>(dotsPerInch);
 }
 
 bool Win32WindowPlatform::TakeInstanceLock(std::string_view title) {
@@ -34,18 +23,12 @@ bool Win32WindowPlatform::TakeInstanceLock(std::string_view title) {
   // in this session's namespace is looked for and claimed in one; the title
   // lookup still finds an instance that runs without it.
   const std::wstring wideTitle = WideFromUtf8(title);
-  HANDLE claim = CreateMutexW(nullptr, FALSE, (L"Local\\Mirelo " + wideTitle).c_str());
+  KernelHandle claim(CreateMutexW(nullptr, FALSE, (L"Local\\Mirelo " + wideTitle).c_str()));
   // Where no mutex can be had, the title lookup alone decides.
   if (!claim) return FindWindowW(nullptr, wideTitle.c_str()) == nullptr;
-  if (GetLastError() == ERROR_ALREADY_EXISTS) {
-    CloseHandle(claim);
-    return false;
-  }
-  if (FindWindowW(nullptr, wideTitle.c_str()) != nullptr) {
-    CloseHandle(claim);
-    return false;
-  }
-  instance_ = claim;
+  if (GetLastError() == ERROR_ALREADY_EXISTS) return false;
+  if (FindWindowW(nullptr, wideTitle.c_str()) != nullptr) return false;
+  instance_ = std::move(claim);
   return true;
 }
 
@@ -64,7 +47,7 @@ void Win32WindowPlatform::ShowMessage(std::string_view utf8) {
 
 std::unique_ptr<MainWindowView> Win32WindowPlatform::CreateMainWindow(MainWindow& logic) {
   auto window = std::make_unique<Win32MainWindow>(logic);
-  mainWindow_ = window->Handle();
+  services_.SetScreenWindow(window->Handle());  // its monitor's dots per inch
   return window;
 }
 
