@@ -1,4 +1,4 @@
-# Pictures of a window's places, for what a person sees: sourced after
+# Pictures of a window's places, for what a person sees: sourced by
 # lib.sh. A place is "WIDTHxHEIGHT+X+Y" inside the window.
 
 # A spot of the tool bar between the print and the page buttons, where the
