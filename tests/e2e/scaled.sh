@@ -50,7 +50,7 @@ for dpi in 120 144; do
   else
     printf '[PrintForm]\r\nTop=0\r\nLeft=0\r\n[Hozon]\r\noption=0\r\n' >"$WORK/scaled.ini"
   fi
-  start_run_mirelo "scaled-$dpi" --ini "$WORK/scaled.ini" "$sample"
+  start_window "scaled-$dpi" --ini "$WORK/scaled.ini" "$sample"
   pid=$MIRELO_PID
   wait_window "$pid" "$CAPTION"
   window=$WINDOW

@@ -74,6 +74,12 @@ open_settings "$pid" "$window"
 click "$DIALOG" "$SETTINGS_NOTES_FONT"
 wait_for "the font dialog to open" other_window "$pid"
 font_dialog=$OTHER
+# Qt's font dialog, in Japanese where Qt's translations are installed (the
+# system's dialog under Wine is captioned by Wine's resources).
+if on_debian; then
+  [[ "$(xdotool getwindowname "$font_dialog")" =~ ^(フォントの選択|Select\ Font)$ ]] ||
+    fail "the font dialog is captioned '$(xdotool getwindowname "$font_dialog")'"
+fi
 choose_font_size "$font_dialog" "$NOTES_SIZE"
 wait_for "the font dialog to close after Return" window_gone "$pid" "$font_dialog"
 
