@@ -39,3 +39,6 @@ users_settings_copy() { printf '%s\n' "$XDG_CONFIG_HOME/mirelo/control.ini"; }
 # which the Debian build offers where the system has none, and whose PDF
 # keeps its text to read back.
 offer_printer() { :; }
+
+# Qt's font dialog, in Japanese where Qt's translations are installed.
+readonly FONT_DIALOG_CAPTION='(フォントの選択|Select Font)'

@@ -67,21 +67,14 @@ start_window first --ini "$ini" "$sample"
 pid=$MIRELO_PID
 wait_window "$pid" "$CAPTION"
 window=$WINDOW
-WINDOW_MAIN=$window
 open_settings "$pid" "$window"
 
 # The special-notes font: its size typed into the font dialog.
 click "$DIALOG" "$SETTINGS_NOTES_FONT"
-wait_for "the font dialog to open" other_window "$pid"
-font_dialog=$OTHER
-# Qt's font dialog, in Japanese where Qt's translations are installed (the
-# system's dialog under Wine is captioned by Wine's resources).
-if on_debian; then
-  [[ "$(xdotool getwindowname "$font_dialog")" =~ ^(フォントの選択|Select\ Font)$ ]] ||
-    fail "the font dialog is captioned '$(xdotool getwindowname "$font_dialog")'"
-fi
+wait_window "$pid" "$FONT_DIALOG_CAPTION"
+font_dialog=$WINDOW
 choose_font_size "$font_dialog" "$NOTES_SIZE"
-wait_for "the font dialog to close after Return" window_gone "$pid" "$font_dialog"
+wait_for "the font dialog to close after Return" has_no_window "$pid" "$FONT_DIALOG_CAPTION"
 
 # The X scale one step up by its arrow; the X offset typed, then Tab.
 click "$DIALOG" "$SETTINGS_UPDOWN2_UP"
@@ -89,8 +82,9 @@ click "$DIALOG" "$SETTINGS_EDIT4"
 xdotool windowfocus --sync "$DIALOG" key ctrl+a type 25
 xdotool key Tab
 # The Y offset typed with a slip: the letter makes no number and is not
-# taken. Then Tab from this last field goes to the check box "群の間を空ける"
-# (the controls in the form's order), where Space turns it on.
+# taken. Then Tab from this last field goes to the check box of the blank
+# line between groups (the controls in the form's order), where Space turns
+# it on.
 y_offset=0 sw5=0
 click "$DIALOG" "$SETTINGS_EDIT5"
 if ! not_yet_alike typed_number; then

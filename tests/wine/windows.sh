@@ -58,3 +58,6 @@ users_settings_copy() {
 # that the show step has nothing to say: the scenario's CUPS queue, which
 # Wine's spooler lists (Windows under Wine has no PDF printer of its own).
 offer_printer() { start_cups; }
+
+# The system's font dialog, captioned by Wine's Japanese resources.
+readonly FONT_DIALOG_CAPTION='フォントの指定'
