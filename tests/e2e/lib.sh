@@ -37,6 +37,7 @@ readonly WAIT_LIMIT=${E2E_WAIT_LIMIT:-20}
 # Centres of the tool buttons inside the window at 96 dots per inch.
 readonly BUTTON_PRINT_ALL='52 20'
 readonly BUTTON_PRINT_CURRENT='156 20'
+readonly BUTTON_PREVIOUS='332 20'
 readonly BUTTON_NEXT='428 20'
 readonly BUTTON_CLOSE='844 20'
 
