@@ -448,48 +448,51 @@ TEST
   ipptool -c "$IPP_URI" "$WORK/get-jobs.test" | tail -n +2
 }
 
-queue_idle() { [ -z "$(queue_jobs not-completed)" ] && [ -n "$(queue_jobs completed)" ]; }
-
 # The jobs the scenario's printing has finished so far.
 JOBS_DONE=0
 
 # wait_for_print_job PID [PAGES] : after a print button of the window of
 # PID, waits for the job and the message box that follows it (its id then
-# in BOX). On the scenario's CUPS queue: one more job, titled "Mirelo" and
-# completed, whose PDF has PAGES pages (when given). Without a CUPS server the Debian
-# build prints on its own PDF printer: its file dialog is given a name, and
-# the PDF has PAGES pages. The printed PDF is then in JOB_PDF.
+# in BOX), and checks the job as expect_job does. Without a CUPS server the
+# Debian build prints on its own PDF printer: its file dialog is given a
+# name, and the PDF must have PAGES pages. The printed PDF is then in
+# JOB_PDF.
 wait_for_print_job() {
   local pid=$1 pages=${2:-}
-  if [ -z "$CUPS_QUEUE" ]; then
-    JOBS_DONE=$((JOBS_DONE + 1))
-    JOB_PDF=$WORK/job-$JOBS_DONE.pdf
-    wait_window "$pid" "$PDF_DIALOG_CAPTION"
-    type_text "$WINDOW" "$JOB_PDF"
-    xdotool key Return
-    wait_window "$pid" "$BOX_CAPTION"
-    BOX=$WINDOW
-    [ -s "$JOB_PDF" ] || fail "the PDF printer wrote no $JOB_PDF"
-  else
+  if [ -n "$CUPS_QUEUE" ]; then
     wait_window "$pid" "$BOX_CAPTION"
     BOX=$WINDOW
     expect_job "$pages"
+    return
   fi
+  JOBS_DONE=$((JOBS_DONE + 1))
+  JOB_PDF=$WORK/job-$JOBS_DONE.pdf
+  wait_window "$pid" "$PDF_DIALOG_CAPTION"
+  type_text "$WINDOW" "$JOB_PDF"
+  xdotool key Return
+  wait_window "$pid" "$BOX_CAPTION"
+  BOX=$WINDOW
+  [ -s "$JOB_PDF" ] || fail "the PDF printer wrote no $JOB_PDF"
+  expect_pdf_pages "$pages"
+}
+
+# expect_pdf_pages [PAGES] : JOB_PDF has PAGES pages (when given).
+expect_pdf_pages() {
   local got
   got=$(pdfinfo "$JOB_PDF" | sed -n 's/^Pages: *//p')
-  [ -z "$pages" ] || [ "$got" = "$pages" ] || fail "the printed PDF has $got pages, expected $pages"
+  [ -z "$1" ] || [ "$got" = "$1" ] || fail "the printed PDF has $got pages, expected $1"
+  log "job $JOBS_DONE, $got page(s)"
 }
 
 jobs_finished() {
   [ -z "$(queue_jobs not-completed)" ] && [ "$(queue_jobs completed | grep -c .)" -ge "$JOBS_DONE" ]
 }
 
-# expect_job [PAGES] : waits until the queue has finished its jobs and
-# checks that it finished exactly one more, titled "Mirelo", completed,
-# whose PDF (the one new file in PDF_OUT, moved to JOB_PDF) has PAGES pages
-# (when given).
+# expect_job [PAGES] : waits until the scenario's queue has finished its
+# jobs and checks that it finished exactly one more, titled "Mirelo",
+# completed, whose PDF (the one new file in PDF_OUT, moved to JOB_PDF) has
+# PAGES pages (when given).
 expect_job() {
-  local pages=${1:-}
   JOBS_DONE=$((JOBS_DONE + 1))
   wait_for "the print job to finish on queue $CUPS_QUEUE" jobs_finished
   local done_jobs
@@ -506,16 +509,7 @@ expect_job() {
   [ "${#pdfs[@]}" -eq 1 ] || fail "expected one PDF, found: ${pdfs[*]}"
   JOB_PDF=$WORK/job-$JOBS_DONE.pdf
   mv "${pdfs[0]}" "$JOB_PDF"
-  local got
-  got=$(pdfinfo "$JOB_PDF" | sed -n 's/^Pages: *//p')
-  [ -z "$pages" ] || [ "$got" = "$pages" ] || fail "the printed PDF has $got pages, expected $pages"
-  log "job $JOBS_DONE \"$name\", $got page(s)"
-}
-
-# expect_one_job PAGES : the first job of the queue, as expect_job.
-expect_one_job() {
-  JOBS_DONE=0
-  expect_job "$1"
+  expect_pdf_pages "${1:-}"
 }
 
 # expect_pages_of SAMPLE PAGE... : each page of the printed PDF looks most

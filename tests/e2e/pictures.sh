@@ -29,7 +29,7 @@ expect_same() {
   n=${n%% *}
   n=${n%.*}
   if ! [ "$n" -le "$3" ] 2>/dev/null; then
-    local kept=${TMPDIR:-/tmp}/mirelo-$(basename "$0" .sh)
+    local kept=${TMPDIR:-/tmp}/mirelo-$BUILD-$(basename "$0" .sh)
     mkdir -p "$kept"
     cp "$WORK/$1.png" "$WORK/$2.png" "$kept/"
     fail "$4: $n pixels differ from before (pictures in $kept)"

@@ -30,7 +30,7 @@ run_mirelo --ini "$WORK/no-settings.ini" --print --printer "no-such-queue" "$sam
 run_mirelo --ini "$WORK/no-settings.ini" --print "$sample" >"$WORK/out" 2>"$WORK/err" ||
   fail "--print on the default printer failed: $(cat "$WORK/err")"
 [ ! -s "$WORK/out" ] && [ ! -s "$WORK/err" ] || fail "--print printed to the console: $(cat "$WORK/out" "$WORK/err")"
-expect_one_job "$pages"
+expect_job "$pages"
 expect_pages_of "$sample" $(seq "$pages")
 
 run_mirelo --ini "$WORK/no-settings.ini" --print --printer "$CUPS_QUEUE" "$SAMPLES/worked-example.txt" \
