@@ -42,3 +42,14 @@ offer_printer() { :; }
 
 # Qt's font dialog, in Japanese where Qt's translations are installed.
 readonly FONT_DIALOG_CAPTION='(フォントの選択|Select Font)'
+
+# set_desktop_dpi DPI : the desktop scaled to DPI / 96 for the programs
+# started afterwards, as Qt takes a scaled screen from its environment.
+set_desktop_dpi() {
+  if [ "$1" = 96 ]; then
+    unset QT_SCALE_FACTOR
+  else
+    QT_SCALE_FACTOR=$(awk -v d="$1" 'BEGIN { print d / 96 }')
+    export QT_SCALE_FACTOR
+  fi
+}

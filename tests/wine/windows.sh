@@ -61,3 +61,10 @@ offer_printer() { start_cups; }
 
 # The system's font dialog, captioned by Wine's Japanese resources.
 readonly FONT_DIALOG_CAPTION='フォントの指定'
+
+# set_desktop_dpi DPI : the desktop scaled to DPI / 96, where Windows' display
+# settings keep it; every program of the prefix started afterwards takes it.
+set_desktop_dpi() {
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1 ||
+    fail "the prefix's resolution could not be set to $1"
+}
