@@ -266,6 +266,14 @@ form_pages() {
   "$MIRELO" --ini "$1" --dump-layout "$2" | sed -n 's/^ *"PageCount": *\([0-9]*\),*$/\1/p'
 }
 
+# long_sample : the sample of two pages or more in SAMPLE, its page count
+# with the default settings in PAGES.
+long_sample() {
+  SAMPLE=$SAMPLES/large-survey.txt
+  PAGES=$(form_pages "$WORK/no-settings.ini" "$SAMPLE")
+  [ "${PAGES:-0}" -ge 2 ] || fail "the sample should have two pages or more, the layout dump says '${PAGES}'"
+}
+
 # ini_value FILE SECTION KEY : the value of one key of a settings file.
 ini_value() {
   iconv -f CP932 -t UTF-8 "$1" | tr -d '\r' |

@@ -8,9 +8,8 @@
 source "$(dirname "$0")/lib.sh"
 need import convert compare
 
-sample=$SAMPLES/large-survey.txt
-pages=$(form_pages "$WORK/no-settings.ini" "$sample")
-[ "${pages:-0}" -ge 2 ] || fail "the sample should have two pages or more, the layout dump says '${pages}'"
+long_sample
+sample=$SAMPLE pages=$PAGES
 start_xvfb
 isolate_program
 offer_printer

@@ -5,9 +5,8 @@
 # printer at all, end with the message and status 2 and print nothing.
 source "$(dirname "$0")/lib.sh"
 
-sample=$SAMPLES/large-survey.txt
-pages=$(form_pages "$WORK/no-settings.ini" "$sample")
-[ "${pages:-0}" -ge 2 ] || fail "the sample should have two pages or more, the layout dump says '${pages}'"
+long_sample
+sample=$SAMPLE pages=$PAGES
 
 isolate_program
 on_debian && unset DISPLAY WAYLAND_DISPLAY
