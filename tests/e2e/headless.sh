@@ -10,7 +10,8 @@ need python3 compare pdfinfo
 compare_draw_logs=$E2E_DIR/../wine/compare_draw_logs.py
 ini=$WORK/no-settings.ini
 
-# One executable that needs nothing beside the system's own libraries.
+# One executable that needs nothing beside the system's own libraries (the
+# Debian build comes as a package whose dependencies Debian installs).
 if on_windows && command -v x86_64-w64-mingw32-objdump >/dev/null; then
   imports=$(x86_64-w64-mingw32-objdump -p "$WIN_MIRELO" | sed -n 's/^\s*DLL Name: //p' | tr 'a-z' 'A-Z' | sort | tr '\n' ' ')
   for dll in $imports; do
