@@ -1,6 +1,6 @@
 # shellcheck shell=bash disable=SC2034
 # Steps with the window's input field and dialogs, shared by the scenarios
-# and scripts/screenshot. Sourced after lib.sh.
+# and scripts/screenshot. Sourced by lib.sh.
 
 # SpeedButton5 lies on the page, 96,152 89x33 inside the scroll box, whose
 # top is 49 below the window's; the page starts unscrolled.
@@ -16,9 +16,8 @@ readonly SETTINGS_CHANGE_PRINTER='96 24'
 readonly SETTINGS_NOTES_FONT='96 152'
 readonly SETTINGS_UPDOWN2_UP='169 229'
 readonly SETTINGS_EDIT4='300 235'
+readonly SETTINGS_EDIT5='300 283'
 readonly SETTINGS_RESTING_PLACE='470 350'
-# Qt's font dialog, in Japanese where Qt's translations are installed.
-readonly FONT_DIALOG_CAPTION='(フォントの選択|Select Font)'
 
 # The file dialog of the program's own PDF printer, which the program offers
 # where the system has no printer.
@@ -38,19 +37,6 @@ type_overview() {
   xdotool key --delay 15 Return
   type_text "$window" "$3"
   click "$window" "$BUTTON_OVERVIEW"
-}
-
-# print_to_own_pdf PID WINDOW "X Y" PDF : clicks a print button of the main
-# window, names the file in the PDF printer's dialog, and waits for the
-# message box that follows the job; its id is then in WINDOW.
-print_to_own_pdf() {
-  local pid=$1 window=$2 button=$3 pdf=$4
-  click "$window" "$button"
-  wait_window "$pid" "$PDF_DIALOG_CAPTION"
-  type_text "$WINDOW" "$pdf"
-  xdotool key Return
-  wait_window "$pid" "$BOX_CAPTION"
-  [ -s "$pdf" ] || fail "the PDF printer wrote no $pdf"
 }
 
 # open_settings PID WINDOW : opens the print settings dialog from the main
@@ -79,17 +65,39 @@ close_settings() {
   wait_for "the settings dialog to close after 閉じる" has_no_window "$1" "$SETTINGS_CAPTION"
 }
 
-# close_without_settings START SAMPLE : starts the window with START
-# (start_mirelo or start_wine_mirelo) and a settings file that no user can
-# write (a file stands in its folder's place), types an overview and clicks
-# "閉じる": one box says so, and once it is answered the window closes with
-# status 0 and the overview kept. The settings file's path is then in
-# UNWRITABLE_INI.
+# other_window PID : the id of a visible window of PID that is neither the
+# main window (WINDOW_MAIN) nor the settings dialog (DIALOG), in OTHER: the
+# system's font or printer set-up dialog, whatever its caption; false while
+# there is none.
+other_window() {
+  OTHER=$(xdotool search --all --onlyvisible --pid "$1" --name '.' 2>/dev/null |
+    grep -vx -e "${WINDOW_MAIN:-none}" -e "${DIALOG:-none}" | head -n 1 || true)
+  [ -n "$OTHER" ]
+}
+
+# window_gone PID ID : whether the window ID of PID is no longer shown.
+window_gone() {
+  ! xdotool search --all --onlyvisible --pid "$1" --name '.' 2>/dev/null | grep -qx "$2"
+}
+
+# choose_font_size DIALOG SIZE : in the font dialog, the size typed into its
+# size field (its label's shortcut Alt+S, "サイズ(&S)", goes there and
+# selects the size), then OK.
+choose_font_size() {
+  xdotool windowfocus --sync "$1" key alt+s type "$2"
+  xdotool key Return
+}
+
+# close_without_settings SAMPLE : starts the window with a settings file
+# that no user can write (a file stands in its folder's place), types an
+# overview and clicks "閉じる": one box says so, and once it is answered the
+# window closes with status 0 and the overview kept. The settings file's
+# path is then in UNWRITABLE_INI.
 close_without_settings() {
-  local start=$1 sample=$2
+  local sample=$1
   : >"$WORK/not-a-folder"
   UNWRITABLE_INI=$WORK/not-a-folder/control.ini
-  "$start" unwritable --ini "$UNWRITABLE_INI" "$sample"
+  start_window unwritable --ini "$UNWRITABLE_INI" "$sample"
   local pid=$MIRELO_PID
   wait_window "$pid" "$CAPTION"
   type_overview "$WINDOW" 'Kept although the settings are not' 'line two'
@@ -102,4 +110,21 @@ close_without_settings() {
     $'Kept although the settings are not\r\nline two' \
     "the overview was not kept by the close that could not write the settings"
   [ ! -e "$UNWRITABLE_INI" ] || fail "a settings file appeared below a file"
+}
+
+# type_then_end_session NAME TEXT ARGS... : starts the window with ARGS,
+# types TEXT at the end of the overview, closes the input, then ends the
+# session (a logout, a shutdown) and waits for the program to end.
+type_then_end_session() {
+  local name=$1 text=$2
+  shift 2
+  start_window "$name" "$@"
+  local pid=$MIRELO_PID
+  wait_window "$pid" "$CAPTION"
+  local window=$WINDOW
+  click "$window" "$BUTTON_OVERVIEW"
+  type_text "$window" "$text"
+  click "$window" "$BUTTON_OVERVIEW"
+  end_session "$pid"
+  wait_exit "$pid"
 }

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The default printer's queue is deleted while the window shows its name:
 # "全ページ印刷" then shows the error box (its red icon), not the success
-# message, and the window stays usable: SIGTERM still closes it the normal
-# way.
+# message, and the window stays usable: the end of the session still closes
+# it the normal way.
 source "$(dirname "$0")/lib.sh"
 need import convert
 
@@ -11,7 +11,7 @@ start_cups
 start_xvfb
 isolate_program
 ini=$WORK/control.ini
-start_mirelo main --ini "$ini" "$sample"
+start_window main --ini "$ini" "$sample"
 pid=$MIRELO_PID
 wait_window "$pid" "$CAPTION"
 window=$WINDOW
@@ -21,7 +21,7 @@ click "$window" "$BUTTON_PRINT_ALL"
 wait_window "$pid" "$BOX_CAPTION"
 box=$WINDOW
 sleep 0.5  # the box painted
-# The error box carries the toolkit's critical icon, a red disc; the
+# The error box carries the system's critical icon, a red disc; the
 # success message has no icon and nothing red.
 red=$(import -window "$box" png:- |
   convert png:- -fuzz 25% -fill black +opaque '#e02020' -fill white -opaque '#e02020' \
@@ -31,7 +31,7 @@ awk -v r="$red" 'BEGIN { exit !(r > 0.01) }' ||
   fail "the box after printing to a deleted queue shows no error icon: the success message?"
 [ -z "$(ls -A "$PDF_OUT" 2>/dev/null)" ] || fail "something was printed: $(ls "$PDF_OUT")"
 
-kill -TERM "$pid"
+end_session "$pid"
 wait_exit "$pid"
-[ "$STATUS" -eq 0 ] || fail "mirelo ended with status $STATUS after SIGTERM"
+[ "$STATUS" -eq 0 ] || fail "mirelo ended with status $STATUS after the end of the session"
 log "PASSED: printing to a queue deleted after the show step says it cannot print"

@@ -5,51 +5,65 @@
 # it says that it prints. Cancelled or confirmed, it prints nothing, and the
 # printer stays the queue's.
 source "$(dirname "$0")/lib.sh"
-source "$(dirname "$0")/dialogs.sh"
 
 readonly SETUP_CAPTION='プリンタの変更'
 
 start_xvfb
 isolate_program
 start_cups
-start_accessibility
-start_mirelo setup --ini "$WORK/control.ini" "$SAMPLES/worked-example.txt"
+# Qt's windows show their controls to a screen reader on the accessibility
+# bus; Wine's show theirs to none, and Wine captions its set-up dialog
+# "印刷設定" as the settings dialog is captioned, so there the Windows
+# build's run finds the set-up dialog as the one other window of the
+# program and checks what it does, not what it says.
+if on_debian; then
+  start_accessibility
+fi
+start_window setup --ini "$WORK/control.ini" "$SAMPLES/worked-example.txt"
 pid=$MIRELO_PID
 wait_window "$pid" "$CAPTION"
 window=$WINDOW
+WINDOW_MAIN=$window
 open_settings "$pid" "$window"
 # Whether the settings dialog, as the accessibility bus shows it now, names
 # the queue as its printer.
 names_the_queue() {
   accessible_controls "$SETTINGS_CAPTION" 2>/dev/null | grep -qx "  label: $CUPS_QUEUE"
 }
-wait_for "the settings dialog to name the queue $CUPS_QUEUE" names_the_queue
+on_windows || wait_for "the settings dialog to name the queue $CUPS_QUEUE" names_the_queue
 
-# open_setup : "プリンタの変更", then the set-up dialog's buttons into
-# $WORK/setup.txt; its window id is then in SETUP.
+# open_setup : "プリンタの変更", then on Debian the set-up dialog's buttons
+# into $WORK/setup.txt; its window id is then in SETUP.
 open_setup() {
   click "$DIALOG" "$SETTINGS_CHANGE_PRINTER"
+  if on_windows; then
+    wait_for "the set-up dialog to open" other_window "$pid"
+    SETUP=$OTHER
+    return 0
+  fi
   wait_window "$pid" "$SETUP_CAPTION"
   SETUP=$WINDOW
   wait_for "the set-up dialog on the accessibility bus" accessible_controls "$SETUP_CAPTION" >/dev/null
   accessible_controls "$SETUP_CAPTION" | sed -n 's/^ *push button: //p' >"$WORK/setup.txt"
   log "the set-up dialog's buttons: $(tr '\n' '|' <"$WORK/setup.txt")"
+  grep -qx 'OK' "$WORK/setup.txt" || fail "the set-up dialog has no button \"OK\""
+  if grep -Ei '印刷|print' "$WORK/setup.txt" >&2; then
+    fail "a button of the set-up dialog says that it prints"
+  fi
 }
 
 open_setup
-grep -qx 'OK' "$WORK/setup.txt" || fail "the set-up dialog has no button \"OK\""
-if grep -Ei '印刷|print' "$WORK/setup.txt" >&2; then
-  fail "a button of the set-up dialog says that it prints"
-fi
 xdotool windowfocus --sync "$SETUP" key Escape
-wait_for "the set-up dialog to close after Escape" has_no_window "$pid" "$SETUP_CAPTION"
+wait_for "the set-up dialog to close after Escape" window_gone "$pid" "$SETUP"
 
 # Confirmed with Return, which presses "OK".
 open_setup
 press_return "$SETUP"
-wait_for "the set-up dialog to close after Return" has_no_window "$pid" "$SETUP_CAPTION"
-has_window "$pid" "$SETTINGS_CAPTION" || fail "the settings dialog closed with the set-up dialog"
-wait_for "the settings dialog to name the queue $CUPS_QUEUE again" names_the_queue
+wait_for "the set-up dialog to close after Return" window_gone "$pid" "$SETUP"
+# Qt's settings dialog is unmapped for a moment as the set-up dialog
+# closes: it must be there again, not closed with it.
+wait_for "the settings dialog to stay open after the set-up dialog" has_window "$pid" "$SETTINGS_CAPTION"
+on_windows || wait_for "the settings dialog to name the queue $CUPS_QUEUE again" names_the_queue
 close_settings "$pid"
 click "$window" "$BUTTON_CLOSE"
 wait_exit "$pid"

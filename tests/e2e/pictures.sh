@@ -1,4 +1,4 @@
-# Pictures of a window's places, for what a person sees: sourced after
+# Pictures of a window's places, for what a person sees: sourced by
 # lib.sh. A place is "WIDTHxHEIGHT+X+Y" inside the window.
 
 # A spot of the tool bar between the print and the page buttons, where the
@@ -29,7 +29,7 @@ expect_same() {
   n=${n%% *}
   n=${n%.*}
   if ! [ "$n" -le "$3" ] 2>/dev/null; then
-    local kept=${TMPDIR:-/tmp}/mirelo-$(basename "$0" .sh)
+    local kept=${TMPDIR:-/tmp}/mirelo-$BUILD-$(basename "$0" .sh)
     mkdir -p "$kept"
     cp "$WORK/$1.png" "$WORK/$2.png" "$kept/"
     fail "$4: $n pixels differ from before (pictures in $kept)"

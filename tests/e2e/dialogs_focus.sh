@@ -1,25 +1,14 @@
 #!/usr/bin/env bash
-# mirelo.exe's print settings dialog under Wine after the system's own
-# dialogs: when the font dialog or the printer set-up dialog closes, the
+# The print settings dialog after the system's own dialogs: when the font dialog or the printer set-up dialog closes, the
 # button that opened it has the keyboard focus again (Space opens the same
 # dialog once more), and the main window's 概況入力 is drawn after the
 # settings dialog closes.
 source "$(dirname "$0")/lib.sh"
-source "$(dirname "$0")/../e2e/dialogs.sh"
-source "$(dirname "$0")/pictures.sh"
 
 need import compare
 start_cups
 start_xvfb
 isolate_program
-
-# other_window PID : the id of a visible window of PID that is neither the
-# main window nor the settings dialog, in OTHER; false while there is none.
-other_window() {
-  OTHER=$(xdotool search --all --onlyvisible --pid "$1" --name '.' 2>/dev/null |
-    grep -vx -e "$window" -e "$DIALOG" | head -n 1 || true)
-  [ -n "$OTHER" ]
-}
 
 # system_dialog_refocuses PID "X Y" WHAT : the button at X Y of the settings
 # dialog opens a system dialog; Esc cancels it; Space then opens it again.
@@ -28,7 +17,7 @@ system_dialog_refocuses() {
   click "$DIALOG" "$2"
   wait_for "the $3 dialog to open" other_window "$pid"
   xdotool windowfocus --sync "$OTHER" key Escape
-  wait_for "the $3 dialog to close after Esc" sh -c "! xdotool search --onlyvisible --pid $pid --name . 2>/dev/null | grep -qx $OTHER"
+  wait_for "the $3 dialog to close after Esc" window_gone "$pid" "$OTHER"
   sleep 0.5
   xdotool key space
   local deadline=$((SECONDS + 5))
@@ -37,13 +26,14 @@ system_dialog_refocuses() {
     sleep 0.2
   done
   xdotool windowfocus --sync "$OTHER" key Escape
-  wait_for "the $3 dialog to close after Esc" sh -c "! xdotool search --onlyvisible --pid $pid --name . 2>/dev/null | grep -qx $OTHER"
+  wait_for "the $3 dialog to close after Esc" window_gone "$pid" "$OTHER"
 }
 
-start_wine_mirelo main --ini "$WORK/control.ini" "$SAMPLES/worked-example.txt"
+start_window main --ini "$WORK/control.ini" "$SAMPLES/worked-example.txt"
 pid=$MIRELO_PID
 wait_window "$pid" "$CAPTION"
 window=$WINDOW
+WINDOW_MAIN=$window
 rest "$window"
 snap "$window" "$OVERVIEW_BUTTON_PLACE" button
 
@@ -59,5 +49,5 @@ expect_same button button-settings 20 "after the settings dialog, 概況入力 i
 
 click "$window" "$BUTTON_CLOSE"
 wait_exit "$pid"
-[ "$STATUS" -eq 0 ] || fail "mirelo.exe ended with status $STATUS after 閉じる"
+[ "$STATUS" -eq 0 ] || fail "mirelo ended with status $STATUS after 閉じる"
 log "PASSED: the font and printer set-up dialogs gave the focus back to their buttons; 概況入力 was drawn after the settings dialog"
