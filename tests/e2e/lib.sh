@@ -558,12 +558,6 @@ expect_pages_of() {
 on_windows() { [ "$BUILD" = windows ]; }
 on_debian() { [ "$BUILD" = debian ]; }
 
-# The checks that one build still fails because its window decides the
-# case apart from the other's, as NAME:BUILD. A scenario skips such a check
-# on that build only (each is marked "both builds once the window logic is
-# shared"); once the windows share their logic, the list is emptied.
-readonly NOT_YET_ALIKE='tab_order:debian typed_number:windows'
-not_yet_alike() { [[ " $NOT_YET_ALIKE " == *" $1:$BUILD "* ]]; }
 
 source "$E2E_DIR/dialogs.sh"
 source "$E2E_DIR/pictures.sh"

@@ -85,19 +85,12 @@ xdotool key Tab
 # taken. Then Tab from this last field goes to the check box of the blank
 # line between groups (the controls in the form's order), where Space turns
 # it on.
-y_offset=0 sw5=0
 click "$DIALOG" "$SETTINGS_EDIT5"
-if ! not_yet_alike typed_number; then
-  # both builds once the window logic is shared
-  xdotool windowfocus --sync "$DIALOG" key ctrl+a type 1x5
-  y_offset=1.5
-fi
+xdotool windowfocus --sync "$DIALOG" key ctrl+a type 1x5
+y_offset=1.5
 xdotool windowfocus --sync "$DIALOG" key Tab
-if ! not_yet_alike tab_order; then
-  # both builds once the window logic is shared
-  xdotool key space
-  sw5=1
-fi
+xdotool key space
+sw5=1
 click "$DIALOG" "$SETTINGS_RESTING_PLACE"
 wait_for "the dialog's fields to be drawn" fields_settled
 close_settings "$pid"
