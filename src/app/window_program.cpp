@@ -6,8 +6,61 @@
 #include "data/ini_file.h"
 #include "data/settings.h"
 #include "base/utf8_path.h"
+#include "layout/measuring_resolution.h"
+#include "ui/first_page_work.h"
+#include "ui/startup.h"
 
 namespace mirelo {
+namespace {
+
+// The settings file as the start read it: the create step's wait for a
+// readable file answers what the first read found, so the file is read (and
+// a held file waited for) once, and the first page made ahead and the
+// window see the same settings.
+class ProfileReadOnce : public ProfileStore {
+ public:
+  explicit ProfileReadOnce(ProfileStore& profile) : profile_(profile) {}
+  bool WaitUntilReadable() override {
+    if (!readable_) readable_ = profile_.WaitUntilReadable();
+    return *readable_;
+  }
+  std::optional<std::u16string> ReadString(std::u16string_view section,
+                                           std::u16string_view key) override {
+    return profile_.ReadString(section, key);
+  }
+  bool WriteString(std::u16string_view section, std::u16string_view key,
+                   std::u16string_view value) override {
+    return profile_.WriteString(section, key, value);
+  }
+  std::string Where() const override { return profile_.Where(); }
+
+ private:
+  ProfileStore& profile_;
+  std::optional<bool> readable_;
+};
+
+// Page 1 laid out and drawn on a worker while the window's controls are
+// built (the two take about as long). Nothing when the create step will not
+// show the window or the settings cannot be read: the show step then does
+// all of it, as it would anyway.
+std::unique_ptr<FirstPageWork> StartFirstPage(const std::filesystem::path& appDir,
+                                              const std::string& dataPath,
+                                              ProfileStore& profile, WindowPlatform& platform) {
+  if (!platform.DrawsFirstPageAhead() || !DataFileExists(dataPath) ||
+      !profile.WaitUntilReadable())
+    return nullptr;
+  MainState state;
+  // The default place of the window plays no part in the page.
+  CreateMainState(state, appDir, dataPath, profile, platform.Locale(), 0, 0);
+  return std::make_unique<FirstPageWork>(
+      std::move(state), platform.ScreenDpi(),
+      [&platform] { return platform.CreatePreviewMeasurer(kMeasuringDpi); },
+      [&platform](int width, int height, int dotsPerInch) {
+        return platform.CreatePreviewImage(width, height, dotsPerInch);
+      });
+}
+
+}  // namespace
 
 int RunWindowProgram(const CommandLine& line, WindowPlatform& platform) {
   // Before the title is set, so that this start does not find itself.
@@ -19,9 +72,11 @@ int RunWindowProgram(const CommandLine& line, WindowPlatform& platform) {
 
   const std::filesystem::path appDir = platform.AppDir();
   const SettingsLocation settings = ChooseSettingsFile(line.iniPath, appDir, platform.Places());
-  IniFile profile(settings.path, platform.Files(), settings.sharedFile);
+  IniFile file(settings.path, platform.Files(), settings.sharedFile);
+  ProfileReadOnce profile(file);
   MainState state;
   MainWindow logic(state, platform, profile, PathToUtf8(settings.path));
+  logic.SetFirstPage(StartFirstPage(appDir, line.dataPath, profile, platform));
   std::unique_ptr<MainWindowView> view = platform.CreateMainWindow(logic);
   logic.SetView(*view);
 

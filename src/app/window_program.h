@@ -35,6 +35,16 @@ class WindowPlatform : public WindowServices {
   // Shows the main window (its show step runs) and processes events until
   // the application ends.
   virtual void RunMessageLoop(MainWindowView& mainWindow) = 0;
+  // A preview picture apart from any window, for the first page drawn on a
+  // worker thread (it and CreatePreviewMeasurer are then called there).
+  // Nothing where the platform draws the first page in the show step.
+  virtual std::unique_ptr<PreviewImage> CreatePreviewImage(int width, int height,
+                                                           int dotsPerInch) {
+    (void)width, (void)height, (void)dotsPerInch;
+    return nullptr;
+  }
+  // Whether CreatePreviewImage makes pictures.
+  virtual bool DrawsFirstPageAhead() const { return false; }
 };
 
 // Returns the exit status.

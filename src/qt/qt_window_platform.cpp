@@ -15,6 +15,7 @@
 #include "posix/termination_signals.h"
 #include "qt/qt_bitmaps.h"
 #include "qt/qt_main_window.h"
+#include "qt/qt_preview_image.h"
 #include "qt/qt_settings_dialog.h"
 #include "qt/qt_text_measurer.h"
 
@@ -31,6 +32,13 @@ int QtWindowPlatform::ScreenDpi() {
 
 std::unique_ptr<TextMeasurer> QtWindowPlatform::CreatePreviewMeasurer(int dotsPerInch) {
   return std::make_unique<QtTextMeasurer>(dotsPerInch);
+}
+
+// Fonts, text layout and painting on a QImage work on any thread (Qt 5
+// on); the font database is shared under its own lock.
+std::unique_ptr<PreviewImage> QtWindowPlatform::CreatePreviewImage(int width, int height,
+                                                                   int dotsPerInch) {
+  return std::make_unique<QtPreviewImage>(width, height, dotsPerInch);
 }
 
 void QtWindowPlatform::SetApplicationTitle(std::string_view utf8) {

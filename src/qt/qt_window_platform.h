@@ -38,6 +38,9 @@ class QtWindowPlatform : public WindowPlatform {
   std::unique_ptr<SettingsDialogView> CreateSettingsDialog(SettingsDialog& logic,
                                                            MainWindowView& mainWindow) override;
   void RunMessageLoop(MainWindowView& mainWindow) override;
+  std::unique_ptr<PreviewImage> CreatePreviewImage(int width, int height,
+                                                   int dotsPerInch) override;
+  bool DrawsFirstPageAhead() const override { return true; }
 
  private:
   std::filesystem::path appDir_;

@@ -2,6 +2,7 @@
 
 
 #include "base/messages.h"
+#include "win32/dib_preview_image.h"
 #include "win32/gdi_text_measurer.h"
 #include "win32/wide_text.h"
 #include "win32/win32_controls.h"
@@ -26,6 +27,13 @@ int Win32WindowPlatform::ScreenDpi() { return WindowDpi(mainWindow_); }
 
 std::unique_ptr<TextMeasurer> Win32WindowPlatform::CreatePreviewMeasurer(int dotsPerInch) {
   return std::make_unique<GdiTextMeasurer>(dotsPerInch);
+}
+
+// A memory device context and a DIB section, like fonts, may be made on
+// one thread and used on another, one at a time.
+std::unique_ptr<PreviewImage> Win32WindowPlatform::CreatePreviewImage(int width, int height,
+                                                                      int dotsPerInch) {
+  return std::make_unique<DibPreviewImage>(width, height, dotsPerInch);
 }
 
 bool Win32WindowPlatform::TakeInstanceLock(std::string_view title) {

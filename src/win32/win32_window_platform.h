@@ -43,6 +43,9 @@ class Win32WindowPlatform : public WindowPlatform {
   std::unique_ptr<SettingsDialogView> CreateSettingsDialog(SettingsDialog& logic,
                                                            MainWindowView& mainWindow) override;
   void RunMessageLoop(MainWindowView& mainWindow) override;
+  std::unique_ptr<PreviewImage> CreatePreviewImage(int width, int height,
+                                                   int dotsPerInch) override;
+  bool DrawsFirstPageAhead() const override { return true; }
 
  private:
   std::filesystem::path appDir_;
