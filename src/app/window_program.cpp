@@ -1,5 +1,7 @@
 #include "app/window_program.h"
 
+#include <system_error>
+
 #include "app/headless.h"
 #include "app/settings_location.h"
 #include "base/messages.h"
@@ -52,12 +54,16 @@ std::unique_ptr<FirstPageWork> StartFirstPage(const std::filesystem::path& appDi
   MainState state;
   // The default place of the window plays no part in the page.
   CreateMainState(state, appDir, dataPath, profile, platform.Locale(), 0, 0);
-  return std::make_unique<FirstPageWork>(
-      std::move(state), platform.ScreenDpi(),
-      [&platform] { return platform.CreatePreviewMeasurer(kMeasuringDpi); },
-      [&platform](int width, int height, int dotsPerInch) {
-        return platform.CreatePreviewImage(width, height, dotsPerInch);
-      });
+  try {
+    return std::make_unique<FirstPageWork>(
+        std::move(state), platform.ScreenDpi(),
+        [&platform] { return platform.CreatePreviewMeasurer(kMeasuringDpi); },
+        [&platform](int width, int height, int dotsPerInch) {
+          return platform.CreatePreviewImage(width, height, dotsPerInch);
+        });
+  } catch (const std::system_error&) {
+    return nullptr;  // no thread to be had: the show step does it all
+  }
 }
 
 }  // namespace

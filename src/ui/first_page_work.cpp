@@ -40,6 +40,7 @@ void FirstPageWork::Run(MeasurerMaker makeMeasurer, PictureMaker makePicture) {
     if (!r.picture) return;
     ClearPreview(*r.picture);
     RenderPage(u'D', r.state.CurrentPage, r.state, r.picture->ImageCanvas(), *r.measurer);
+    r.picture->FinishDrawing();
   } catch (...) {
     r.error = std::current_exception();
   }

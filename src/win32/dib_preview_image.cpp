@@ -52,6 +52,12 @@ void DibPreviewImage::Clear() {
   if (canvas_) canvas_->Reset();
 }
 
+void DibPreviewImage::FinishDrawing() {
+  // GDI batches a thread's drawing calls and drops what is still batched
+  // when the thread ends.
+  GdiFlush();
+}
+
 bool DibPreviewImage::TakePicture(PreviewImage& drawn) {
   auto* other = dynamic_cast<DibPreviewImage*>(&drawn);
   if (!other || other->width_ != width_ || other->height_ != height_) return false;
