@@ -175,9 +175,13 @@ std::optional<double> StartUpTimer::Time(const std::vector<std::string>& command
       XNextEvent(display, &event);
       if (event.type == MapNotify && !window) {
         // The program's first window on the screen; its drawing is watched.
-        window = event.xmap.window;
+        // Small helper windows (Wine maps some for input methods and the
+        // like) are no program window.
         XWindowAttributes attributes;
-        XGetWindowAttributes(display, window, &attributes);
+        if (!XGetWindowAttributes(display, event.xmap.window, &attributes) ||
+            attributes.width < 100 || attributes.height < 100)
+          continue;
+        window = event.xmap.window;
         shownWidth = attributes.width;
         shownHeight = attributes.height;
         // Nothing drawn yet: a colour no pixel has.

@@ -28,6 +28,9 @@ class StartUpTimer {
   std::optional<double> Time(const std::vector<std::string>& command,
                              const std::vector<std::string>& environment);
 
+  // The X server's display name (":N").
+  const std::string& DisplayName() const { return display_; }
+
 
  private:
   StartUpTimer() = default;

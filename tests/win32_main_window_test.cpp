@@ -98,13 +98,16 @@ TEST(Win32MainWindow, EveryControlOfTheTableStandsAtItsPlaceWithItsCaptionAndSta
         break;
       case ControlKind::Label:
         EXPECT_EQ(at.left, S(c.place.left));
-        if (id != kLabel2) EXPECT_EQ(at.top, S(c.place.top));
+        if (id != kLabel2) {
+          EXPECT_EQ(at.top, S(c.place.top));
+        }
         break;
       default:
         break;
     }
-    if (c.kind == ControlKind::CheckBox)
+    if (c.kind == ControlKind::CheckBox) {
       EXPECT_EQ(SendMessageW(made, BM_GETCHECK, 0, 0), c.checked ? BST_CHECKED : BST_UNCHECKED);
+    }
   }
   // Docked: the tool bar across the top, the scroll box below it.
   EXPECT_EQ(InParent(w[kPanel1]).right, client.right);

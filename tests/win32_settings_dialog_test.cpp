@@ -69,11 +69,16 @@ TEST(Win32SettingsDialog, EveryControlOfTheTableStandsAtItsPlaceAndTabWalksTheTa
       EXPECT_EQ(at.right - at.left, S(c.place.width));
       EXPECT_EQ(at.bottom - at.top, S(c.place.height));
     }
-    if (!c.caption.empty()) EXPECT_EQ(win32::GetText(made), FromUtf8(c.caption));
+    if (!c.caption.empty()) {
+      EXPECT_EQ(win32::GetText(made), FromUtf8(c.caption));
+    }
     const LONG style = GetWindowLongW(made, GWL_STYLE);
-    if (c.kind == ControlKind::Edit) EXPECT_EQ((style & ES_READONLY) != 0, c.readOnly);
-    if (c.kind == ControlKind::CheckBox)
+    if (c.kind == ControlKind::Edit) {
+      EXPECT_EQ((style & ES_READONLY) != 0, c.readOnly);
+    }
+    if (c.kind == ControlKind::CheckBox) {
       EXPECT_EQ(SendMessageW(made, BM_GETCHECK, 0, 0), c.checked ? BST_CHECKED : BST_UNCHECKED);
+    }
     if (style & WS_TABSTOP) tabStops.push_back(made);
   }
   // The buttons, the fields in the table's order, the check box last.

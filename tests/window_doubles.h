@@ -44,6 +44,12 @@ class RecordingPreview : public PreviewImage {
     canvas = RecordingCanvas(DeviceFacts{});
   }
   void SavePng(const std::filesystem::path&) override {}
+  bool TakePicture(PreviewImage& drawn) override {
+    auto* other = dynamic_cast<RecordingPreview*>(&drawn);
+    if (!other) return false;
+    canvas = std::move(other->canvas);
+    return true;
+  }
 };
 
 class FakeView : public MainWindowView {

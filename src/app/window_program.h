@@ -33,6 +33,11 @@ class WindowPlatform {
   // Shows the main window (its show step runs) and processes events until
   // the application ends.
   virtual void RunMessageLoop(MainWindowView& mainWindow) = 0;
+  // Whether page 1 is laid out and drawn on a worker thread while the
+  // controls are built: the services' CreatePreviewMeasurer and
+  // CreatePreviewImage are then called on that thread, and what they make
+  // is used on the window's thread once the worker has ended.
+  virtual bool DrawsFirstPageAhead() const { return false; }
 };
 
 // Returns the exit status.

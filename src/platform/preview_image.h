@@ -18,6 +18,16 @@ class PreviewImage {
   // Writes the picture as PNG; the file appears whole or not at all.
   // Throws std::runtime_error on failure.
   virtual void SavePng(const std::filesystem::path& path) = 0;
+  // Completes on the picture what this thread has drawn on it, before
+  // another thread uses it (a platform may hold drawings back per thread).
+  virtual void FinishDrawing() {}
+  // Takes over the picture drawn on drawn, a preview image of the same size
+  // and dots made by the same platform, which is left without one. False
+  // where the platform cannot; the picture is then as it was.
+  virtual bool TakePicture(PreviewImage& drawn) {
+    (void)drawn;
+    return false;
+  }
 };
 
 }  // namespace mirelo

@@ -38,6 +38,16 @@ const QImage& QtPreviewImage::Image() {
   return image_;
 }
 
+bool QtPreviewImage::TakePicture(PreviewImage& drawn) {
+  auto* other = dynamic_cast<QtPreviewImage*>(&drawn);
+  if (!other || other->image_.size() != image_.size()) return false;
+  if (painter_.isActive()) painter_.end();
+  // Shared, not copied: the next drawing here copies it first.
+  image_ = other->Image();
+  other->image_ = QImage();
+  return true;
+}
+
 void QtPreviewImage::SavePng(const std::filesystem::path& path) {
   posix::PosixFileStore files;
   const std::optional<std::filesystem::path> temp = files.CreateTempFileBeside(path);

@@ -19,6 +19,7 @@ class QtPreviewImage : public PreviewImage {
   Canvas& ImageCanvas() override { return *canvas_; }
   void Clear() override;
   void SavePng(const std::filesystem::path& path) override;
+  bool TakePicture(PreviewImage& drawn) override;
 
   // The picture; ends the drawing on it until the next Clear.
   const QImage& Image();

@@ -51,6 +51,9 @@ class QtSystemServices : public SystemServices {
   std::filesystem::path AppDir() override { return appDir_; }
   // The primary screen's dots per inch in device pixels.
   int ScreenDpi() override;
+  // Fonts, text layout and painting on a QImage work on any thread; the
+  // font database is shared under its own lock. So the first page may be
+  // measured and drawn on a worker.
   std::unique_ptr<TextMeasurer> CreatePreviewMeasurer(int dotsPerInch) override {
     return std::make_unique<QtTextMeasurer>(dotsPerInch);
   }

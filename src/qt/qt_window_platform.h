@@ -26,6 +26,7 @@ class QtWindowPlatform : public WindowPlatform {
   std::unique_ptr<SettingsDialogView> CreateSettingsDialog(SettingsDialog& logic,
                                                            MainWindowView& mainWindow) override;
   void RunMessageLoop(MainWindowView& mainWindow) override;
+  bool DrawsFirstPageAhead() const override { return true; }
 
  private:
   QtSystemServices& services_;

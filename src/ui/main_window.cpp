@@ -115,10 +115,12 @@ void MainWindow::ShowStep() {
 
   state_.Settings.SaveOverview = view_->SaveOverviewChecked();
   std::string overviewError;
+  const bool madeAhead = TakeFirstPage(overviewError);
   try {
-    PrepareFirstShowing(
-        state_, *measurer_, [&] { EnsureOverviewFolder(state_, *view_, services_.Files()); },
-        [&](const OverviewFileError& e) { overviewError = e.what(); });
+    if (!madeAhead)
+      PrepareFirstShowing(
+          state_, *measurer_, [&] { EnsureOverviewFolder(state_, *view_, services_.Files()); },
+          [&](const OverviewFileError& e) { overviewError = e.what(); });
   } catch (...) {
     // No survey, no page: nothing to print or page through.
     for (ToolButton b : {ToolButton::PrintAll, ToolButton::PrintCurrent, ToolButton::Previous,
@@ -127,9 +129,10 @@ void MainWindow::ShowStep() {
     throw;
   }
   view_->SetMemoText(state_.OverviewText);
-  pageReady_ = true;
-
-  DrawCurrentPage();
+  if (!pageReady_) {
+    pageReady_ = true;
+    DrawCurrentPage();
+  }
 
   SetButtonEnabled(ToolButton::Previous, false);
   SetButtonEnabled(ToolButton::Next, state_.PageCount > 1);
@@ -145,6 +148,33 @@ void MainWindow::ShowStep() {
   }
   if (!IsTenAsciiDigits(state_.Survey.InsuredPersonNumber))
     view_->ShowMessage(FormatMessage(msg::kInsuredNumberNotTenDigits, state_.DataFilePath));
+}
+
+bool MainWindow::TakeFirstPage(std::string& overviewError) {
+  if (!firstPage_) return false;
+  FirstPageWork::Result made = firstPage_->Take();
+  firstPage_.reset();
+  // Both states come from the same read of the settings; the page depends
+  // on these of what has happened since.
+  if (made.error || !made.picture || made.dotsPerInch != services_.ScreenDpi() ||
+      made.state.DataFilePath != state_.DataFilePath ||
+      made.state.Settings.SaveOverview != state_.Settings.SaveOverview ||
+      made.state.Settings.sw5 != state_.Settings.sw5 || !preview_->TakePicture(*made.picture))
+    return false;
+  // Where the show step would make the overview folder, after the data.
+  EnsureOverviewFolder(state_, *view_, services_.Files());
+  state_.Boxes = std::move(made.state.Boxes);
+  state_.Survey = std::move(made.state.Survey);
+  state_.OverviewText = std::move(made.state.OverviewText);
+  state_.OverviewEncoding = made.state.OverviewEncoding;
+  state_.OverviewAsRead = std::move(made.state.OverviewAsRead);
+  state_.PageCount = made.state.PageCount;
+  state_.OverviewLookedFor = made.state.OverviewLookedFor;
+  overviewError = std::move(made.overviewError);
+  measurer_ = std::move(made.measurer);
+  pageReady_ = true;
+  view_->PreviewDrawn();
+  return true;
 }
 
 void MainWindow::SizePreview(int dotsPerInch) {

@@ -18,6 +18,7 @@
 #include "platform/system_services.h"
 #include "platform/text_measurer.h"
 #include "ui/control_tables.h"
+#include "ui/first_page_work.h"
 #include "ui/main_state.h"
 #include "ui/main_window_view.h"
 #include "ui/printer_choice.h"
@@ -52,6 +53,9 @@ class MainWindow {
   // The printer the print buttons print on, which the settings dialog
   // changes.
   PrinterChoice& Printer() { return printer_; }
+  // Page 1 being made ahead of the show step, which takes it over where
+  // it fits; nothing to have the show step make it.
+  void SetFirstPage(std::unique_ptr<FirstPageWork> work) { firstPage_ = std::move(work); }
 
   // The create step. False when the program is to end without showing the
   // window: the data file is missing (the user has been told).
@@ -126,6 +130,10 @@ class MainWindow {
   // and Label2 below it.
   void SizePreview(int dotsPerInch);
   void PlaceMemoOverPage();
+  // Takes the page made ahead, if there is one and it fits the window as
+  // shown: the data, the boxes and the drawn page 1. overviewError gets the
+  // error of a kept overview that could not be read.
+  bool TakeFirstPage(std::string& overviewError);
 
   MainState& state_;
   SystemServices& services_;
@@ -134,6 +142,7 @@ class MainWindow {
   MainWindowView* view_ = nullptr;
   SettingsDialog* settingsDialog_ = nullptr;
   PrinterChoice printer_;
+  std::unique_ptr<FirstPageWork> firstPage_;
   std::unique_ptr<TextMeasurer> measurer_;  // at the measuring resolution
   PreviewImage* preview_ = nullptr;         // the view's
   int imageLeft_ = 0, imageTop_ = 0;        // where the picture stands

@@ -42,6 +42,20 @@ void DibPreviewImage::Clear() {
   if (canvas_) canvas_->Reset();
 }
 
+void DibPreviewImage::FinishDrawing() {
+  // GDI batches a thread's drawing calls and drops what is still batched
+  // when the thread ends.
+  GdiFlush();
+}
+
+bool DibPreviewImage::TakePicture(PreviewImage& drawn) {
+  auto* other = dynamic_cast<DibPreviewImage*>(&drawn);
+  if (!other || other->width_ != width_ || other->height_ != height_) return false;
+  GdiFlush();  // both bitmaps' drawings are in their bits
+  std::memcpy(bits_, other->bits_, static_cast<std::size_t>(Stride(width_)) * static_cast<std::size_t>(height_));
+  return true;
+}
+
 void DibPreviewImage::SavePng(const std::filesystem::path& path) {
   GdiFlush();  // every drawing is in the bits
   Win32FileStore files;

@@ -22,6 +22,8 @@ class DibPreviewImage : public PreviewImage {
   Canvas& ImageCanvas() override { return *canvas_; }
   void Clear() override;
   void SavePng(const std::filesystem::path& path) override;
+  void FinishDrawing() override;
+  bool TakePicture(PreviewImage& drawn) override;
 
   // For the window: the bitmap's device context, and its size.
   HDC Dc() const { return dc_.Get(); }

@@ -57,6 +57,9 @@ class Win32SystemServices : public SystemServices {
   // The dots per inch of the monitor the window stands on, once there is
   // one (SetScreenWindow); the system's before.
   int ScreenDpi() override;
+  // A memory device context and a DIB section, like fonts, may be made on
+  // one thread and used on another, one at a time: the first page may be
+  // measured and drawn on a worker.
   std::unique_ptr<TextMeasurer> CreatePreviewMeasurer(int dotsPerInch) override {
     return std::make_unique<GdiTextMeasurer>(dotsPerInch);
   }

@@ -30,6 +30,7 @@ class Win32WindowPlatform : public WindowPlatform {
   std::unique_ptr<SettingsDialogView> CreateSettingsDialog(SettingsDialog& logic,
                                                            MainWindowView& mainWindow) override;
   void RunMessageLoop(MainWindowView& mainWindow) override;
+  bool DrawsFirstPageAhead() const override { return true; }
 
  private:
   Win32SystemServices& services_;
