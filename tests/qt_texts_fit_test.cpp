@@ -76,10 +76,10 @@ TEST(QtWindows, EveryCaptionFitsItsControl) {
     for (const Control& c : layout->controls) {
       if (c.caption.empty() || c.kind == ControlKind::Memo) continue;
       SCOPED_TRACE(std::string(layout->name) + "." + std::string(c.name));
-      const QWidget* widget = root->findChild<QWidget*>(qt::Utf8(c.name));
+      const QWidget* widget = root->findChild<QWidget*>(qt::QStringFromUtf8(c.name));
       ASSERT_NE(widget, nullptr);
       const QString text = TextOf(widget);
-      ASSERT_EQ(text, qt::Utf8(c.caption));
+      ASSERT_EQ(text, qt::QStringFromUtf8(c.caption));
       EXPECT_LE(QFontMetrics(widget->font()).horizontalAdvance(text), TextRoom(*layout, c, *widget))
           << text.toStdString();
       ++measured;

@@ -13,7 +13,7 @@ namespace mirelo::qt {
 
 QFont WindowFont(int pixels) {
   QFont font;
-  font.setFamilies({Utf8(kWindowFace), ProportionalJapaneseFace()});
+  font.setFamilies({QStringFromUtf8(kWindowFace), ProportionalJapaneseFace()});
   font.setPixelSize(pixels);
   return font;
 }
@@ -57,17 +57,17 @@ bool Modified(const QKeyEvent& press) {
 }
 
 QCheckBox* MakeCheckBox(QWidget* parent, const Control& control) {
-  auto* check = new QCheckBox(Utf8(control.caption), parent);
+  auto* check = new QCheckBox(QStringFromUtf8(control.caption), parent);
   check->setChecked(control.checked);
   return check;
 }
 
 QLabel* MakeLabel(QWidget* parent, const WindowLayout& layout, const Control& control) {
   auto* label = new QLabel(parent);
-  label->setObjectName(Utf8(control.name));
+  label->setObjectName(QStringFromUtf8(control.name));
   label->setFont(WindowFont(control.fontPixels));
   label->move(control.place.left, control.place.top);
-  SetFittedText(label, Utf8(control.caption), LabelRoom(layout, control));
+  SetFittedText(label, QStringFromUtf8(control.caption), LabelRoom(layout, control));
   return label;
 }
 

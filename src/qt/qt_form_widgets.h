@@ -13,13 +13,10 @@
 #include <optional>
 #include <string_view>
 
+#include "qt/qt_text.h"
 #include "ui/control_tables.h"
 
 namespace mirelo::qt {
-
-inline QString Utf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The windows' face at a height in pixels. Where the face is missing, as on
 // Debian, Debian's proportional Japanese face stands in for all of it, so

@@ -58,7 +58,7 @@ class PreviewPicture : public QWidget {
 QtMainWindow::QtMainWindow(MainWindow& logic, QString title)
     : logic_(logic), title_(std::move(title)) {
   const WindowLayout& layout = kMainWindowLayout;
-  setObjectName(Utf8(layout.name));
+  setObjectName(QStringFromUtf8(layout.name));
   setFont(WindowFont(layout.fontPixels));
   resize(layout.clientWidth, layout.clientHeight);
 
@@ -84,13 +84,13 @@ QtMainWindow::QtMainWindow(MainWindow& logic, QString title)
         scrollBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         scrollBox_->setWidgetResizable(true);
         scrollContent_ = new QWidget;
-        scrollContent_->setObjectName(Utf8(c.name) + QStringLiteral("Content"));
+        scrollContent_->setObjectName(QStringFromUtf8(c.name) + QStringLiteral("Content"));
         scrollBox_->setWidget(scrollContent_);
         widget = scrollBox_;
         break;
       case ControlKind::ToolButton: {
         auto* button = new QToolButton(parent);
-        button->setText(Utf8(c.caption));
+        button->setText(QStringFromUtf8(c.caption));
         button->setFocusPolicy(Qt::NoFocus);  // tool buttons take no focus
         connect(button, &QToolButton::clicked, this, [this, id] { logic_.Click(id); });
         widget = button;
@@ -112,7 +112,7 @@ QtMainWindow::QtMainWindow(MainWindow& logic, QString title)
       case ControlKind::Memo: {
         memo_ = new QPlainTextEdit(parent);
         memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        memo_->setPlainText(Utf8(c.caption));
+        memo_->setPlainText(QStringFromUtf8(c.caption));
         memo_->setTabChangesFocus(!kOverviewFieldTakesTab);
         widget = memo_;
         break;
@@ -123,7 +123,7 @@ QtMainWindow::QtMainWindow(MainWindow& logic, QString title)
         break;  // none in this window
     }
     if (!widget) continue;
-    widget->setObjectName(Utf8(c.name));
+    widget->setObjectName(QStringFromUtf8(c.name));
     if (c.kind != ControlKind::Label) widget->setFont(WindowFont(c.fontPixels));
     if (c.place.width > 0) widget->setGeometry(PlaceOf(c));
     ApplyFieldFacts(widget, c);
@@ -162,7 +162,7 @@ void QtMainWindow::FitScrollContent() {
   scrollContent_->setMinimumSize(all.right() + 1, all.bottom() + 1);
 }
 
-void QtMainWindow::SetCaption(std::string_view utf8) { setWindowTitle(Utf8(utf8)); }
+void QtMainWindow::SetCaption(std::string_view utf8) { setWindowTitle(QStringFromUtf8(utf8)); }
 
 int QtMainWindow::OuterWidth() const { return ToPixels(frameGeometry().width()); }
 int QtMainWindow::OuterHeight() const { return ToPixels(frameGeometry().height()); }
@@ -242,19 +242,19 @@ void QtMainWindow::SetButtonEnabled(ToolButton button, bool enabled) {
 }
 
 void QtMainWindow::SetButtonCaption(ToolButton button, std::string_view utf8) {
-  Button(button)->setText(Utf8(utf8));
+  Button(button)->setText(QStringFromUtf8(utf8));
 }
 
 void QtMainWindow::SetPageLabel(std::string_view text) {
   using main_controls::kPageLabel;
-  SetFittedText(static_cast<QLabel*>(Widget(kPageLabel)), Utf8(text),
+  SetFittedText(static_cast<QLabel*>(Widget(kPageLabel)), QStringFromUtf8(text),
                 LabelRoom(kMainWindowLayout, kPageLabel.Facts()));
 }
 
 void QtMainWindow::SetPrinterLabel(std::u16string_view name) {
   using main_controls::kPrinterNameLabel;
   SetElidedText(static_cast<QLabel*>(Widget(kPrinterNameLabel)),
-                QString::fromUtf16(name.data(), static_cast<qsizetype>(name.size())),
+                ToQString(name),
                 LabelRoom(kMainWindowLayout, kPrinterNameLabel.Facts()));
 }
 
@@ -272,11 +272,11 @@ std::u16string QtMainWindow::MemoText() const {
   // The field keeps its lines apart with LF; the program's text has CR LF.
   QString text = memo_->toPlainText();
   text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-  return text.toStdU16String();
+  return FromQString(text);
 }
 
 void QtMainWindow::SetMemoText(std::u16string_view text) {
-  QString plain = QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+  QString plain = ToQString(text);
   plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   memo_->setPlainText(plain);
 }
@@ -302,22 +302,22 @@ void QtMainWindow::SetMemoFontSize(int points) {
 bool QtMainWindow::MemoHasFocus() const { return memo_->hasFocus(); }
 
 void QtMainWindow::ShowMessage(std::string_view utf8) {
-  QMessageBox box(QMessageBox::NoIcon, title_, Utf8(utf8),
+  QMessageBox box(QMessageBox::NoIcon, title_, QStringFromUtf8(utf8),
                   QMessageBox::Ok);
   box.exec();
 }
 
 void QtMainWindow::ShowError(std::string_view utf8) {
-  QMessageBox box(QMessageBox::Critical, title_, Utf8(utf8),
+  QMessageBox box(QMessageBox::Critical, title_, QStringFromUtf8(utf8),
                   QMessageBox::Ok);
   box.exec();
 }
 
 std::optional<std::filesystem::path> QtMainWindow::AskPdfFileName() {
-  const QString path = QFileDialog::getSaveFileName(this, Utf8(msg::kOwnPdfPrinterName), QString(),
-                                                    Utf8(msg::kPdfFileFilter));
+  const QString path = QFileDialog::getSaveFileName(this, QStringFromUtf8(msg::kOwnPdfPrinterName), QString(),
+                                                    QStringFromUtf8(msg::kPdfFileFilter));
   if (path.isEmpty()) return std::nullopt;
-  return std::filesystem::path(path.toStdU16String());
+  return std::filesystem::path(FromQString(path));
 }
 
 void QtMainWindow::showEvent(QShowEvent* event) {

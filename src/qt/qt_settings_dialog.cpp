@@ -25,7 +25,7 @@ class SpinnerEntryValidator : public QValidator {
  public:
   using QValidator::QValidator;
   State validate(QString& input, int&) const override {
-    return IsPartialSpinnerEntry(input.toStdU16String()) ? Acceptable : Invalid;
+    return IsPartialSpinnerEntry(FromQString(input)) ? Acceptable : Invalid;
   }
 };
 
@@ -36,11 +36,11 @@ QWidget* MakeUpDown(QWidget* parent, const Control& place, std::function<void(in
   const int width = place.place.width, height = place.place.height;
   const int upHeight = height / 2;
   auto* up = new QToolButton(box);
-  up->setObjectName(Utf8(place.name) + QStringLiteral("Up"));
+  up->setObjectName(QStringFromUtf8(place.name) + QStringLiteral("Up"));
   up->setArrowType(Qt::UpArrow);
   up->setGeometry(0, 0, width, upHeight);
   auto* down = new QToolButton(box);
-  down->setObjectName(Utf8(place.name) + QStringLiteral("Down"));
+  down->setObjectName(QStringFromUtf8(place.name) + QStringLiteral("Down"));
   down->setArrowType(Qt::DownArrow);
   down->setGeometry(0, upHeight, width, height - upHeight);
   for (QToolButton* b : {up, down}) {
@@ -57,8 +57,8 @@ QWidget* MakeUpDown(QWidget* parent, const Control& place, std::function<void(in
 QtSettingsDialog::QtSettingsDialog(SettingsDialog& logic, QWidget* mainWindow, QString title)
     : QDialog(mainWindow), logic_(logic), title_(std::move(title)) {
   const WindowLayout& layout = kSettingsDialogLayout;
-  setObjectName(Utf8(layout.name));
-  setWindowTitle(Utf8(layout.caption));
+  setObjectName(QStringFromUtf8(layout.name));
+  setWindowTitle(QStringFromUtf8(layout.caption));
   setFont(WindowFont(layout.fontPixels));
   setFixedSize(layout.clientWidth, layout.clientHeight);
   setModal(true);
@@ -71,7 +71,7 @@ QtSettingsDialog::QtSettingsDialog(SettingsDialog& logic, QWidget* mainWindow, Q
     QWidget* widget = nullptr;
     switch (c.kind) {
       case ControlKind::Button: {
-        auto* button = new QPushButton(Utf8(c.caption), this);
+        auto* button = new QPushButton(QStringFromUtf8(c.caption), this);
         // Enter in a field finishes the entry; it presses no button.
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, [this, id] { logic_.Click(id); });
@@ -94,7 +94,7 @@ QtSettingsDialog::QtSettingsDialog(SettingsDialog& logic, QWidget* mainWindow, Q
         edit->installEventFilter(this);
         // Only the user's changes are edits: a position shown is not.
         connect(edit, &QLineEdit::textEdited, this,
-                [this, id](const QString& text) { logic_.Typed(id, text.toStdU16String()); });
+                [this, id](const QString& text) { logic_.Typed(id, FromQString(text)); });
         connect(edit, &QLineEdit::editingFinished, this, [this, id] { logic_.EntryEnded(id); });
         widget = edit;
         break;
@@ -110,7 +110,7 @@ QtSettingsDialog::QtSettingsDialog(SettingsDialog& logic, QWidget* mainWindow, Q
         break;  // none in this dialog
     }
     if (!widget) continue;
-    widget->setObjectName(Utf8(c.name));
+    widget->setObjectName(QStringFromUtf8(c.name));
     if (c.kind != ControlKind::Label) {
       widget->setFont(WindowFont(c.fontPixels));
       widget->setGeometry(PlaceOf(c));
@@ -146,7 +146,7 @@ bool QtSettingsDialog::eventFilter(QObject* watched, QEvent* event) {
 void QtSettingsDialog::SetPrinterLabel(std::u16string_view name) {
   using dialog_controls::kPrinterLabel;
   SetElidedText(static_cast<QLabel*>(Widget(kPrinterLabel)),
-                QString::fromUtf16(name.data(), static_cast<qsizetype>(name.size())),
+                ToQString(name),
                 LabelRoom(kSettingsDialogLayout, kPrinterLabel.Facts()));
 }
 
@@ -158,7 +158,7 @@ void QtSettingsDialog::SetGroupSpacingChecked(bool checked) { GroupSpacing()->se
 bool QtSettingsDialog::GroupSpacingChecked() const { return GroupSpacing()->isChecked(); }
 
 std::optional<FontChoice> QtSettingsDialog::ChooseFont(std::u16string_view face, int points) {
-  QFont initial(QString::fromUtf16(face.data(), static_cast<qsizetype>(face.size())));
+  QFont initial(ToQString(face));
   initial.setPointSize(points);
   QFontDialog dialog(initial, this);
   // The form's faces are names that this system knows only through their
@@ -168,7 +168,7 @@ std::optional<FontChoice> QtSettingsDialog::ChooseFont(std::u16string_view face,
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const QFont font = dialog.selectedFont();
   // The face and the size only; style and effects stay the form's.
-  return ChosenFont(font.family() == offered ? std::u16string(face) : font.family().toStdU16String(),
+  return ChosenFont(font.family() == offered ? std::u16string(face) : FromQString(font.family()),
                     font.pointSizeF(), points);
 }
 
@@ -178,25 +178,25 @@ bool QtSettingsDialog::RunPrinterSetup(PrinterDraft& draft) {
   // chooses; it does not print, so neither its caption nor its confirming
   // button says so.
   QPrintDialog dialog(&static_cast<QtPrinterDraft&>(draft).Printer(), this);
-  dialog.setWindowTitle(Utf8(msg::kChangePrinterCaption));
+  dialog.setWindowTitle(QStringFromUtf8(msg::kChangePrinterCaption));
   dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
   dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
   dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
   dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
   dialog.setOption(QAbstractPrintDialog::PrintShowPageSize, false);
   for (QDialogButtonBox* buttons : dialog.findChildren<QDialogButtonBox*>()) {
-    if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(Utf8(msg::kPrinterSetupConfirm));
+    if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(QStringFromUtf8(msg::kPrinterSetupConfirm));
   }
   return dialog.exec() == QDialog::Accepted;
 }
 
 void QtSettingsDialog::ShowMessage(std::string_view utf8) {
-  QMessageBox box(QMessageBox::NoIcon, title_, Utf8(utf8), QMessageBox::Ok);
+  QMessageBox box(QMessageBox::NoIcon, title_, QStringFromUtf8(utf8), QMessageBox::Ok);
   box.exec();
 }
 
 void QtSettingsDialog::ShowError(std::string_view utf8) {
-  QMessageBox box(QMessageBox::Critical, title_, Utf8(utf8), QMessageBox::Ok);
+  QMessageBox box(QMessageBox::Critical, title_, QStringFromUtf8(utf8), QMessageBox::Ok);
   box.exec();
 }
 

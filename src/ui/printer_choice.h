@@ -1,8 +1,8 @@
 // Which printer the window prints on: one of the system's, or, where the
-// system has none at all, the program's own PDF printer (every Windows
-// system has a printer that writes a file; a Debian system may have no
-// printer). The rules are the window's; the system is only asked what it
-// has.
+// system has none at all and can make a PDF without one (Debian, through
+// the toolkit), the program's own PDF printer; where it cannot (Windows),
+// the window says that no printer is chosen. The rules are the window's;
+// the system is only asked what it has.
 #pragma once
 
 #include <functional>
