@@ -30,6 +30,7 @@ int main() {
       "// through U+E000..U+E757 in order, are not stored.\n"
       "// Made by scripts/make-cp932-table from ICU's windows-31j converter; do not\n"
       "// edit by hand.\n"
+      "// clang-format off\n"
       "#include \"base/cp932_table.h\"\n\n"
       "namespace mirelo::cp932 {\n\n"
       "const char16_t kDoubleByteRows[kStoredRows][kTrailCount + 1] = {\n");

@@ -4,6 +4,7 @@
 // through U+E000..U+E757 in order, are not stored.
 // Made by scripts/make-cp932-table from ICU's windows-31j converter; do not
 // edit by hand.
+// clang-format off
 #include "base/cp932_table.h"
 
 namespace mirelo::cp932 {
