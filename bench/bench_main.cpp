@@ -30,8 +30,8 @@
 #include <string>
 #include <vector>
 
-#include "startup_timer.h"
 #include "common/thousand_items.h"
+#include "startup_timer.h"
 
 namespace {
 
@@ -59,7 +59,7 @@ struct ProcessCost {
   bool ok = false;
   double cpu = 0, wall = 0;  // seconds
   double peakMb = 0;
-  std::string out;           // standard output
+  std::string out;  // standard output
 };
 
 // One run of command, standard output to a file, standard error dropped.
@@ -189,9 +189,9 @@ StartUpFigures MeasureStartUp(const fs::path& work, const std::string& exe) {
   fs::create_directories(runtime);
   fs::permissions(runtime, fs::perms::owner_all);
   fs::create_directories(samples / "home");
-  const std::vector<std::string> environment = {
-      "XDG_RUNTIME_DIR=" + runtime.string(), "HOME=" + (samples / "home").string(),
-      "QT_QPA_PLATFORM=xcb"};
+  const std::vector<std::string> environment = {"XDG_RUNTIME_DIR=" + runtime.string(),
+                                                "HOME=" + (samples / "home").string(),
+                                                "QT_QPA_PLATFORM=xcb"};
 
   const std::unique_ptr<mirelo::bench::StartUpTimer> timer =
       mirelo::bench::StartUpTimer::Start(work, figures.problem);
@@ -220,10 +220,10 @@ void ReportStartUp(const StartUpFigures& startUp) {
   }
   // The bare window is the toolkit's own floor under the program's figure.
   if (startUp.bareWindow)
-    std::printf("  start-up to the first page drawn / a bare Qt window:  %.2f (%.0f ms / %.0f ms, "
-                "medians of 7)  [at most 1.2]\n",
-                *startUp.mirelo / *startUp.bareWindow, *startUp.mirelo * 1e3,
-                *startUp.bareWindow * 1e3);
+    std::printf(
+        "  start-up to the first page drawn / a bare Qt window:  %.2f (%.0f ms / %.0f ms, "
+        "medians of 7)  [at most 1.2]\n",
+        *startUp.mirelo / *startUp.bareWindow, *startUp.mirelo * 1e3, *startUp.bareWindow * 1e3);
   if (startUp.mupdf)
     std::printf("  start-up to the first page drawn / mupdf on its PDF:  %.2f (%.0f ms)\n",
                 *startUp.mirelo / *startUp.mupdf, *startUp.mupdf * 1e3);
@@ -270,9 +270,10 @@ void ReportWineStartUp(const fs::path& work, const std::string& exe, const std::
     return;
   }
   const double m = MedianOf(ours), w = MedianOf(theirs);
-  std::printf("  Windows start-up to the first page drawn / a bare Win32 window, under Wine: "
-              "%.2f (%.0f ms / %.0f ms, medians of %d)  [at most 1.2]\n",
-              m / w, m * 1e3, w * 1e3, kRuns);
+  std::printf(
+      "  Windows start-up to the first page drawn / a bare Win32 window, under Wine: "
+      "%.2f (%.0f ms / %.0f ms, medians of %d)  [at most 1.2]\n",
+      m / w, m * 1e3, w * 1e3, kRuns);
 }
 
 void Report(const TimeReporter& times) {
@@ -285,10 +286,11 @@ void Report(const TimeReporter& times) {
   const std::string exe = MIRELO_EXECUTABLE;
   const std::string iniArg = ini.string(), dataArg = data.string();
 
-  const ProcessCost pdf = Median(
-      {exe, "--ini", iniArg, "--print-pdf", (work.path() / "out.pdf").string(), dataArg},
-      work.path(), kRuns);
-  const ProcessCost dump = Median({exe, "--ini", iniArg, "--dump-layout", dataArg}, work.path(), kRuns);
+  const ProcessCost pdf =
+      Median({exe, "--ini", iniArg, "--print-pdf", (work.path() / "out.pdf").string(), dataArg},
+             work.path(), kRuns);
+  const ProcessCost dump =
+      Median({exe, "--ini", iniArg, "--dump-layout", dataArg}, work.path(), kRuns);
 
   std::optional<ProcessCost> writer;
   const std::optional<fs::path> soffice = OnPath("soffice");
@@ -296,8 +298,13 @@ void Report(const TimeReporter& times) {
     const fs::path page = work.path() / "one-page.txt";
     std::ofstream(page, std::ios::binary) << FirstPageText(dump.out);
     const std::vector<std::string> convert = {
-        soffice->string(), "-env:UserInstallation=file://" + (work.path() / "profile").string(),
-        "--headless", "--convert-to", "pdf", "--outdir", (work.path() / "writer").string(),
+        soffice->string(),
+        "-env:UserInstallation=file://" + (work.path() / "profile").string(),
+        "--headless",
+        "--convert-to",
+        "pdf",
+        "--outdir",
+        (work.path() / "writer").string(),
         page.string()};
     RunOnce(convert, work.path());  // the first start makes the user profile
     writer = Median(convert, work.path(), kRuns);
@@ -327,13 +334,15 @@ void Report(const TimeReporter& times) {
                 *print / 31 * 1e3);
   if (pdf.ok) {
     if (writer && writer->ok)
-      std::printf("  1,000 items to PDF / word processor's one page: %.2f CPU, %.2f wall  "
-                  "[under 0.25]\n",
-                  pdf.cpu / writer->cpu, pdf.wall / writer->wall);
+      std::printf(
+          "  1,000 items to PDF / word processor's one page: %.2f CPU, %.2f wall  "
+          "[under 0.25]\n",
+          pdf.cpu / writer->cpu, pdf.wall / writer->wall);
     else
-      std::printf("  1,000 items to PDF: %.3f s CPU, %.3f s wall (no word processor to compare: "
-                  "libreoffice-writer-nogui is not installed)\n",
-                  pdf.cpu, pdf.wall);
+      std::printf(
+          "  1,000 items to PDF: %.3f s CPU, %.3f s wall (no word processor to compare: "
+          "libreoffice-writer-nogui is not installed)\n",
+          pdf.cpu, pdf.wall);
   }
   const auto slow = times.Cpu("BM_LayoutPrefixByPrefix"), fast = times.Cpu("BM_LayoutFast");
   if (slow && fast && *fast > 0)

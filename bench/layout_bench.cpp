@@ -15,10 +15,12 @@ namespace {
 using namespace mirelo;
 
 void BM_LayoutPrefixByPrefix(benchmark::State& state) {
-  bench::LayOut(state, [] { return std::make_unique<qt::QtTextMeasurer>(bench::kLayoutDpi, false); }, false);
+  bench::LayOut(
+      state, [] { return std::make_unique<qt::QtTextMeasurer>(bench::kLayoutDpi, false); }, false);
 }
 void BM_LayoutFast(benchmark::State& state) {
-  bench::LayOut(state, [] { return std::make_unique<qt::QtTextMeasurer>(bench::kLayoutDpi, true); }, true);
+  bench::LayOut(
+      state, [] { return std::make_unique<qt::QtTextMeasurer>(bench::kLayoutDpi, true); }, true);
 }
 BENCHMARK(BM_LayoutPrefixByPrefix)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_LayoutFast)->Unit(benchmark::kMillisecond)->MinTime(2.0);

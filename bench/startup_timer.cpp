@@ -1,7 +1,7 @@
 #include "startup_timer.h"
 
-#include <X11/Xlib.h>
 #include <X11/Xatom.h>
+#include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/Xdamage.h>
 #include <poll.h>
@@ -9,12 +9,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <cstdint>
-#include <algorithm>
 
 extern char** environ;
 
@@ -55,8 +55,8 @@ std::unique_ptr<StartUpTimer> StartUpTimer::Start(const std::filesystem::path& w
     close(pipeFds[0]);
     if (!freopen(log.c_str(), "w", stderr) || !freopen("/dev/null", "w", stdout)) _exit(126);
     const std::string fd = std::to_string(pipeFds[1]);
-    execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24", "-dpi",
-           "96", "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
+    execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24", "-dpi", "96",
+           "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
     _exit(127);
   }
   close(pipeFds[1]);
@@ -82,9 +82,8 @@ std::unique_ptr<StartUpTimer> StartUpTimer::Start(const std::filesystem::path& w
     return nullptr;
   }
   XSelectInput(timer->x_->display, DefaultRootWindow(timer->x_->display), SubstructureNotifyMask);
-  timer->x_->clockWindow = XCreateSimpleWindow(timer->x_->display,
-                                               DefaultRootWindow(timer->x_->display), 0, 0, 1, 1,
-                                               0, 0, 0);
+  timer->x_->clockWindow = XCreateSimpleWindow(
+      timer->x_->display, DefaultRootWindow(timer->x_->display), 0, 0, 1, 1, 0, 0, 0);
   XSelectInput(timer->x_->display, timer->x_->clockWindow, PropertyChangeMask);
   XSync(timer->x_->display, False);
   return timer;
@@ -146,8 +145,8 @@ std::optional<double> StartUpTimer::Time(const std::vector<std::string>& command
   std::vector<std::uint32_t> shown;
   int shownWidth = 0, shownHeight = 0;
   const auto changed = [&](const XRectangle& area) {
-    XImage* image = XGetImage(display, window, area.x, area.y, area.width, area.height,
-                              AllPlanes, ZPixmap);
+    XImage* image =
+        XGetImage(display, window, area.x, area.y, area.width, area.height, AllPlanes, ZPixmap);
     if (!image) return false;  // gone meanwhile
     bool differs = false;
     for (int y = 0; y < area.height; ++y) {
@@ -189,7 +188,8 @@ std::optional<double> StartUpTimer::Time(const std::vector<std::string>& command
         damage = XDamageCreate(display, window, XDamageReportRawRectangles);
       } else if (event.type == x_->damageEvent + XDamageNotify) {
         const auto& notify = reinterpret_cast<XDamageNotifyEvent&>(event);
-        const double at = static_cast<double>(static_cast<std::uint32_t>(notify.timestamp - serverStart));
+        const double at =
+            static_cast<double>(static_cast<std::uint32_t>(notify.timestamp - serverStart));
         if (changed(notify.area)) lastDrawn = at;
       }
     }

@@ -31,7 +31,6 @@ class StartUpTimer {
   // The X server's display name (":N").
   const std::string& DisplayName() const { return display_; }
 
-
  private:
   StartUpTimer() = default;
   struct X;

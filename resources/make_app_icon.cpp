@@ -116,7 +116,8 @@ int main(int argc, char** argv) {
     std::ofstream out(argv[1], std::ios::binary);
     out.write(reinterpret_cast<const char*>(ico.data()), static_cast<std::streamsize>(ico.size()));
     if (!out.flush()) throw std::runtime_error("cannot write the icon");
-    if (!Draw(64).save(QString::fromLocal8Bit(argv[2]), "PNG")) throw std::runtime_error("cannot write the PNG");
+    if (!Draw(64).save(QString::fromLocal8Bit(argv[2]), "PNG"))
+      throw std::runtime_error("cannot write the PNG");
   } catch (const std::exception& e) {
     std::fprintf(stderr, "make_app_icon: %s\n", e.what());
     return 1;

@@ -85,8 +85,7 @@ void DrawMarkBoxes(QPainter& painter) {
 
   const double x = kTickedBoxLeftMm;
   QPolygonF tick;
-  tick << QPointF(x + inset, top + kMarkBoxSizeMm * 0.5)
-       << QPointF(x + kMarkBoxSizeMm * 0.42, b)
+  tick << QPointF(x + inset, top + kMarkBoxSizeMm * 0.5) << QPointF(x + kMarkBoxSizeMm * 0.42, b)
        << QPointF(x + kMarkBoxSizeMm - inset, t);
   painter.drawPolyline(tick);
 }
@@ -105,8 +104,9 @@ int main(int argc, char** argv) {
 
   QFont probe(QStringLiteral("IPAGothic"));
   if (QFontInfo(probe).family() != QStringLiteral("IPAGothic")) {
-    std::fprintf(stderr, "make_example_strip: the font IPAGothic is not installed "
-                         "(Debian package fonts-ipafont-gothic)\n");
+    std::fprintf(stderr,
+                 "make_example_strip: the font IPAGothic is not installed "
+                 "(Debian package fonts-ipafont-gothic)\n");
     return 1;
   }
 
@@ -122,9 +122,9 @@ int main(int argc, char** argv) {
     // The printed shapes, and beside the one, six and nine the variant a
     // writer may also use.
     const mirelo::Glyph samples[kSampleCount] = {
-        kDigitGlyphs[0], mirelo::kOneOnLeftGlyph, kDigitGlyphs[1], kDigitGlyphs[2],
-        kDigitGlyphs[3], kDigitGlyphs[4], kDigitGlyphs[5], kDigitGlyphs[6],
-        mirelo::kSixWithBarGlyph, kDigitGlyphs[7], kDigitGlyphs[8], kDigitGlyphs[9],
+        kDigitGlyphs[0],           mirelo::kOneOnLeftGlyph, kDigitGlyphs[1], kDigitGlyphs[2],
+        kDigitGlyphs[3],           kDigitGlyphs[4],         kDigitGlyphs[5], kDigitGlyphs[6],
+        mirelo::kSixWithBarGlyph,  kDigitGlyphs[7],         kDigitGlyphs[8], kDigitGlyphs[9],
         mirelo::kNineWithBarGlyph,
     };
     for (int i = 0; i < kSampleCount; ++i) DrawSampleBox(painter, i, samples[i]);

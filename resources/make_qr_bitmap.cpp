@@ -33,8 +33,8 @@ int main(int argc, char** argv) {
     using qrcodegen::QrCode;
     using qrcodegen::QrSegment;
     std::vector<std::uint8_t> bytes(kFormIdentifier, kFormIdentifier + sizeof kFormIdentifier - 1);
-    QrCode qr = QrCode::encodeSegments({QrSegment::makeBytes(bytes)}, QrCode::Ecc::MEDIUM,
-                                       kVersion, kVersion, kMask, /*boostEcl=*/false);
+    QrCode qr = QrCode::encodeSegments({QrSegment::makeBytes(bytes)}, QrCode::Ecc::MEDIUM, kVersion,
+                                       kVersion, kMask, /*boostEcl=*/false);
     if (qr.getVersion() != kVersion || qr.getMask() != kMask ||
         qr.getErrorCorrectionLevel() != QrCode::Ecc::MEDIUM) {
       std::fprintf(stderr, "make_qr_bitmap: the library did not give the requested symbol\n");

@@ -83,7 +83,10 @@ TEST(BadInputs, TheUserIsToldAndNothingTheUserHadChanges) {
        .pageShown = false,
        .removedAfterStart = true},
       {.name = "an insured-person number that is not ten digits",
-       .survey = "1234567" "A0001234X1" "100000000" "20210415\r\n",
+       .survey = "1234567"
+                 "A0001234X1"
+                 "100000000"
+                 "20210415\r\n",
        .message = "被保険者番号が10桁の数字ではありません"},
       {.name = "a kept overview over 4 MB",
        .survey = kHeader,
@@ -98,7 +101,8 @@ TEST(BadInputs, TheUserIsToldAndNothingTheUserHadChanges) {
       {.name = "an overview folder that cannot be made",
        .survey = kHeader,
        .arrange = [](KeptSurveyWindow& w) { WriteBytes(w.kept.parent_path(), "a file"); },
-       .errors = {"概況を保存するフォルダを作成できません", "Gaikyo", "概況ファイルに書き込めません"},
+       .errors = {"概況を保存するフォルダを作成できません", "Gaikyo",
+                  "概況ファイルに書き込めません"},
        .firstCloseEnds = false},
   };
   for (const Row& row : rows) {
@@ -222,12 +226,22 @@ TEST(BadInputs, TheCloseSavesTheOverviewWhateverBecameOfTheSettings) {
     bool closes;
     std::vector<std::string> boxWords;  // of the one error box; none: no box
   };
-  const std::string settingsLost = std::string("control.ini に書き込めません.\r\n") + msg::kSettingsNotKept;
+  const std::string settingsLost =
+      std::string("control.ini に書き込めません.\r\n") + msg::kSettingsNotKept;
   const Case cases[] = {
       {"settings unwritable", false, true, CloseCause::User, true, {settingsLost}},
-      {"both unwritable", false, false, CloseCause::User, false,
+      {"both unwritable",
+       false,
+       false,
+       CloseCause::User,
+       false,
        {"概況ファイルに書き込めません", settingsLost}},
-      {"overview unwritable", true, false, CloseCause::User, false, {"概況ファイルに書き込めません"}},
+      {"overview unwritable",
+       true,
+       false,
+       CloseCause::User,
+       false,
+       {"概況ファイルに書き込めません"}},
       {"both unwritable as the session ends", false, false, CloseCause::SessionEnd, true, {}},
       {"settings unwritable as the session ends", false, true, CloseCause::SessionEnd, true, {}},
   };

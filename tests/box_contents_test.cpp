@@ -8,9 +8,9 @@
 #include <iterator>
 #include <string>
 
+#include "base/text_encoding.h"
 #include "compose/box_contents.h"
 #include "data/japanese_date.h"
-#include "base/text_encoding.h"
 #include "layout/line_breaking.h"
 #include "test_support.h"
 
@@ -103,9 +103,10 @@ TEST(FixedBoxTexts, ExactCharactersInFillingOrder) {
       {4, u"蒼浦市認定調査票\uFF08概況調査\u002F特記事項\uFF09\u0020\u0020\u0020\u002030"},
       {5, u"差替"},
       {6, u"認定調査票\uFF08概況調査\uFF09"},
-      {7, u"\u2163\u0020調査対象者の家族状況、調査対象者の居住環境\u0028外出が困難になるなど"
-          u"日常生活に支障となるような\u3000\u3000環境の有無\uFF09、日常的に使用する機器・器械の"
-          u"有無等について特記すべき事項を記入してください。"},
+      {7,
+       u"\u2163\u0020調査対象者の家族状況、調査対象者の居住環境\u0028外出が困難になるなど"
+       u"日常生活に支障となるような\u3000\u3000環境の有無\uFF09、日常的に使用する機器・器械の"
+       u"有無等について特記すべき事項を記入してください。"},
       {9, u"認定調査票\uFF08特記事項\uFF09"},
       {13, u"被保険者番号"},
       {1, u"調査日"},

@@ -136,13 +136,12 @@ TEST(LineRaiseTest, FactorOfTheSizeTimesTheHeightRoundedHalfToEven) {
     int points, height, raise;
   } cases[] = {
       {12, -100, 12},  // 12.5
-      {11, -15, 3},   {9, -12, 1},    {10, -13, 1},  {8, -11, 1},   {13, -17, 3},
-      {14, -19, 5},   {16, -21, 5},   {17, -23, 5},  {19, -25, 6},  {20, -27, 6},
-      {21, -28, 7},   {22, -29, 7},   {23, -31, 7},  {24, -32, 7},  {25, -33, 7},
-      {15, -20, 4},   {0, -10, 2},    {-3, -10, 2},
-      {18, -2, 0},    // 0.5
-      {18, -6, 2},    // 1.5
-      {18, 6, 2},     // a positive height counts by its magnitude
+      {11, -15, 3},   {9, -12, 1},  {10, -13, 1}, {8, -11, 1},  {13, -17, 3},
+      {14, -19, 5},   {16, -21, 5}, {17, -23, 5}, {19, -25, 6}, {20, -27, 6},
+      {21, -28, 7},   {22, -29, 7}, {23, -31, 7}, {24, -32, 7}, {25, -33, 7},
+      {15, -20, 4},   {0, -10, 2},  {-3, -10, 2}, {18, -2, 0},  // 0.5
+      {18, -6, 2},                                              // 1.5
+      {18, 6, 2},  // a positive height counts by its magnitude
   };
   for (const auto& c : cases)
     EXPECT_EQ(LineRaise(c.points, c.height), c.raise) << c.points << " pt, " << c.height;
@@ -183,8 +182,12 @@ TEST(CountPagesTest, SettingsThatCannotWorkAreUsedWithinTheirLimits) {
     box.FontSize = stored;
     EXPECT_EQ(EffectiveFontSize(box), effective) << stored;
   }
-  for (auto [stored, effective] : {std::pair{0.0, 0.0}, {20.0, 20.0}, {179.9, 179.9},
-                                   {180.0, 15.0}, {-0.1, 15.0}, {std::nan(""), 15.0}}) {
+  for (auto [stored, effective] : {std::pair{0.0, 0.0},
+                                   {20.0, 20.0},
+                                   {179.9, 179.9},
+                                   {180.0, 15.0},
+                                   {-0.1, 15.0},
+                                   {std::nan(""), 15.0}}) {
     box.TabPos = stored;
     EXPECT_EQ(EffectiveTabPos(box), effective) << stored;
   }

@@ -27,7 +27,10 @@ TEST(CommandLine, OptionsComeOnlyBeforeTheDataPath) {
       {{"survey.txt", "--dump-layout"}, RunMode::Window, "survey.txt", std::nullopt},
       {{"survey.txt", "extra"}, RunMode::Window, "survey.txt", std::nullopt},
       {{"--dump-layout", "survey.txt"}, RunMode::DumpLayout, "survey.txt", std::nullopt},
-      {{"--dump-layout", "--ini", "my.ini", "survey.txt"}, RunMode::DumpLayout, "survey.txt", "my.ini"},
+      {{"--dump-layout", "--ini", "my.ini", "survey.txt"},
+       RunMode::DumpLayout,
+       "survey.txt",
+       "my.ini"},
       {{"--ini", "my.ini", "--dump-layout", "-x.txt"}, RunMode::DumpLayout, "-x.txt", "my.ini"},
       {{"--dump-layout", "--dump-layout", "s.txt"}, RunMode::DumpLayout, "s.txt", std::nullopt},
       {{"--dump-layout", "--", "--ini"}, RunMode::DumpLayout, "--ini", std::nullopt},
@@ -52,9 +55,9 @@ TEST(CommandLine, OptionsComeOnlyBeforeTheDataPath) {
 }
 
 TEST(CommandLine, ValuesOfTheOptions) {
-  CommandLineResult r = ParseCommandLine({"--draw-log", "out.jsonl", "--page", "3", "--target", "P",
-                                          "--screen-dpi", "120", "--printer-dpi", "300",
-                                          "--printer-margin", "100,75", "s.txt"});
+  CommandLineResult r =
+      ParseCommandLine({"--draw-log", "out.jsonl", "--page", "3", "--target", "P", "--screen-dpi",
+                        "120", "--printer-dpi", "300", "--printer-margin", "100,75", "s.txt"});
   ASSERT_EQ(r.error, "");
   EXPECT_EQ(r.line.mode, RunMode::DrawLog);
   EXPECT_EQ(r.line.outputPath, "out.jsonl");

@@ -13,7 +13,8 @@ namespace {
 
 TEST(ControlTables, NamesResolveToTheirControlAndAnUnknownNameThrows) {
   EXPECT_EQ(&ControlNamed(kMainWindowLayout, "Memo1"), &main_controls::kMemo1.Facts());
-  EXPECT_EQ(&ControlNamed(kSettingsDialogLayout, "Label1"), &dialog_controls::kPrinterLabel.Facts());
+  EXPECT_EQ(&ControlNamed(kSettingsDialogLayout, "Label1"),
+            &dialog_controls::kPrinterLabel.Facts());
   // The first control used to stand in for a misspelt name.
   for (const char* name : {"Panel0", "memo1", "", "Label1 "})
     EXPECT_THROW(ControlNamed(kMainWindowLayout, name), std::logic_error) << name;
@@ -54,7 +55,8 @@ TEST(ControlTables, TheFormsFactsStandInTheTables) {
   // The spinner's field precedes its arrows, and the check box comes last
   // of what takes the focus: the order Tab walks.
   for (int s = 0; s < kSpinnerCount; ++s)
-    EXPECT_EQ(EditControl(static_cast<Spinner>(s)).Index() + 1, UpDownControl(static_cast<Spinner>(s)).Index());
+    EXPECT_EQ(EditControl(static_cast<Spinner>(s)).Index() + 1,
+              UpDownControl(static_cast<Spinner>(s)).Index());
   EXPECT_GT(dialog_controls::kGroupSpacing.Index(), EditControl(Spinner::UpDown5).Index());
 }
 
@@ -84,8 +86,8 @@ TEST(ControlTables, DockingAndScaling) {
   struct Scaled {
     int pixels, dpi, scaled;
   };
-  for (const Scaled& s : {Scaled{49, 144, 74}, Scaled{35, 144, 53}, Scaled{16, 120, 20}, Scaled{-100, 144, -150},
-                          Scaled{-35, 144, -53}, Scaled{697, 96, 697}})
+  for (const Scaled& s : {Scaled{49, 144, 74}, Scaled{35, 144, 53}, Scaled{16, 120, 20},
+                          Scaled{-100, 144, -150}, Scaled{-35, 144, -53}, Scaled{697, 96, 697}})
     EXPECT_EQ(ScaleToDpi(s.pixels, s.dpi), s.scaled) << s.pixels << " at " << s.dpi;
 }
 

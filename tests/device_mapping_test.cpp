@@ -26,7 +26,7 @@ TEST(DeviceMapping, ScreenAt96DotsPerInch) {
 
 TEST(DeviceMapping, UserOffsetIsAddedAfterScaling) {
   const PixelsPerMm ppm = ScreenPixelsPerMm(96);
-  EXPECT_EQ(ScreenMapping(ppm, 1.0, 1.0, 1.0, 0.0).DeviceX(14.0), 57);    // 56.69
+  EXPECT_EQ(ScreenMapping(ppm, 1.0, 1.0, 1.0, 0.0).DeviceX(14.0), 57);     // 56.69
   EXPECT_EQ(ScreenMapping(ppm, 1.01, 1.0, 0.0, 0.0).DeviceX(190.7), 728);  // 727.96
   EXPECT_EQ(ScreenMapping(ppm, 1.0, 1.0, 0.0, -0.3).DeviceY(17.5), 65);    // 65.01
 
@@ -45,7 +45,8 @@ TEST(DeviceMapping, PrinterCountsFromThePaperEdgeLessTheUnprintableMargin) {
   EXPECT_EQ(m.DeviceY(17.5), 313);  // 413.4 - 100
 
   // Axes with their own resolution and margin, and the user's offset on top.
-  const DeviceMapping skew = PrinterMapping(PrinterPixelsPerMm(600, 300), 1.0, 1.0, 1.0, 2.0, 50, 30);
+  const DeviceMapping skew =
+      PrinterMapping(PrinterPixelsPerMm(600, 300), 1.0, 1.0, 1.0, 2.0, 50, 30);
   EXPECT_NEAR(skew.ppm.y, 300 / 25.4, 1e-12);
   EXPECT_EQ(skew.DeviceX(0.0), -26);  // 1 mm * 23.6 - 50 = -26.4
   EXPECT_EQ(skew.DeviceY(0.0), -6);   // 2 mm * 11.8 - 30 = -6.4
@@ -56,8 +57,8 @@ TEST(DeviceMapping, HalvesGoToTheEvenNeighbour) {
     double v;
     int expected;
   } cases[] = {
-      {0.5, 0},   {1.5, 2},   {2.5, 2},   {3.5, 4},     {-0.5, 0},  {-1.5, -2},
-      {-2.5, -2}, {2.4999999, 2}, {2.5000001, 3}, {-2.5000001, -3}, {7.0, 7}, {-7.0, -7},
+      {0.5, 0},   {1.5, 2},       {2.5, 2},       {3.5, 4},         {-0.5, 0}, {-1.5, -2},
+      {-2.5, -2}, {2.4999999, 2}, {2.5000001, 3}, {-2.5000001, -3}, {7.0, 7},  {-7.0, -7},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.v);
@@ -87,10 +88,9 @@ TEST(DeviceMapping, ScalesAndOffsetsThatCannotWorkAreTakenAsNoCorrection) {
     double usedScale, usedOffset;
   } cases[] = {
       {0.95, -0.3, 0.95, -0.3},  // a calibration beyond the dialog's range still works
-      {0.5, 297.0, 0.5, 297.0},  {2.0, -297.0, 2.0, -297.0},
-      {0.0, 1e7, 1.0, 0.0},      {-1.0, -1e7, 1.0, 0.0},
-      {0.49, 297.1, 1.0, 0.0},   {2.01, nan, 1.0, 0.0},
-      {nan, inf, 1.0, 0.0},      {inf, -inf, 1.0, 0.0},
+      {0.5, 297.0, 0.5, 297.0}, {2.0, -297.0, 2.0, -297.0}, {0.0, 1e7, 1.0, 0.0},
+      {-1.0, -1e7, 1.0, 0.0},   {0.49, 297.1, 1.0, 0.0},    {2.01, nan, 1.0, 0.0},
+      {nan, inf, 1.0, 0.0},     {inf, -inf, 1.0, 0.0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.scale << " " << c.offset);
@@ -100,7 +100,8 @@ TEST(DeviceMapping, ScalesAndOffsetsThatCannotWorkAreTakenAsNoCorrection) {
     EXPECT_EQ(screen.OffsetX, c.usedOffset);
     EXPECT_EQ(screen.OffsetY, c.usedOffset);
     // The printer's margin still comes off a repaired offset.
-    const DeviceMapping printer = PrinterMapping({4, 4}, c.scale, c.scale, c.offset, c.offset, 8, 4);
+    const DeviceMapping printer =
+        PrinterMapping({4, 4}, c.scale, c.scale, c.offset, c.offset, 8, 4);
     EXPECT_EQ(printer.x_Bai, c.usedScale);
     EXPECT_EQ(printer.OffsetX, c.usedOffset - 2);
     EXPECT_EQ(printer.OffsetY, c.usedOffset - 1);

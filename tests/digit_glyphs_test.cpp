@@ -50,32 +50,30 @@ DeviceMapping TenthMm() { return DeviceMapping{{10.0, 10.0}}; }
 // The recorded path of one glyph in grid names, strokes separated by " | ":
 // "LT LB RB".
 std::string GridPath(const std::vector<std::string>& calls) {
-  const std::map<std::string, std::string> names = {
-      {"18,14", "LT"}, {"18,47", "LM"}, {"18,79", "LB"},
-      {"53,14", "RT"}, {"53,47", "RM"}, {"53,79", "RB"}};
+  const std::map<std::string, std::string> names = {{"18,14", "LT"}, {"18,47", "LM"},
+                                                    {"18,79", "LB"}, {"53,14", "RT"},
+                                                    {"53,47", "RM"}, {"53,79", "RB"}};
   std::string path;
   for (const std::string& c : calls) {
     auto it = names.find(c.substr(2));
     std::string name = it == names.end() ? "?" + c.substr(2) : it->second;
-    if (c[0] == 'M') path += path.empty() ? name : " | " + name;
-    else if (c[0] == 'L') path += " " + name;
-    else path += " [" + c + "]";
+    if (c[0] == 'M')
+      path += path.empty() ? name : " | " + name;
+    else if (c[0] == 'L')
+      path += " " + name;
+    else
+      path += " [" + c + "]";
   }
   return path;
 }
 
 TEST(DrawDigit, EachDigitIsItsStrokesOnTheGrid) {
   const char* expected[10] = {
-      "LT LB RB RT LT",
-      "RT RB",
-      "LT RT RM LM LB RB",
-      "LT RT RB LB | LM RM",
-      "LT LM RM | RT RB",
-      "RT LT LM RM RB LB",
-      "LT LB RB RM LM",
-      "LT RT RB",
-      "LT LB RB RT LT | LM RM",
-      "RM LM LT RT RB",
+      "LT LB RB RT LT",         "RT RB",
+      "LT RT RM LM LB RB",      "LT RT RB LB | LM RM",
+      "LT LM RM | RT RB",       "RT LT LM RM RB LB",
+      "LT LB RB RM LM",         "LT RT RB",
+      "LT LB RB RT LT | LM RM", "RM LM LT RT RB",
   };
   for (int digit = 0; digit <= 9; ++digit) {
     PathCanvas canvas;
@@ -166,7 +164,8 @@ TEST(NumberRow, PensOnScreenAndPrinter) {
 std::vector<std::string> DigitsAt(const DeviceMapping& mapping,
                                   std::initializer_list<std::pair<int, int>> cellDigits) {
   PathCanvas canvas;
-  for (auto [cell, digit] : cellDigits) DrawDigit(canvas, mapping, digit, 70.0 + 11.977 * cell, 21.2);
+  for (auto [cell, digit] : cellDigits)
+    DrawDigit(canvas, mapping, digit, 70.0 + 11.977 * cell, 21.2);
   return canvas.calls;
 }
 
@@ -177,13 +176,15 @@ TEST(NumberRow, CellsWithoutAnAsciiDigitStayEmpty) {
     std::vector<std::string> strokes;
   };
   const Case cases[] = {
-      {u"0123456789", DigitsAt(screen, {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5},
-                                        {6, 6}, {7, 7}, {8, 8}, {9, 9}})},
+      {u"0123456789",
+       DigitsAt(screen,
+                {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}, {6, 6}, {7, 7}, {8, 8}, {9, 9}})},
       {u"12345", DigitsAt(screen, {{0, 1}, {1, 2}, {2, 3}, {3, 4}, {4, 5}})},
       {u"", {}},
       {u"1 3a5\uFF156/8-0", DigitsAt(screen, {{0, 1}, {2, 3}, {4, 5}, {6, 6}, {8, 8}})},
-      {u"98765432100", DigitsAt(screen, {{0, 9}, {1, 8}, {2, 7}, {3, 6}, {4, 5}, {5, 4},
-                                         {6, 3}, {7, 2}, {8, 1}, {9, 0}})},
+      {u"98765432100",
+       DigitsAt(screen,
+                {{0, 9}, {1, 8}, {2, 7}, {3, 6}, {4, 5}, {5, 4}, {6, 3}, {7, 2}, {8, 1}, {9, 0}})},
       {std::u16string(10, u'\0'), {}},
   };
   for (const Case& c : cases) {
@@ -199,8 +200,10 @@ TEST(NumberRow, AFrameWidthOutsideOneToAHundredDotsIsHeldThere) {
   const struct {
     int width;
     const char *stroke, *outline;
-  } cases[] = {{2147483647, "pen 200", "pen 100"}, {-2147483647 - 1, "pen 2", "pen 1"},
-               {0, "pen 2", "pen 1"},              {15, "pen 30", "pen 15"}};
+  } cases[] = {{2147483647, "pen 200", "pen 100"},
+               {-2147483647 - 1, "pen 2", "pen 1"},
+               {0, "pen 2", "pen 1"},
+               {15, "pen 30", "pen 15"}};
   for (const auto& c : cases) {
     RowCalls row = DrawRow(printer, u"0123456789", true, c.width);
     EXPECT_EQ(row.strokePen, c.stroke) << c.width;
@@ -211,9 +214,8 @@ TEST(NumberRow, AFrameWidthOutsideOneToAHundredDotsIsHeldThere) {
 TEST(IsTenAsciiDigits, OnlyExactlyTenAsciiDigits) {
   EXPECT_TRUE(IsTenAsciiDigits(u"0123456789"));
   EXPECT_TRUE(IsTenAsciiDigits(u"0000000000"));
-  for (std::u16string_view bad : {u"", u"012345678", u"01234567890", u"012345678 ",
-                                  u" 123456789", u"01234a6789", u"\uFF10123456789",
-                                  u"0123456789\u3000"}) {
+  for (std::u16string_view bad : {u"", u"012345678", u"01234567890", u"012345678 ", u" 123456789",
+                                  u"01234a6789", u"\uFF10123456789", u"0123456789\u3000"}) {
     EXPECT_FALSE(IsTenAsciiDigits(bad)) << std::string(bad.begin(), bad.end());
   }
 }

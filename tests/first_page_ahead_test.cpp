@@ -35,7 +35,7 @@ struct Shown {
 };
 
 Shown ShowWindow(FakeServices& platform, const std::filesystem::path& data,
-          const std::filesystem::path& appDir) {
+                 const std::filesystem::path& appDir) {
   Shown shown;
   platform.appDir = appDir;
   platform.duringLoop = [&](MainWindow& logic, FakeView& view) {

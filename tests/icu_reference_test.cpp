@@ -7,9 +7,9 @@
 #include <unicode/gregocal.h>
 #include <unicode/smpdtfmt.h>
 #include <unicode/timezone.h>
+#include <unicode/uchar.h>
 #include <unicode/ucnv.h>
 #include <unicode/ucnv_cb.h>
-#include <unicode/uchar.h>
 
 #include <gtest/gtest.h>
 
@@ -88,9 +88,9 @@ std::string IcuEncode(UConverter* c, std::u16string_view text) {
   ucnv_reset(c);
   std::string out(text.size() * 4 + 4, '\0');
   UErrorCode err = U_ZERO_ERROR;
-  const int32_t n =
-      ucnv_fromUChars(c, out.data(), static_cast<int32_t>(out.size()),
-                      reinterpret_cast<const UChar*>(text.data()), static_cast<int32_t>(text.size()), &err);
+  const int32_t n = ucnv_fromUChars(c, out.data(), static_cast<int32_t>(out.size()),
+                                    reinterpret_cast<const UChar*>(text.data()),
+                                    static_cast<int32_t>(text.size()), &err);
   EXPECT_TRUE(U_SUCCESS(err));
   out.resize(static_cast<std::size_t>(n));
   return out;
@@ -122,7 +122,8 @@ TEST(Cp932AgainstIcu, EveryCharacterWritesTheSame) {
     // calls it default-ignorable (a soft hyphen, a zero-width space);
     // Windows writes "?" for it, like for any other, and so does the
     // program, so that a file never loses a character unseen.
-    if (expected.empty() && u_hasBinaryProperty(static_cast<UChar32>(cp), UCHAR_DEFAULT_IGNORABLE_CODE_POINT))
+    if (expected.empty() &&
+        u_hasBinaryProperty(static_cast<UChar32>(cp), UCHAR_DEFAULT_IGNORABLE_CODE_POINT))
       expected = "?";
     // Difference 3: ICU writes U+F86F, a private-use character of another
     // vendor's table, as 0x8782 (№), one way only. Windows keeps to pairs
@@ -154,15 +155,17 @@ TEST(UnicodeAgainstIcu, RandomBytesReadTheSame) {
     std::vector<int32_t> offsets;
     // Bytes drawn mostly from the ones that matter to the form: continuation
     // bytes, lead bytes and surrogate halves.
-    const std::string interesting = std::string("\x00\x41\x7F\x80\x8F\x90\x9F\xA0\xBF\xC0\xC1\xC2"
-                                                "\xDF\xE0\xED\xEF\xF0\xF4\xF5\xFF\xD8\xDB\xDC\xDF",
-                                                24);
+    const std::string interesting = std::string(
+        "\x00\x41\x7F\x80\x8F\x90\x9F\xA0\xBF\xC0\xC1\xC2"
+        "\xDF\xE0\xED\xEF\xF0\xF4\xF5\xFF\xD8\xDB\xDC\xDF",
+        24);
     for (int round = 0; round < 20000; ++round) {
       std::string bytes(random() % 9, '\0');
       for (char& b : bytes)
         b = random() % 4 ? interesting[random() % interesting.size()] : static_cast<char>(random());
       const DecodedText read = DecodeTextFile(form.mark + bytes);
-      ASSERT_EQ(read.text, IcuDecode(c.get(), bytes, &offsets)) << form.icuName << " " << Hex(bytes);
+      ASSERT_EQ(read.text, IcuDecode(c.get(), bytes, &offsets))
+          << form.icuName << " " << Hex(bytes);
     }
   }
 }
@@ -181,7 +184,8 @@ TEST(UnicodeAgainstIcu, TextsWriteTheSame) {
                                    ? written.substr(0, encoding == TextEncoding::Utf8 ? 3 : 2)
                                    : "";
       ASSERT_FALSE(mark.empty()) << icuName;
-      EXPECT_EQ(written.substr(mark.size()), IcuEncode(c.get(), text)) << icuName << " " << ToUtf8(text);
+      EXPECT_EQ(written.substr(mark.size()), IcuEncode(c.get(), text))
+          << icuName << " " << ToUtf8(text);
     }
   }
 }
@@ -228,9 +232,8 @@ std::string Show(const CalendarDate& d) {
 
 TEST(JapaneseErasAgainstIcu, FirstAndLastDaysOfEveryEraAndADailySweep) {
   const CalendarDate bounds[] = {
-      {1868, 9, 8},   {1912, 7, 29}, {1912, 7, 30}, {1926, 12, 24}, {1926, 12, 25},
-      {1989, 1, 7},   {1989, 1, 8},  {2019, 4, 30}, {2019, 5, 1},   {2019, 12, 31},
-      {2020, 1, 1},   {9999, 12, 31},
+      {1868, 9, 8}, {1912, 7, 29}, {1912, 7, 30}, {1926, 12, 24}, {1926, 12, 25}, {1989, 1, 7},
+      {1989, 1, 8}, {2019, 4, 30}, {2019, 5, 1},  {2019, 12, 31}, {2020, 1, 1},   {9999, 12, 31},
   };
   for (const CalendarDate& d : bounds) {
     const JapaneseEraYear ours = ToJapaneseEra(d), icu = IcuEra(d);

@@ -14,13 +14,13 @@
 namespace mirelo {
 namespace {
 
-using test::FileSizeLimit;
 using test::Files;
+using test::FileSizeLimit;
+using test::kMsPGothic932;
 using test::ReadBytes;
 using test::TempDir;
 using test::Utf16Bytes;
 using test::WriteBytes;
-using test::kMsPGothic932;
 
 // A file another program takes hold of after the start's read cannot turn
 // one key of the fifteen into its default: the keys are read from what the
@@ -56,7 +56,9 @@ TEST(IniFile, ReplacesAValueInPlaceAndLeavesEveryOtherLineByteForByte) {
       "; \x83\x52\x83\x81\x83\x93\x83\x67\r\n"  // "; コメント"
       "[Gaikyou]\r\n"
       "  Size = 9 \r\n"
-      "Font=" + kMsPGothic932 + "\r\n"
+      "Font=" +
+      kMsPGothic932 +
+      "\r\n"
       "junk\x81\r\n"
       "\r\n"
       "[Bikou]\r\n"
@@ -68,11 +70,13 @@ TEST(IniFile, ReplacesAValueInPlaceAndLeavesEveryOtherLineByteForByte) {
             "; \x83\x52\x83\x81\x83\x93\x83\x67\r\n"
             "[Gaikyou]\r\n"
             "Size=12\r\n"
-            "Font=" + kMsPGothic932 + "\r\n"
-            "junk\x81\r\n"
-            "\r\n"
-            "[Bikou]\r\n"
-            "Size=9\r\n");
+            "Font=" +
+                kMsPGothic932 +
+                "\r\n"
+                "junk\x81\r\n"
+                "\r\n"
+                "[Bikou]\r\n"
+                "Size=9\r\n");
   EXPECT_EQ(ini.ReadString(u"Bikou", u"Size"), u"9");  // the same key of another section
 }
 
@@ -118,7 +122,8 @@ TEST(IniFile, MatchesSectionAndKeyNamesWithoutRegardToCase) {
 // as for writing, so what is read is what the next write replaces.
 TEST(IniFile, OnlyTheFirstOfARepeatedSectionCounts) {
   TempDir dir;
-  WriteBytes(dir / "control.ini", "[Bikou]\r\nSize=11\r\n[Waku]\r\n[bikou]\r\nSize=12\r\nTabLen=20\r\n");
+  WriteBytes(dir / "control.ini",
+             "[Bikou]\r\nSize=11\r\n[Waku]\r\n[bikou]\r\nSize=12\r\nTabLen=20\r\n");
   IniFile ini(dir / "control.ini", Files());
   EXPECT_EQ(ini.ReadString(u"Bikou", u"Size"), u"11");
   EXPECT_EQ(ini.ReadString(u"Bikou", u"TabLen"), std::nullopt);
@@ -172,9 +177,9 @@ TEST(IniFile, ReadsAndWritesBackEveryEncodingTheProfileFunctionsRead) {
     EXPECT_EQ(ini.ReadString(u"Print", u"x_Bai"), u"0.997");
     EXPECT_EQ(ini.ReadString(u"Print", u"y_Bai"), std::nullopt);
 
-    ASSERT_TRUE(ini.WriteString(u"Gaikyou", u"Size", u"10"));   // in place
-    ASSERT_TRUE(ini.WriteString(u"Bikou", u"TabLen", u"15"));   // at the end of a section
-    ASSERT_TRUE(ini.WriteString(u"Hozon", u"option", u"1"));    // a new section
+    ASSERT_TRUE(ini.WriteString(u"Gaikyou", u"Size", u"10"));  // in place
+    ASSERT_TRUE(ini.WriteString(u"Bikou", u"TabLen", u"15"));  // at the end of a section
+    ASSERT_TRUE(ini.WriteString(u"Hozon", u"option", u"1"));   // a new section
     ASSERT_TRUE(ini.WriteString(u"Gaikyou", u"Font", u"ＭＳ 明朝"));
     const std::string written = ReadBytes(dir / "control.ini");
     ASSERT_EQ(written.substr(0, c.mark.size()), c.mark);
@@ -183,7 +188,8 @@ TEST(IniFile, ReadsAndWritesBackEveryEncodingTheProfileFunctionsRead) {
     EXPECT_EQ(decoded.text, *writtenByCp932);
     EXPECT_EQ(ini.ReadString(u"Gaikyou", u"Font"), u"ＭＳ 明朝");
     // The comment, untouched, stands first as it was, whole line end included.
-    const std::string comment = c.mark + c.bytes.substr(0, c.bytes.find(c.lineEnd) + c.lineEnd.size());
+    const std::string comment =
+        c.mark + c.bytes.substr(0, c.bytes.find(c.lineEnd) + c.lineEnd.size());
     EXPECT_EQ(written.substr(0, comment.size()), comment);
   }
 }
@@ -193,12 +199,12 @@ TEST(IniFile, ReadsAndWritesBackEveryEncodingTheProfileFunctionsRead) {
 TEST(IniFile, AUnicodeFileKeepsWhatCodePage932CannotHold) {
   TempDir dir;
   const std::u16string comment = u"; 🖨 ﾌﾟﾘﾝﾀ \U0001F600";
-  const std::string before = "\xFF\xFE" + Utf16Bytes(comment + u"\r\n[Gaikyou]\r\nSize=9\r\n", false);
+  const std::string before =
+      "\xFF\xFE" + Utf16Bytes(comment + u"\r\n[Gaikyou]\r\nSize=9\r\n", false);
   WriteBytes(dir / "control.ini", before);
   IniFile ini(dir / "control.ini", Files());
   ASSERT_TRUE(ini.WriteString(u"Gaikyou", u"Font", u"맑은 고딕"));
-  EXPECT_EQ(ReadBytes(dir / "control.ini"),
-            before + Utf16Bytes(u"Font=맑은 고딕\r\n", false));
+  EXPECT_EQ(ReadBytes(dir / "control.ini"), before + Utf16Bytes(u"Font=맑은 고딕\r\n", false));
   EXPECT_EQ(ini.ReadString(u"Gaikyou", u"Font"), u"맑은 고딕");
 }
 
@@ -211,8 +217,10 @@ TEST(IniFile, AUtf16FileCutInsideAUnitTakesWritesInStep) {
   IniFile ini(dir / "control.ini", Files());
   ASSERT_TRUE(ini.WriteString(u"Print", u"sw5", u"1"));
   ASSERT_TRUE(ini.WriteString(u"Print", u"x_Bai", u"0.997"));
-  EXPECT_EQ(ReadBytes(dir / "control.ini"),
-            "\xFF\xFE" + Utf16Bytes(u"[Waku]\r\nWidth=3\uFFFD\r\n[Print]\r\nsw5=1\r\nx_Bai=0.997\r\n", false));
+  EXPECT_EQ(
+      ReadBytes(dir / "control.ini"),
+      "\xFF\xFE" +
+          Utf16Bytes(u"[Waku]\r\nWidth=3\uFFFD\r\n[Print]\r\nsw5=1\r\nx_Bai=0.997\r\n", false));
   EXPECT_EQ(ini.ReadString(u"Print", u"sw5"), u"1");
 }
 
@@ -233,7 +241,9 @@ TEST(IniFile, AValueWithLineBreaksCannotAddLinesOrSections) {
   TempDir dir;
   IniFile ini(dir / "control.ini", Files());
   ASSERT_TRUE(ini.WriteString(u"Bikou", u"Font", u"Evil\r\n[Print]\r\nsw5=1"));
-  ASSERT_TRUE(ini.WriteString(u"Gaikyou", u"Font", u"a\rb\nc\td\x1A" u"e"));
+  ASSERT_TRUE(ini.WriteString(u"Gaikyou", u"Font",
+                              u"a\rb\nc\td\x1A"
+                              u"e"));
   const std::string bytes = ReadBytes(dir / "control.ini");
 
   // Four lines, the only control characters are the CR LF line ends.
@@ -265,7 +275,8 @@ TEST(IniFile, AValueWithLineBreaksCannotAddLinesOrSections) {
 }
 
 TEST(IniFile, AWriteThatFailsLeavesTheFileExactlyAsItWas) {
-  const std::string before = "[Bikou]\r\nFont=" + kMsPGothic932 + "\r\nSize=9\r\n[Print]\r\nx_Bai=0.997\r\n";
+  const std::string before =
+      "[Bikou]\r\nFont=" + kMsPGothic932 + "\r\nSize=9\r\n[Print]\r\nx_Bai=0.997\r\n";
 
   {
     SCOPED_TRACE("the disk fills while the new content is written");

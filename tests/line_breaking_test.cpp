@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "fake_text_measurer.h"
 #include "data/settings.h"
+#include "fake_text_measurer.h"
 #include "layout/box_table.h"
 #include "layout/line_breaking.h"
 #include "layout/text_clusters.h"
@@ -26,9 +26,12 @@ std::string Show(const Lines& lines) {
   for (const auto& line : lines) {
     out += "[";
     for (char16_t c : line) {
-      if (c == kTabMark) out += "τ";
-      else if (c < 0x80) out += static_cast<char>(c);
-      else out += "<" + std::to_string(int(c)) + ">";
+      if (c == kTabMark)
+        out += "τ";
+      else if (c < 0x80)
+        out += static_cast<char>(c);
+      else
+        out += "<" + std::to_string(int(c)) + ">";
     }
     out += "]";
   }
@@ -57,11 +60,19 @@ TEST(TextClustersTest, PairsAndSelectorsAreOneCharacter) {
     std::u16string text;
     std::size_t start, end;  // the character that holds each unit in [start, end)
   } cases[] = {
-      {u"A𠮷B", 0, 1}, {u"A𠮷B", 1, 3}, {u"A𠮷B", 3, 4},
-      {u"葛󠄀︀x", 0, 4}, {u"葛󠄀︀x", 4, 5},
-      {u"τ︀", 0, 1}, {u"τ︀", 1, 2},  // the line's marks take no selector
-      {u"AØ42" u"B", 1, 2},                  // a lone half stays one unit
-      {u"Ü00" u"A", 0, 1},
+      {u"A𠮷B", 0, 1},
+      {u"A𠮷B", 1, 3},
+      {u"A𠮷B", 3, 4},
+      {u"葛󠄀︀x", 0, 4},
+      {u"葛󠄀︀x", 4, 5},
+      {u"τ︀", 0, 1},
+      {u"τ︀", 1, 2},  // the line's marks take no selector
+      {u"AØ42"
+       u"B",
+       1, 2},  // a lone half stays one unit
+      {u"Ü00"
+       u"A",
+       0, 1},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ClusterEnd(c.text, c.start), c.end) << c.start;
@@ -210,7 +221,8 @@ TEST(FillBoxTest, TheWidthEdgeWithTheFormFont) {
       {2, u"歩行は", u"𠮷", u"田家"},
   };
   for (bool fastPrefixWidths : {true, false}) {
-    const std::unique_ptr<TextMeasurer> platformMeasurer = test::PreviewMeasurer(96, fastPrefixWidths);
+    const std::unique_ptr<TextMeasurer> platformMeasurer =
+        test::PreviewMeasurer(96, fastPrefixWidths);
     TextMeasurer& measurer = *platformMeasurer;
     for (const auto& c : cases) {
       for (int dotsLess : {0, 1}) {
@@ -243,10 +255,14 @@ TEST(FillBoxTest, TheWidthEdgeWithTheFormFont) {
 // Generated texts of Japanese and Latin words, spaces, forced breaks,
 // surrogate pairs and variation selectors, without marks of their own.
 std::vector<std::u16string> GeneratedTexts(int count, unsigned seed) {
-  const std::u16string pieces[] = {
-      u"特記事項", u"歩行は", u"見守りが必要。", u"、", u"（１）", u"Walk", u"AV", u"office",
-      u" ", u"　", u"  ", u"[改行]", u"[改行]　", u"𠮷田", u"葛\U000E0100飾", u"辻\uFE00",
-      u"１５分", u"ｱｲｳ", u"\r\n", u"\t", u"か\u3099", u"[改", u"行]", u"12"};
+  const std::u16string pieces[] = {u"特記事項", u"歩行は", u"見守りが必要。",
+                                   u"、",       u"（１）", u"Walk",
+                                   u"AV",       u"office", u" ",
+                                   u"　",       u"  ",     u"[改行]",
+                                   u"[改行]　", u"𠮷田",   u"葛\U000E0100飾",
+                                   u"辻\uFE00", u"１５分", u"ｱｲｳ",
+                                   u"\r\n",     u"\t",     u"か\u3099",
+                                   u"[改",      u"行]",    u"12"};
   std::mt19937 random(seed);
   std::uniform_int_distribution<std::size_t> pick(0, std::size(pieces) - 1);
   std::uniform_int_distribution<int> length(0, 90);

@@ -41,9 +41,9 @@ TEST(MainWindow, ShowStepPlacesThePageAndDrawsPageOne) {
     int dpi, clientWidth;
     int width, height, imageLeft, label2Top, memoLeft, memoTop;
   };
-  for (const Case c : {Case{96, 892, 794, 1123, 49, 1173, 105, 220},
-                       Case{120, 892, 992, 1403, 0, 1457, 70, 266},
-                       Case{96, 700, 794, 1123, 0, 1173, 56, 220}}) {
+  for (const Case c :
+       {Case{96, 892, 794, 1123, 49, 1173, 105, 220}, Case{120, 892, 992, 1403, 0, 1457, 70, 266},
+        Case{96, 700, 794, 1123, 0, 1173, 56, 220}}) {
     SCOPED_TRACE(c.dpi);
     Window w;
     w.services.screenDpi = c.dpi;
@@ -93,7 +93,8 @@ TEST(MainWindow, TheScreensResolutionSizesThePictureAndNeverTheLayout) {
   EXPECT_EQ(w.view.drawn, drawn + 1);
   EXPECT_EQ(w.view.pageLabel, "2");  // the page shown stays
   EXPECT_FALSE(w.view.preview->canvas.Lines().empty());
-  for (int box = 1; box <= kBoxCount; ++box) EXPECT_EQ(w.state.Boxes[box].LineList, laidOut[box].LineList);
+  for (int box = 1; box <= kBoxCount; ++box)
+    EXPECT_EQ(w.state.Boxes[box].LineList, laidOut[box].LineList);
   EXPECT_EQ(w.services.measuringDpis, std::vector<int>{96});
 
   // Printed pages do not depend on the screen either.
@@ -192,7 +193,7 @@ TEST(MainWindow, TheShowStepChoosesTheDefaultPrinterOrTheOwnPdfPrinter) {
     const char* name;
     std::vector<FakePrinters::Printer> system;
     bool hasDefault;
-    bool writesPdf;  // without a printer
+    bool writesPdf;        // without a printer
     std::u16string label;  // nothing: the show step stops
     int dpiX, dpiY;
   };
@@ -214,7 +215,8 @@ TEST(MainWindow, TheShowStepChoosesTheDefaultPrinterOrTheOwnPdfPrinter) {
     EXPECT_EQ(w.view.printerLabel, c.label);
     EXPECT_EQ(w.view.errors.empty(), !c.label.empty());
     if (c.label.empty()) {
-      EXPECT_EQ(w.view.errors, std::vector<std::string>{"デフォルトのプリンタが現在選択されていません."});
+      EXPECT_EQ(w.view.errors,
+                std::vector<std::string>{"デフォルトのプリンタが現在選択されていません."});
       w.logic.SpeedButton1Click();  // says it again, asks for no file, prints nothing
       EXPECT_EQ(w.view.errors.size(), 2u);
       EXPECT_EQ(w.view.pdfQuestions, 0);
@@ -244,13 +246,13 @@ TEST(MainWindow, TheOwnPdfPrinterAsksForTheFileAndPrintsNothingWhenCancelled) {
 }
 
 TEST(PrinterChoice, APdfFileNameWithoutAnEndingGetsOne) {
-  for (const auto& [typed, named] : std::vector<std::pair<std::string, std::string>>{
-           {"/tmp/form", "/tmp/form.pdf"},
-           {"/tmp/form.pdf", "/tmp/form.pdf"},
-           {"/tmp/form.PDF", "/tmp/form.PDF"},
-           {"/tmp/form.", "/tmp/form..pdf"},
-           {"/tmp/v1.2/form", "/tmp/v1.2/form.pdf"},
-           {"/tmp/.form", "/tmp/.form"}}) {
+  for (const auto& [typed, named] :
+       std::vector<std::pair<std::string, std::string>>{{"/tmp/form", "/tmp/form.pdf"},
+                                                        {"/tmp/form.pdf", "/tmp/form.pdf"},
+                                                        {"/tmp/form.PDF", "/tmp/form.PDF"},
+                                                        {"/tmp/form.", "/tmp/form..pdf"},
+                                                        {"/tmp/v1.2/form", "/tmp/v1.2/form.pdf"},
+                                                        {"/tmp/.form", "/tmp/.form"}}) {
     EXPECT_EQ(WithPdfEnding(typed).string(), named) << typed;
   }
 }
@@ -266,8 +268,7 @@ TEST(MainWindow, WithoutADefaultPrinterTheShowStepStopsAndTheWindowStaysUsable) 
   // The overview input alone stays closed and hidden: the kept overview was
   // never loaded, so nothing typed could be saved.
   EXPECT_FALSE(w.view.memoVisible);
-  for (int b = 1; b <= 7; ++b)
-    EXPECT_EQ(w.view.Enabled(static_cast<ToolButton>(b)), b != 5) << b;
+  for (int b = 1; b <= 7; ++b) EXPECT_EQ(w.view.Enabled(static_cast<ToolButton>(b)), b != 5) << b;
   EXPECT_FALSE(w.state.OverviewLookedFor);
   // Printing says again why there is no page, and prints nothing.
   w.logic.SpeedButton1Click();
@@ -399,12 +400,8 @@ TEST(MainWindow, KeysPageAndScrollUnlessTheOverviewFieldHasTheFocus) {
   };
   const Step steps[] = {
       {Key::PageUp, 1, false, true},  // disabled button: nothing
-      {Key::Home, 1, false, true},
-      {Key::PageDown, 2, true, true},
-      {Key::End, 3, true, false},
-      {Key::PageDown, 3, true, false},
-      {Key::End, 3, true, false},
-      {Key::PageUp, 2, true, true},
+      {Key::Home, 1, false, true},     {Key::PageDown, 2, true, true}, {Key::End, 3, true, false},
+      {Key::PageDown, 3, true, false}, {Key::End, 3, true, false},     {Key::PageUp, 2, true, true},
       {Key::Home, 1, false, true},
   };
   int drawn = w.view.drawn;
@@ -419,8 +416,7 @@ TEST(MainWindow, KeysPageAndScrollUnlessTheOverviewFieldHasTheFocus) {
     EXPECT_EQ(w.view.drawn > drawn, s.page != before);
     drawn = w.view.drawn;
   }
-  for (Key k : {Key::Down, Key::Down, Key::Up, Key::Right, Key::Right,
-                    Key::Right, Key::Left})
+  for (Key k : {Key::Down, Key::Down, Key::Up, Key::Right, Key::Right, Key::Right, Key::Left})
     EXPECT_TRUE(w.logic.KeyDown(k, false));
   EXPECT_EQ(w.view.scrolled, 16);
   EXPECT_EQ(w.view.scrolledSideways, 32);
@@ -454,8 +450,8 @@ TEST(MainWindow, AWheelEventScrollsSixteenDotsWhateverItsDelta) {
   };
   // A touchpad's small deltas scroll as a notch does; a sideways scroll
   // (no vertical delta) is not the window's.
-  for (const Turn& t : {Turn{-120, true, 16}, Turn{-1, true, 32}, Turn{-480, true, 48}, Turn{+30, true, 32},
-                        Turn{0, false, 32}}) {
+  for (const Turn& t : {Turn{-120, true, 16}, Turn{-1, true, 32}, Turn{-480, true, 48},
+                        Turn{+30, true, 32}, Turn{0, false, 32}}) {
     EXPECT_EQ(w.logic.Wheel(t.delta), t.taken) << t.delta;
     EXPECT_EQ(w.view.scrolled, t.scrolled) << t.delta;
   }
@@ -490,7 +486,8 @@ TEST(MainWindow, CreateCentresThenTakesTheSavedPlaceWhereAScreenShowsIt) {
   EXPECT_EQ(fresh.view.position->top, (1024 - 740) / 2);
 
   Window saved;
-  WriteBytes(saved.dir / "control.ini", "[PrintForm]\r\nTop=-50\r\nLeft=1000\r\n[Hozon]\r\noption=0\r\n");
+  WriteBytes(saved.dir / "control.ini",
+             "[PrintForm]\r\nTop=-50\r\nLeft=1000\r\n[Hozon]\r\noption=0\r\n");
   ASSERT_TRUE(saved.Create());
   EXPECT_EQ(saved.view.position->left, 1000);  // partly off the screen, used as it is
   EXPECT_EQ(saved.view.position->top, -50);
@@ -570,8 +567,8 @@ TEST(MainWindow, ASettingsFileThatCannotBeWrittenIsReportedAndTheWindowCloses) {
   logic.SetView(w.view);
   ASSERT_TRUE(logic.FormCreate(w.dir.path(), (w.dir / "survey.txt").string()));
   EXPECT_TRUE(logic.FormClose());
-  EXPECT_EQ(w.view.errors,
-            std::vector<std::string>{ini.string() + " に書き込めません.\r\n" + msg::kSettingsNotKept});
+  EXPECT_EQ(w.view.errors, std::vector<std::string>{ini.string() + " に書き込めません.\r\n" +
+                                                    msg::kSettingsNotKept});
 }
 
 TEST(WindowProgram, StartUpPaths) {
@@ -615,14 +612,19 @@ TEST(WindowProgram, StartUpPaths) {
     }
     // Only a run that showed its window writes the settings, beside the
     // executable.
-    EXPECT_EQ(app.Entries(), c.loop ? std::set<std::string>{"control.ini"} : std::set<std::string>{});
+    EXPECT_EQ(app.Entries(),
+              c.loop ? std::set<std::string>{"control.ini"} : std::set<std::string>{});
   }
 }
 
 TEST(MainWindow, ErrorBoxTextEndsWithAFullStopAfterCharactersBeyondIt) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"abc", "abc."}, {"abc.", "abc."}, {"a-", "a-"}, {"a,", "a,"},
-      {"終了します。", "終了します。."}, {"", ""}, {"x/", "x/."}};
+  const std::pair<const char*, const char*> cases[] = {{"abc", "abc."},
+                                                       {"abc.", "abc."},
+                                                       {"a-", "a-"},
+                                                       {"a,", "a,"},
+                                                       {"終了します。", "終了します。."},
+                                                       {"", ""},
+                                                       {"x/", "x/."}};
   for (const auto& [in, out] : cases) EXPECT_EQ(ErrorBoxText(in), out) << in;
 }
 

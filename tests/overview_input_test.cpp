@@ -69,7 +69,8 @@ TEST(OverviewInput, FirstShowingMakesTheFolderOnceAndLoadsOnlyWithTheSaveOption)
     Window w;
     WriteBytes(w.dir / "control.ini", option ? "" : "[Hozon]\r\noption=0\r\n");
     w.Show();
-    EXPECT_EQ(w.view.messages, std::vector<std::string>{"概況データを保存するフォルダをNinteiData内に作成します。"});
+    EXPECT_EQ(w.view.messages,
+              std::vector<std::string>{"概況データを保存するフォルダをNinteiData内に作成します。"});
     EXPECT_TRUE(std::filesystem::is_directory(w.kept.parent_path()));
     EXPECT_EQ(w.view.memoText, kPlaceholder);
   }
@@ -95,18 +96,24 @@ TEST(OverviewInput, SavingKeepsTheEncodingTheFileWasReadIn) {
   const std::string bom8 = "\xEF\xBB\xBF";
   const Case cases[] = {
       {"no file: the placeholder in code page 932", "", kPlaceholder, EncodeCp932(kPlaceholder)},
-      {"code page 932 stays", EncodeCp932(u"独居。"), u"独居。\r\n階段", EncodeCp932(u"独居。\r\n階段")},
-      {"UTF-8 keeps its mark, LF becomes CR LF", bom8 + "a\nb\n", u"a\r\nb\r\nc", bom8 + "a\r\nb\r\nc"},
+      {"code page 932 stays", EncodeCp932(u"独居。"), u"独居。\r\n階段",
+       EncodeCp932(u"独居。\r\n階段")},
+      {"UTF-8 keeps its mark, LF becomes CR LF", bom8 + "a\nb\n", u"a\r\nb\r\nc",
+       bom8 + "a\r\nb\r\nc"},
       // Not changed since it was read: the file keeps its own bytes, its LF
       // and a broken last byte (read as U+FFFD) among them.
       {"unchanged: left as it is", EncodeCp932(u"独居") + "\n\x82", u"独居\r\n\uFFFD",
        EncodeCp932(u"独居") + "\n\x82"},
-      {"UTF-16LE keeps its mark", std::string("\xFF\xFE" "a\0", 4), u"あ",
-       std::string("\xFF\xFE\x42\x30", 4)},
+      {"UTF-16LE keeps its mark",
+       std::string("\xFF\xFE"
+                   "a\0",
+                   4),
+       u"あ", std::string("\xFF\xFE\x42\x30", 4)},
       {"UTF-16BE keeps its mark", std::string("\xFE\xFF\0a", 4), u"あ",
        std::string("\xFE\xFF\x30\x42", 4)},
       // What code page 932 cannot hold would become "?": UTF-8 instead.
-      {"𠮷 in a code page 932 file", EncodeCp932(u"吉田"), u"𠮷田", bom8 + "\xF0\xA0\xAE\xB7\xE7\x94\xB0"},
+      {"𠮷 in a code page 932 file", EncodeCp932(u"吉田"), u"𠮷田",
+       bom8 + "\xF0\xA0\xAE\xB7\xE7\x94\xB0"},
       {"𠮷 without a file", "", u"𠮷", bom8 + "\xF0\xA0\xAE\xB7"},
   };
   for (const Case& c : cases) {

@@ -79,7 +79,8 @@ TEST(PageRenderer, FixedElementsOnScreenAndOnAPrinterWithAMargin) {
 
   auto printer = Draw(s, u'P', 1, DeviceFacts{600, 600, 100, 100});
   // 14.0 and 17.5 mm are 330.7 and 413.4 dots on the sheet, less the margin.
-  EXPECT_TRUE(Has(printer, R"({"op":"bitmap","name":"imgQRCord","l":231,"t":313,"r":809,"b":892})"));
+  EXPECT_TRUE(
+      Has(printer, R"({"op":"bitmap","name":"imgQRCord","l":231,"t":313,"r":809,"b":892})"));
   // The check square takes the printer's frame pen.
   auto square = std::find(printer.begin(), printer.end(),
                           R"({"op":"rect","l":1024,"t":396,"r":1098,"b":469})");
@@ -138,7 +139,8 @@ TEST(PageRenderer, RulesOfTheNotesBoxOnEveryPage) {
 
 TEST(PageRenderer, PagingOfBoxesAndFixedBoxesOnEveryPage) {
   MainState s = DefaultState();
-  for (int i = 0; i < 50; ++i) s.Boxes[3].LineList.push_back(u"L" + std::u16string(1, u'0' + i % 10));
+  for (int i = 0; i < 50; ++i)
+    s.Boxes[3].LineList.push_back(u"L" + std::u16string(1, u'0' + i % 10));
   s.Boxes[1].LineList = {u"日", u"X"};  // a Fixed box of one line per page: only its first line
   auto page2 = Texts(Draw(s, u'D', 2));
   // Page 2 shows lines 44..49 of box 3 in rows 0..5, and box 1's first line.
@@ -146,10 +148,12 @@ TEST(PageRenderer, PagingOfBoxesAndFixedBoxesOnEveryPage) {
   for (const auto& t : page2)
     if (t.find("\"s\":\"L\"") != std::string::npos) ++notes;
   EXPECT_EQ(notes, 6);
-  EXPECT_TRUE(std::any_of(page2.begin(), page2.end(),
-                          [](const std::string& t) { return t.find("\"s\":\"日\"") != std::string::npos; }));
-  EXPECT_FALSE(std::any_of(page2.begin(), page2.end(),
-                           [](const std::string& t) { return t.find("\"s\":\"X\"") != std::string::npos; }));
+  EXPECT_TRUE(std::any_of(page2.begin(), page2.end(), [](const std::string& t) {
+    return t.find("\"s\":\"日\"") != std::string::npos;
+  }));
+  EXPECT_FALSE(std::any_of(page2.begin(), page2.end(), [](const std::string& t) {
+    return t.find("\"s\":\"X\"") != std::string::npos;
+  }));
 
   auto page9 = Texts(Draw(s, u'D', 9));  // beyond the last page: the Fixed boxes only
   EXPECT_EQ(page9.size(), 1u);
@@ -174,14 +178,16 @@ TEST(PageRenderer, TabMarkIsDrawnAsASpaceAndPairsAsOneCall) {
   MainState s = DefaultState();
   std::u16string line = u"( 1 - 1 )　";
   line += kTabMark;
-  line += u"\U00020BB7x";        // 𠮷, a surrogate pair
-  line += u"葛\U000E0100";       // a base with its variation selector (itself a pair)
+  line += u"\U00020BB7x";   // 𠮷, a surrogate pair
+  line += u"葛\U000E0100";  // a base with its variation selector (itself a pair)
   s.Boxes[3].LineList = {line};
   auto texts = Texts(Draw(s, u'D', 1));
-  EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
-                          [](const std::string& t) { return t.find(R"("s":" ")") != std::string::npos; }));
-  EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
-                          [](const std::string& t) { return t.find("\"s\":\"𠮷\"") != std::string::npos; }));
+  EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const std::string& t) {
+    return t.find(R"("s":" ")") != std::string::npos;
+  }));
+  EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const std::string& t) {
+    return t.find("\"s\":\"𠮷\"") != std::string::npos;
+  }));
   EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const std::string& t) {
     return t.find("\"s\":\"葛\U000E0100\"") != std::string::npos;
   }));
@@ -209,7 +215,9 @@ class FailingJob : public PrintJob {
       throw std::runtime_error("bitmap");
     }
   };
-  void Begin(std::u16string_view title) override { calls += "begin:" + std::string(title.begin(), title.end()) + ";"; }
+  void Begin(std::u16string_view title) override {
+    calls += "begin:" + std::string(title.begin(), title.end()) + ";";
+  }
   mirelo::Canvas& PageCanvas() override { return canvas; }
   void NewPage() override { calls += "page;"; }
   void End() override { calls += "end;"; }

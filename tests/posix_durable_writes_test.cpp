@@ -68,11 +68,15 @@ TEST(DurableWrites, EveryHeadlessOutputIsFlushedBeforeItsRenameAndTheFolderAfter
       return line.ends_with(" = 0");
     };
     const std::function<bool(const std::string&)> steps[] = {
-        [&](const std::string& l) { return has(l, {"fsync(", "<" + temp, ".tmp>)"}); },
+        [&](const std::string& l) {
+          return has(l, {"fsync(", "<" + temp, ".tmp>)"});
+        },
         [&](const std::string& l) {
           return has(l, {"rename", "\"" + temp, "\"" + folder + "/out\""});
         },
-        [&](const std::string& l) { return has(l, {"fsync(", "<" + folder + ">)"}); },
+        [&](const std::string& l) {
+          return has(l, {"fsync(", "<" + folder + ">)"});
+        },
     };
     std::size_t i = 0;
     for (const auto& step : steps) {
@@ -118,16 +122,21 @@ TEST(DurableWrites, AReadOnlyFileIsReplacedAndStaysReadOnly) {
   const std::filesystem::path out = dir / "page.jsonl";
   WriteBytes(out, "old");
   ASSERT_EQ(::chmod(out.c_str(), 0444), 0);
-  std::vector<std::string> command = {MIRELO_EXECUTABLE, "--ini", (dir / "control.ini").string(),
-                                      "--draw-log", out.string(),
-                                      std::string(MIRELO_SOURCE_DIR) + "/samples/worked-example.txt"};
+  std::vector<std::string> command = {
+      MIRELO_EXECUTABLE,
+      "--ini",
+      (dir / "control.ini").string(),
+      "--draw-log",
+      out.string(),
+      std::string(MIRELO_SOURCE_DIR) + "/samples/worked-example.txt"};
   if (::geteuid() == 0) {
     const passwd* nobody = ::getpwnam("nobody");
     if (!nobody) GTEST_SKIP() << "no user nobody";
     ASSERT_EQ(::chmod(dir.path().c_str(), 0777), 0);
     ASSERT_EQ(::chown(out.c_str(), nobody->pw_uid, nobody->pw_gid), 0);
-    command.insert(command.begin(), {"setpriv", "--reuid=nobody", "--regid=" +
-                                     std::to_string(nobody->pw_gid), "--clear-groups", "--"});
+    command.insert(command.begin(),
+                   {"setpriv", "--reuid=nobody", "--regid=" + std::to_string(nobody->pw_gid),
+                    "--clear-groups", "--"});
   }
   const RunResult r = RunTool(command, dir.path());
   if (r.status != 0 && r.err.find("Permission denied") != std::string::npos)

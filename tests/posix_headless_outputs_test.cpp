@@ -3,8 +3,8 @@
 
 #include <filesystem>
 #include <regex>
-#include <sstream>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -87,33 +87,47 @@ TEST_F(HeadlessOutputs, PreviewPngIsTheA4BitmapAtTheScreenResolution) {
   const std::string bytes = ReadBytes(png);
   ASSERT_GT(bytes.size(), 24u);
   auto be32 = [&](std::size_t at) {
-    return (static_cast<unsigned char>(bytes[at]) << 24) | (static_cast<unsigned char>(bytes[at + 1]) << 16) |
-           (static_cast<unsigned char>(bytes[at + 2]) << 8) | static_cast<unsigned char>(bytes[at + 3]);
+    return (static_cast<unsigned char>(bytes[at]) << 24) |
+           (static_cast<unsigned char>(bytes[at + 1]) << 16) |
+           (static_cast<unsigned char>(bytes[at + 2]) << 8) |
+           static_cast<unsigned char>(bytes[at + 3]);
   };
   EXPECT_EQ(bytes.substr(1, 3), "PNG");
   EXPECT_EQ(be32(16), 794);
   EXPECT_EQ(be32(20), 1123);
 
-  ASSERT_EQ(Mirelo({"--screen-dpi", "120", "--preview-png", png.string()}, Sample("worked-example.txt")).status, 0);
+  ASSERT_EQ(
+      Mirelo({"--screen-dpi", "120", "--preview-png", png.string()}, Sample("worked-example.txt"))
+          .status,
+      0);
   const std::string wide = ReadBytes(png);
-  EXPECT_EQ((static_cast<unsigned char>(wide[18]) << 8) | static_cast<unsigned char>(wide[19]), 992);
-  EXPECT_EQ((static_cast<unsigned char>(wide[22]) << 8) | static_cast<unsigned char>(wide[23]), 1403);
+  EXPECT_EQ((static_cast<unsigned char>(wide[18]) << 8) | static_cast<unsigned char>(wide[19]),
+            992);
+  EXPECT_EQ((static_cast<unsigned char>(wide[22]) << 8) | static_cast<unsigned char>(wide[23]),
+            1403);
 }
 
 TEST_F(HeadlessOutputs, DrawLogOnScreenAndOnAPrinter) {
   const fs::path log = dir_ / "page.jsonl";
   ASSERT_EQ(Mirelo({"--draw-log", log.string()}, Sample("worked-example.txt")).status, 0);
   std::string text = ReadBytes(log);
-  EXPECT_EQ(text.rfind("{\"op\":\"pen\",\"width\":1}\n{\"op\":\"brush\",\"style\":\"solid\",\"color\":\"#ffffff\"}\n", 0), 0u);
-  EXPECT_NE(text.find("{\"op\":\"bitmap\",\"name\":\"imgQRCord\",\"l\":53,\"t\":66,\"r\":146,\"b\":159}"), std::string::npos);
+  EXPECT_EQ(text.rfind("{\"op\":\"pen\",\"width\":1}\n{\"op\":\"brush\",\"style\":\"solid\","
+                       "\"color\":\"#ffffff\"}\n",
+                       0),
+            0u);
+  EXPECT_NE(
+      text.find("{\"op\":\"bitmap\",\"name\":\"imgQRCord\",\"l\":53,\"t\":66,\"r\":146,\"b\":159}"),
+      std::string::npos);
   EXPECT_NE(text.find("\"s\":\"調\""), std::string::npos);
 
-  ASSERT_EQ(Mirelo({"--draw-log", log.string(), "--target", "P", "--printer-dpi", "600", "--printer-margin", "100,100"},
+  ASSERT_EQ(Mirelo({"--draw-log", log.string(), "--target", "P", "--printer-dpi", "600",
+                    "--printer-margin", "100,100"},
                    Sample("worked-example.txt"))
                 .status,
             0);
   text = ReadBytes(log);
-  EXPECT_NE(text.find("{\"op\":\"bitmap\",\"name\":\"imgQRCord\",\"l\":231,\"t\":313,"), std::string::npos);
+  EXPECT_NE(text.find("{\"op\":\"bitmap\",\"name\":\"imgQRCord\",\"l\":231,\"t\":313,"),
+            std::string::npos);
 }
 
 // Text is measured at the form's own resolution: the screen's only sizes the
@@ -133,7 +147,8 @@ TEST_F(HeadlessOutputs, TheFormIsTheSameAtEveryScreenResolution) {
   };
   const std::string dump = run({"--dump-layout", "--screen-dpi", "96"});
   // Box 9's heading stays one line.
-  EXPECT_NE(dump.find("{\"box\": 9, \"lines\": [\n      \"認定調査票（特記事項）\"\n    ]}"), std::string::npos);
+  EXPECT_NE(dump.find("{\"box\": 9, \"lines\": [\n      \"認定調査票（特記事項）\"\n    ]}"),
+            std::string::npos);
   const std::string printed = drawLog("96", "P");
   const std::string preview = drawLog("96", "D");
   // Each character drawn on the preview, in order, and where.
@@ -209,7 +224,8 @@ TEST_F(HeadlessOutputs, ErrorsLeaveNoOutputFileBehind) {
     for (const char* mode : {"--draw-log", "--print-pdf", "--preview-png"}) {
       r = Mirelo({mode, target.string()}, survey);
       EXPECT_EQ(r.status, 2) << mode << " " << target;
-      EXPECT_NE(r.err.find(mirelo::FormatMessage(mirelo::msg::kOutputIsInput, target.string())), std::string::npos)
+      EXPECT_NE(r.err.find(mirelo::FormatMessage(mirelo::msg::kOutputIsInput, target.string())),
+                std::string::npos)
           << r.err;
     }
   }

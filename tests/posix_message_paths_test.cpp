@@ -43,7 +43,7 @@ const std::vector<Name> kNames = {
     {"nel\xC2\x85.txt", "nel\\u0085.txt"},  // U+0085, a line break to some readers
     {"ls\xE2\x80\xA8ps\xE2\x80\xA9.txt", "ls\\u2028ps\\u2029.txt"},
     {"latin1-\xE9.txt", "latin1-\\xE9.txt"},  // not UTF-8
-    {"調査 a\\b.txt", "調査 a\\b.txt"},        // nothing to show escaped
+    {"調査 a\\b.txt", "調査 a\\b.txt"},       // nothing to show escaped
 };
 
 TEST(EscapeControls, ShowsWhatWouldBreakOrHideALineAndKeepsTheRest) {
@@ -66,7 +66,13 @@ TEST(EscapeControls, ShowsWhatWouldBreakOrHideALineAndKeepsTheRest) {
 // Every message of the headless modes that names a path, for every name.
 TEST(Executable, APathWithControlCharactersStaysOnOneLineInEveryMessage) {
   enum Fault {
-    Empty, ShortHeader, BadDate, TooLarge, OutputIsInput, OutputFolderMissing, NumberNotDigits
+    Empty,
+    ShortHeader,
+    BadDate,
+    TooLarge,
+    OutputIsInput,
+    OutputFolderMissing,
+    NumberNotDigits
   };
   const Fault faults[] = {Empty,         ShortHeader,         BadDate,        TooLarge,
                           OutputIsInput, OutputFolderMissing, NumberNotDigits};
@@ -149,10 +155,10 @@ TEST(Executable, ADumpThatCannotBeWrittenSaysSoOnOneLine) {
   for (const std::string& redirect :
        std::vector<std::string>{">/dev/full", ">&-", ">&" + std::to_string(gone[1])}) {
     SCOPED_TRACE(redirect);
-    RunResult r = test::RunTool({"bash", "-c", "exec \"$0\" \"$@\" " + redirect, MIRELO_EXECUTABLE,
-                                 "--ini", (dir / "control.ini").string(), "--dump-layout",
-                                 data.string()},
-                                dir.path());
+    RunResult r =
+        test::RunTool({"bash", "-c", "exec \"$0\" \"$@\" " + redirect, MIRELO_EXECUTABLE, "--ini",
+                       (dir / "control.ini").string(), "--dump-layout", data.string()},
+                      dir.path());
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.err, expected);
   }

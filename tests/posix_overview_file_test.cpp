@@ -9,9 +9,9 @@
 #include <string>
 
 #include "data/overview_file.h"
-#include "ui/overview_text.h"
 #include "qt/qt_text_measurer.h"
 #include "test_support.h"
+#include "ui/overview_text.h"
 
 namespace mirelo {
 namespace {

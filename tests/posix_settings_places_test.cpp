@@ -39,10 +39,9 @@ TEST(PosixSettingsPlaces, TheUsersFolderFollowsTheXdgConfigurationHome) {
     std::optional<std::string> config, home;
     std::string expected;
   };
-  for (const Case& c : {Case{"/c", "/h", "/c/mirelo"},
-                        Case{std::nullopt, "/h", "/h/.config/mirelo"},
-                        Case{"", "/h", "/h/.config/mirelo"},
-                        Case{"relative/c", "/h", "/h/.config/mirelo"}}) {
+  for (const Case& c :
+       {Case{"/c", "/h", "/c/mirelo"}, Case{std::nullopt, "/h", "/h/.config/mirelo"},
+        Case{"", "/h", "/h/.config/mirelo"}, Case{"relative/c", "/h", "/h/.config/mirelo"}}) {
     SCOPED_TRACE(c.expected);
     ScopedEnv config("XDG_CONFIG_HOME", c.config), home("HOME", c.home);
     EXPECT_EQ(posix::PosixSettingsPlaces().UserSettingsFolder(), std::filesystem::path(c.expected));

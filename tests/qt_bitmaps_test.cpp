@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "../resources/example_strip_layout.h"
-#include "qt/qt_bitmaps.h"
 #include "posix_test_support.h"
+#include "qt/qt_bitmaps.h"
 #include "test_support.h"
 
 namespace mirelo {

@@ -36,21 +36,24 @@ using test::WriteBytes;
 // The executable, end to end.
 
 const std::filesystem::path kSourceDir = MIRELO_SOURCE_DIR;
-const std::string kWorkedExample = (kSourceDir / "tests" / "fixtures" / "worked-example.txt").string();
+const std::string kWorkedExample =
+    (kSourceDir / "tests" / "fixtures" / "worked-example.txt").string();
 const std::string kMissingData = "読み込む対象のデータが見つかりません。 終了します。";
 
 TEST(Executable, DumpsTheWorkedExampleWithTheGivenSettingsFile) {
   TempDir dir;
   const std::string ini =
       "[PrintForm]\r\nTop=40\r\n"
-      "[Gaikyou]\r\nSize=11\r\nFont=\x82\x6C\x82\x72 \x82\x6F\x83\x53\x83\x56\x83\x62\x83\x4E\r\nLine=7\r\n"
+      "[Gaikyou]\r\nSize=11\r\nFont=\x82\x6C\x82\x72 "
+      "\x82\x6F\x83\x53\x83\x56\x83\x62\x83\x4E\r\nLine=7\r\n"
       "[Bikou]\r\nFont=\r\nTabLen=12.5\r\n"
       "[Hozon]\r\noption=0\r\n"
       "[Waku]\r\nWidth=0x10\r\n"
       "[Print]\r\nx_Bai=0.997\r\ny_offset=-0.3\r\nsw5=1\r\n";
   WriteBytes(dir / "control.ini", ini);
 
-  RunResult r = RunProgram({"--dump-layout", "--ini", (dir / "control.ini").string(), kWorkedExample}, dir.path());
+  RunResult r = RunProgram(
+      {"--dump-layout", "--ini", (dir / "control.ini").string(), kWorkedExample}, dir.path());
   ASSERT_EQ(r.status, 0) << r.err;
   const QJsonObject j = ParseJsonObject(r.out);
 
@@ -66,26 +69,20 @@ TEST(Executable, DumpsTheWorkedExampleWithTheGivenSettingsFile) {
   };
   ASSERT_TRUE(j["ItemList"].isArray());
   std::vector<std::string> got;
-  for (const QJsonValue& item : j["ItemList"].toArray()) got.push_back(item.toString().toStdString());
+  for (const QJsonValue& item : j["ItemList"].toArray())
+    got.push_back(item.toString().toStdString());
   EXPECT_EQ(got, items);
 
   // Compared as JSON values, so that a number is not taken for a string, nor
   // a missing key for null, false or 0.
   const std::pair<const char*, QJsonValue> settings[] = {
-      {"PrintForm.Top", 40},
-      {"PrintForm.Left", QJsonValue::Null},
-      {"Gaikyou.Size", 11},
-      {"Gaikyou.Font", "ＭＳ Ｐゴシック"},
-      {"Gaikyou.Line", 7},
-      {"Bikou.Size", 9},
-      {"Bikou.Font", ""},
-      {"Bikou.TabLen", 12.5},
-      {"Hozon.option", false},
-      {"Waku.Width", 16},
-      {"Print.x_Bai", 0.997},
-      {"Print.y_Bai", 1},
-      {"Print.x_offset", 0},
-      {"Print.y_offset", -0.3},
+      {"PrintForm.Top", 40},   {"PrintForm.Left", QJsonValue::Null},
+      {"Gaikyou.Size", 11},    {"Gaikyou.Font", "ＭＳ Ｐゴシック"},
+      {"Gaikyou.Line", 7},     {"Bikou.Size", 9},
+      {"Bikou.Font", ""},      {"Bikou.TabLen", 12.5},
+      {"Hozon.option", false}, {"Waku.Width", 16},
+      {"Print.x_Bai", 0.997},  {"Print.y_Bai", 1},
+      {"Print.x_offset", 0},   {"Print.y_offset", -0.3},
       {"Print.sw5", true},
   };
   const QJsonObject s = j["settings"].toObject();

@@ -13,8 +13,8 @@
 
 #include "app/command_line.h"
 #include "app/headless.h"
-#include "qt/qt_system_services.h"
 #include "posix_test_support.h"
+#include "qt/qt_system_services.h"
 #include "qt_test_support.h"
 #include "test_support.h"
 
@@ -91,7 +91,9 @@ TEST_F(DumpTest, KeptOverviewIsLoadedOnlyWithTheSaveOption) {
 TEST_F(DumpTest, ScreenDpiOption) {
   // The text is measured at the form's resolution, whatever the screen's.
   EXPECT_EQ(Lines(Dump({"--screen-dpi", "120"}), 3), Lines(Dump({}), 3));
-  EXPECT_EQ(mirelo::test::RunProgram({"--dump-layout", "--screen-dpi", "0", data.string()}, dir).status, 2);
+  EXPECT_EQ(
+      mirelo::test::RunProgram({"--dump-layout", "--screen-dpi", "0", data.string()}, dir).status,
+      2);
 }
 
 // The executable's system services, recording at which resolution they are
@@ -124,11 +126,14 @@ TEST_F(DumpTest, TheMeasuringCanvasHasTheFormsResolutionWhateverTheScreens) {
 TEST_F(DumpTest, PagesFollowTheFullestBoxAndPairsStayWhole) {
   // 45 items: one line each in box 3 (44 lines a page) make two pages. One
   // note holds 𠮷, a character outside the 16-bit range.
-  std::string file = "\xEF\xBB\xBF" "1234567000001234510000000020190501\r\n";
+  std::string file =
+      "\xEF\xBB\xBF"
+      "1234567000001234510000000020190501\r\n";
   for (int i = 1; i <= 45; ++i) {
     char code[5];
     std::snprintf(code, sizeof code, "%02d%02d", 1 + i / 10, i % 10);
-    file += std::string("123456700000123451") + code + "0001" + (i == 45 ? "𠮷田" : "メモ") + "\r\n";
+    file +=
+        std::string("123456700000123451") + code + "0001" + (i == 45 ? "𠮷田" : "メモ") + "\r\n";
   }
   Write(data, file);
   const QJsonObject dump = Dump({});

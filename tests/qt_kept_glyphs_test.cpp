@@ -18,11 +18,11 @@
 #include "base/text_encoding.h"
 #include "layout/box_table.h"
 #include "layout/kept_widths_measurer.h"
+#include "posix_test_support.h"
 #include "qt/qt_fonts.h"
 #include "qt/qt_painter_canvas.h"
 #include "qt/qt_text.h"
 #include "qt/qt_text_measurer.h"
-#include "posix_test_support.h"
 #include "test_support.h"
 
 namespace mirelo::qt {
@@ -40,7 +40,8 @@ TEST(KeptMeasures, TextsAndTheirPrefixesMeasuredAgainKeepTheirWidthsInEveryFont)
   const struct {
     std::u16string_view face;
     int points;
-  } fonts[] = {{kFaceProportional, 9}, {u"DejaVu Sans", 13}, {kFaceFixed, 9}, {kFaceProportional, 13}};
+  } fonts[] = {
+      {kFaceProportional, 9}, {u"DejaVu Sans", 13}, {kFaceFixed, 9}, {kFaceProportional, 13}};
 
   // As line breaking does, the measurer first measures the texts without
   // their last units (all but the last character, or more), in every font;
@@ -59,14 +60,14 @@ TEST(KeptMeasures, TextsAndTheirPrefixesMeasuredAgainKeepTheirWidthsInEveryFont)
         reference.SetFont(font.face, font.points);
         kept.SetFont(font.face, font.points);
         for (const std::u16string& text : texts) {
-          for (std::size_t n : {text.size(), text.size() - 1, std::size_t{9}, std::size_t{8},
-                                std::size_t{3}}) {
+          for (std::size_t n :
+               {text.size(), text.size() - 1, std::size_t{9}, std::size_t{8}, std::size_t{3}}) {
             const std::u16string_view prefix = std::u16string_view(text).substr(0, n);
             std::vector<int> got, want;
             kept.PrefixWidths(prefix, got);
             reference.PrefixWidths(prefix, want);
-            EXPECT_EQ(got, want) << ToUtf8(font.face) << " " << font.points
-                                 << " pt, " << dropped << " dropped: " << ToUtf8(prefix);
+            EXPECT_EQ(got, want) << ToUtf8(font.face) << " " << font.points << " pt, " << dropped
+                                 << " dropped: " << ToUtf8(prefix);
             EXPECT_EQ(kept.TextWidth(prefix), reference.TextWidth(prefix)) << ToUtf8(prefix);
           }
         }
@@ -78,8 +79,8 @@ TEST(KeptMeasures, TextsAndTheirPrefixesMeasuredAgainKeepTheirWidthsInEveryFont)
 // Characters that shape one by one, that a font joins or composes, that
 // come from a fallback font, that are written right to left, and a space.
 const std::u16string_view kTexts[] = {
-    u"歩", u"、", u"Ａ", u"g", u"f", u"ﬁ", u"か\u3099", u"葛\U000E0100", u"𠮷", u"\u2603",
-    u"\u05D0", u"\u0628", u" ", u"\uFFFD", u"AV"};
+    u"歩", u"、",     u"Ａ",     u"g",      u"f", u"ﬁ",      u"か\u3099", u"葛\U000E0100",
+    u"𠮷", u"\u2603", u"\u05D0", u"\u0628", u" ", u"\uFFFD", u"AV"};
 
 // The texts at overlapping and at separate positions, in a few fonts, each
 // twice, so the second is drawn from what the canvas kept. The reference
@@ -154,9 +155,14 @@ TEST(KeptGlyphs, PdfFromKeptGlyphRunsHasTheTextAndRenderingOfDrawText) {
   WritePdf(dir / "reference.pdf", true);
   for (const char* name : {"kept", "reference"}) {
     const std::string pdf = (dir / (std::string(name) + ".pdf")).string();
-    ASSERT_EQ(test::RunTool({"pdftotext", "-raw", pdf, (dir / name).string() + ".txt"}, dir.path()).status, 0);
-    ASSERT_EQ(test::RunTool({"pdftoppm", "-r", "150", "-gray", "-singlefile", pdf, (dir / name).string()},
-                            dir.path()).status, 0);
+    ASSERT_EQ(test::RunTool({"pdftotext", "-raw", pdf, (dir / name).string() + ".txt"}, dir.path())
+                  .status,
+              0);
+    ASSERT_EQ(
+        test::RunTool({"pdftoppm", "-r", "150", "-gray", "-singlefile", pdf, (dir / name).string()},
+                      dir.path())
+            .status,
+        0);
   }
   const std::string text = test::ReadBytes(dir / "kept.txt");
   EXPECT_NE(text.find("歩"), std::string::npos) << text;  // text, not outlines

@@ -6,12 +6,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
-#include <QScrollBar>
-#include <QWheelEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QToolButton>
+#include <QWheelEvent>
 
 #include "base/messages.h"
 #include "data/ini_file.h"
@@ -36,10 +36,13 @@ TEST(QtMainWindow, ControlsStandWhereTheFormPutsThemAndClicksReachTheLogic) {
   ASSERT_TRUE(logic.FormCreate(dir.path(), (dir / "survey.txt").string()));
   window.show();  // runs the show step
 
-  EXPECT_EQ(window.windowTitle(), QStringLiteral("蒼浦市版 認定調査票（概況調査/特記事項）プレビュー"));
+  EXPECT_EQ(window.windowTitle(),
+            QStringLiteral("蒼浦市版 認定調査票（概況調査/特記事項）プレビュー"));
   // Every control of the table is made, by its name.
   for (const mirelo::Control& c : kMainControls)
-    EXPECT_NE(window.findChild<QWidget*>(QString::fromUtf8(c.name.data(), qsizetype(c.name.size()))), nullptr)
+    EXPECT_NE(
+        window.findChild<QWidget*>(QString::fromUtf8(c.name.data(), qsizetype(c.name.size()))),
+        nullptr)
         << c.name;
   struct Control {
     const char* name;
@@ -64,12 +67,14 @@ TEST(QtMainWindow, ControlsStandWhereTheFormPutsThemAndClicksReachTheLogic) {
   EXPECT_EQ(check->text(), QStringLiteral("概況を保存する"));
   EXPECT_TRUE(check->isChecked());
   EXPECT_EQ(check->geometry(), QRect(504, 8, 97, 17));
-  EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("Label4"))->text(), QStringLiteral("プリンタ："));
+  EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("Label4"))->text(),
+            QStringLiteral("プリンタ："));
   EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("Label5"))->text(),
             QStringLiteral("オフィスのプリンタ"));
   EXPECT_EQ(window.findChild<QWidget*>(QStringLiteral("Panel1"))->height(), 49);
   EXPECT_EQ(window.findChild<QScrollArea*>(QStringLiteral("ScrollBox1"))->y(), 49);
-  EXPECT_EQ(window.findChild<QWidget*>(QStringLiteral("Image1"))->geometry(), QRect(49, 35, 794, 1123));
+  EXPECT_EQ(window.findChild<QWidget*>(QStringLiteral("Image1"))->geometry(),
+            QRect(49, 35, 794, 1123));
   EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("Label2"))->y(), 1173);
   auto* memo = window.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
   EXPECT_EQ(memo->geometry(), QRect(105, 220, 697, 81));
@@ -85,13 +90,15 @@ TEST(QtMainWindow, ControlsStandWhereTheFormPutsThemAndClicksReachTheLogic) {
 
   // One step a wheel event, however small its delta; none sideways.
   QWidget* image = window.findChild<QWidget*>(QStringLiteral("Image1"));
-  QScrollBar* down = window.findChild<QScrollArea*>(QStringLiteral("ScrollBox1"))->verticalScrollBar();
+  QScrollBar* down =
+      window.findChild<QScrollArea*>(QStringLiteral("ScrollBox1"))->verticalScrollBar();
   const auto wheel = [&](QPoint turn) {
-    QWheelEvent event(QPointF(10, 10), QPointF(10, 10), QPoint(), turn, Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
+    QWheelEvent event(QPointF(10, 10), QPointF(10, 10), QPoint(), turn, Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(image, &event);
   };
-  for (const auto& [delta, scrolled] : {std::pair{-120, 16}, std::pair{-8, 32}, std::pair{+480, 16}}) {
+  for (const auto& [delta, scrolled] :
+       {std::pair{-120, 16}, std::pair{-8, 32}, std::pair{+480, 16}}) {
     wheel(QPoint(0, delta));
     EXPECT_EQ(down->value(), scrolled) << delta;
   }

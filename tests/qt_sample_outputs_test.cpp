@@ -51,8 +51,8 @@ std::string PixelDigest(const fs::path& png) {
 
 std::map<std::string, std::string> Expected() {
   std::map<std::string, std::string> digests;
-  std::istringstream in(ReadBytes(fs::path(MIRELO_SOURCE_DIR) / "tests" / "fixtures" /
-                                  "sample-outputs.sha256"));
+  std::istringstream in(
+      ReadBytes(fs::path(MIRELO_SOURCE_DIR) / "tests" / "fixtures" / "sample-outputs.sha256"));
   std::string digest, name;
   while (in >> digest >> name) digests[name] = digest;
   return digests;
@@ -82,7 +82,8 @@ class SampleOutputs : public ::testing::Test {
       const std::string p = std::to_string(page);
       for (const char* target : {"D", "P"}) {
         const fs::path log = dir_ / "log.jsonl";
-        const RunResult r = Mirelo({"--draw-log", log.string(), "--page", p, "--target", target}, sample);
+        const RunResult r =
+            Mirelo({"--draw-log", log.string(), "--page", p, "--target", target}, sample);
         ASSERT_EQ(r.status, 0) << r.err;
         actual[stem + ".p" + p + "." + target + ".jsonl"] = Digest(ReadBytes(log));
       }
@@ -107,7 +108,8 @@ class SampleOutputs : public ::testing::Test {
       ASSERT_EQ(text.status, 0) << text.err;
       actual[name + ".txt"] = Digest(text.out);
       const RunResult render = mirelo::test::RunTool(
-          {"pdftoppm", "-r", "100", "-gray", pdf.string(), (dir_ / "render").string()}, dir_.path());
+          {"pdftoppm", "-r", "100", "-gray", pdf.string(), (dir_ / "render").string()},
+          dir_.path());
       ASSERT_EQ(render.status, 0) << render.err;
       for (const auto& entry : fs::directory_iterator(dir_.path())) {
         const std::string file = entry.path().filename().string();

@@ -52,7 +52,9 @@ TEST(QtSettingsDialog, ControlsStandWhereTheFormPutsThemAndEntriesReachTheLogic)
   EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
   EXPECT_FALSE(dialog.isVisible());
   for (const mirelo::Control& c : kDialogControls)
-    EXPECT_NE(dialog.findChild<QWidget*>(QString::fromUtf8(c.name.data(), qsizetype(c.name.size()))), nullptr)
+    EXPECT_NE(
+        dialog.findChild<QWidget*>(QString::fromUtf8(c.name.data(), qsizetype(c.name.size()))),
+        nullptr)
         << c.name;
 
   struct Control {
@@ -92,27 +94,28 @@ TEST(QtSettingsDialog, ControlsStandWhereTheFormPutsThemAndEntriesReachTheLogic)
     const char* caption;
     QPoint place;
   };
-  for (const Label& l : {Label{"Label2", "概況欄行数変更", {208, 72}},
-                         Label{"Label3", "被保険者番号枠などの太さ", {328, 72}},
-                         Label{"Label15", "（1 - 1）などの番号欄の幅", {208, 128}},
-                         Label{"Label16", "左端からのmm数", {208, 168}},
-                         Label{"Label6", "倍率の設定 １000より大きいと伸びる", {24, 200}},
-                         Label{"Label9", "0.1mmずつ全体をずらす", {224, 200}},
-                         Label{"Label4", "X軸（横）の倍率", {24, 232}},
-                         Label{"Label7", "X軸補正", {224, 232}},
-                         Label{"Label13", "+1で横へ約0.2mm伸びる", {80, 248}},
-                         Label{"Label10", "+10で右へ1mm", {256, 248}},
-                         Label{"Label5", "Y軸（縦）の倍率", {24, 280}},
-                         Label{"Label8", "Y軸補正", {224, 280}},
-                         Label{"Label14", "+1で縦へ約0.3mm伸びる", {80, 296}},
-                         Label{"Label11", "+10で下へ1mm", {256, 296}}}) {
+  for (const Label& l :
+       {Label{"Label2", "概況欄行数変更", {208, 72}},
+        Label{"Label3", "被保険者番号枠などの太さ", {328, 72}},
+        Label{"Label15", "（1 - 1）などの番号欄の幅", {208, 128}},
+        Label{"Label16", "左端からのmm数", {208, 168}},
+        Label{"Label6", "倍率の設定 １000より大きいと伸びる", {24, 200}},
+        Label{"Label9", "0.1mmずつ全体をずらす", {224, 200}},
+        Label{"Label4", "X軸（横）の倍率", {24, 232}}, Label{"Label7", "X軸補正", {224, 232}},
+        Label{"Label13", "+1で横へ約0.2mm伸びる", {80, 248}},
+        Label{"Label10", "+10で右へ1mm", {256, 248}}, Label{"Label5", "Y軸（縦）の倍率", {24, 280}},
+        Label{"Label8", "Y軸補正", {224, 280}},
+        Label{"Label14", "+1で縦へ約0.3mm伸びる", {80, 296}},
+        Label{"Label11", "+10で下へ1mm", {256, 296}}}) {
     SCOPED_TRACE(l.name);
     auto* label = dialog.findChild<QLabel*>(QString::fromLatin1(l.name));
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(label->text(), QString::fromUtf8(l.caption));
     EXPECT_EQ(label->pos(), l.place);
   }
-  auto edit = [&](const char* name) { return dialog.findChild<QLineEdit*>(QString::fromLatin1(name)); };
+  auto edit = [&](const char* name) {
+    return dialog.findChild<QLineEdit*>(QString::fromLatin1(name));
+  };
   EXPECT_TRUE(edit("Edit2")->isReadOnly());
   EXPECT_TRUE(edit("Edit3")->isReadOnly());
   EXPECT_FALSE(edit("Edit4")->isReadOnly());
@@ -127,13 +130,15 @@ TEST(QtSettingsDialog, ControlsStandWhereTheFormPutsThemAndEntriesReachTheLogic)
     if ((at->focusPolicy() & Qt::TabFocus) && at->window() == &dialog) walked << at->objectName();
     at = at->nextInFocusChain();
   } while (at != dialog.findChild<QWidget*>(QStringLiteral("Button4")) && walked.size() < 40);
-  EXPECT_EQ(walked.join(QLatin1Char(' ')),
-            QStringLiteral("Button4 Button3 Button1 Button2 Edit1 editPenWidth EditTabLen Edit2 Edit4 "
-                           "Edit3 Edit5 CheckBox5"));
+  EXPECT_EQ(
+      walked.join(QLatin1Char(' ')),
+      QStringLiteral("Button4 Button3 Button1 Button2 Edit1 editPenWidth EditTabLen Edit2 Edit4 "
+                     "Edit3 Edit5 CheckBox5"));
 
   logic.FormShow();
   dialog.show();
-  EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("オフィスのプリンタ"));
+  EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("Label1"))->text(),
+            QStringLiteral("オフィスのプリンタ"));
   EXPECT_EQ(edit("Edit1")->text(), QStringLiteral("6"));
   EXPECT_EQ(edit("Edit2")->text(), QStringLiteral("1,000"));
 

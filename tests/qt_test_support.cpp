@@ -20,7 +20,8 @@ std::unique_ptr<TextMeasurer> PreviewMeasurer(int dpi, bool fastPrefixWidths) {
 QJsonObject ParseJsonObject(const std::string& text) {
   QJsonParseError error;
   const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(text), &error);
-  EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString() << "\n" << text;
+  EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString() << "\n"
+                                                   << text;
   EXPECT_TRUE(doc.isObject()) << text;
   return doc.object();
 }

@@ -55,9 +55,9 @@ TEST(QtTextMeasurerTest, FontHeightIsTheCharacterHeightRoundedAwayFromZero) {
   const struct {
     int points, dpi, height;
   } cases[] = {
-      {9, 96, -12}, {11, 96, -15}, {12, 600, -100}, {8, 96, -11}, {13, 96, -17},
-      {9, 100, -13},  // 12.5
-      {3, 60, -3},    // 2.5
+      {9, 96, -12}, {11, 96, -15}, {12, 600, -100},
+      {8, 96, -11}, {13, 96, -17}, {9, 100, -13},  // 12.5
+      {3, 60, -3},                                 // 2.5
   };
   for (const auto& c : cases) {
     QtTextMeasurer m(c.dpi);
@@ -119,17 +119,19 @@ TEST(ContextFreeFontTest, IpaFontsShapeCharactersApartKerningFontsDoNot) {
 // TabMark, surrogate pairs, variation selectors and combining marks.
 std::vector<std::u16string> Corpus() {
   const std::u16string pieces[] = {
-      u"特記事項", u"歩行", u"は", u"できる。", u"、", u"介助", u"が必要", u"（", u"）", u"・",
-      u"ー", u"ｱｲｳｴｵ", u"１２", u"3", u"-", u"1.", u" ", u"　", u"AV", u"To", u"Wa", u"Ty",
-      u"LT", u"fi", u"ffi", u"office", u"Yo", u"P.", u"r,", u"\u03C4", u"𠮷田", u"𩸽",
-      u"葛\U000E0100", u"辻\uFE00", u"か\u3099", u"e\u0301", u"Äpfel", u"ΑΒΓ", u"Жж",
-      u"(walk)", u"mm", u"10:30", u"「見守り」", u"※", u"℃", u"\u02E5\u02E9", u"\u02E9"};
+      u"特記事項",   u"歩行",   u"は",   u"できる。",     u"、",           u"介助",     u"が必要",
+      u"（",         u"）",     u"・",   u"ー",           u"ｱｲｳｴｵ",        u"１２",     u"3",
+      u"-",          u"1.",     u" ",    u"　",           u"AV",           u"To",       u"Wa",
+      u"Ty",         u"LT",     u"fi",   u"ffi",          u"office",       u"Yo",       u"P.",
+      u"r,",         u"\u03C4", u"𠮷田", u"𩸽",           u"葛\U000E0100", u"辻\uFE00", u"か\u3099",
+      u"e\u0301",    u"Äpfel",  u"ΑΒΓ",  u"Жж",           u"(walk)",       u"mm",       u"10:30",
+      u"「見守り」", u"※",      u"℃",    u"\u02E5\u02E9", u"\u02E9"};
   std::mt19937 random(20240611);
   std::uniform_int_distribution<std::size_t> pick(0, std::size(pieces) - 1);
   std::uniform_int_distribution<int> count(1, 40);
-  std::vector<std::u16string> lines = {
-      u"AVAVAV To Wa", u"1. 歩行", u"（１）見守り", u"   ", u"ffi", u"𠮷", u"123 ABC",
-      u"\u03C4続き", u"葛\U000E0100飾区"};
+  std::vector<std::u16string> lines = {u"AVAVAV To Wa", u"1. 歩行",    u"（１）見守り",
+                                       u"   ",          u"ffi",        u"𠮷",
+                                       u"123 ABC",      u"\u03C4続き", u"葛\U000E0100飾区"};
   for (int i = 0; i < 150; ++i) {
     std::u16string line;
     for (int j = count(random); j > 0; --j) line += pieces[pick(random)];
@@ -142,9 +144,9 @@ TEST(QtTextMeasurerTest, FastPrefixWidthsEqualThePrefixesMeasuredAlone) {
   const std::vector<std::u16string> corpus = Corpus();
   for (int dpi : {96, 120}) {
     QtTextMeasurer fast(dpi, true), reference(dpi, false);
-    for (std::u16string_view face : {std::u16string_view(kFaceProportional),
-                                     std::u16string_view(kFaceFixed), std::u16string_view(u"DejaVu Sans"),
-                                     std::u16string_view(u"DejaVu Serif")}) {
+    for (std::u16string_view face :
+         {std::u16string_view(kFaceProportional), std::u16string_view(kFaceFixed),
+          std::u16string_view(u"DejaVu Sans"), std::u16string_view(u"DejaVu Serif")}) {
       for (int points : {9, 13}) {
         fast.SetFont(face, points);
         reference.SetFont(face, points);
@@ -152,8 +154,8 @@ TEST(QtTextMeasurerTest, FastPrefixWidthsEqualThePrefixesMeasuredAlone) {
         for (const std::u16string& line : corpus) {
           fast.PrefixWidths(line, got);
           reference.PrefixWidths(line, want);
-          ASSERT_EQ(got, want) << ToUtf8(face) << " " << points << " pt at " << dpi
-                               << ": " << ToUtf8(line);
+          ASSERT_EQ(got, want) << ToUtf8(face) << " " << points << " pt at " << dpi << ": "
+                               << ToUtf8(line);
         }
       }
     }

@@ -134,14 +134,16 @@ TEST(QtWindows, APrinterNameLongerThanItsRoomIsShortenedAndShownWholeInTheToolti
   }
   // The main window's room ends before "印刷設定": the long name stops short
   // of it.
-  EXPECT_EQ(LabelRoom(kMainWindowLayout, ControlNamed(kMainWindowLayout, main_controls::kPrinterNameLabel.Name())),
+  EXPECT_EQ(LabelRoom(kMainWindowLayout,
+                      ControlNamed(kMainWindowLayout, main_controls::kPrinterNameLabel.Name())),
             680 - 2 - 552);
 }
 
 TEST(QtWindows, APageNumberOfTwoDigitsIsNarrowedToItsRoom) {
   Windows w;
   auto* label = w.window.findChild<QLabel*>(QStringLiteral("Label1"));
-  const int room = LabelRoom(kMainWindowLayout, ControlNamed(kMainWindowLayout, main_controls::kPageLabel.Name()));
+  const int room = LabelRoom(kMainWindowLayout,
+                             ControlNamed(kMainWindowLayout, main_controls::kPageLabel.Name()));
   for (const char* page : {"1", "12", "123"}) {
     w.window.SetPageLabel(page);
     EXPECT_EQ(label->text(), QString::fromLatin1(page));

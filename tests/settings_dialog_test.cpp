@@ -16,7 +16,6 @@
 namespace mirelo::test {
 namespace {
 
-
 // The dialog over a state read from a control.ini with the given lines.
 struct Dialog {
   TempDir dir;
@@ -44,11 +43,13 @@ struct Dialog {
 TEST(SettingsDialog, ShowsTheSettingsAndKeepsThoseOutsideARangeUntilMoved) {
   Dialog plain;
   EXPECT_EQ(plain.view.printerLabel, u"オフィスのプリンタ");
-  for (const auto& [spinner, text] : std::map<Spinner, std::string>{
-           {Spinner::UpDown1, "6"},       {Spinner::UpDownPenWidth, "10"},
-           {Spinner::UpDownTabLen, "15"}, {Spinner::UpDown2, "1,000"},
-           {Spinner::UpDown3, "1,000"},   {Spinner::UpDown4, "0"},
-           {Spinner::UpDown5, "0"}}) {
+  for (const auto& [spinner, text] : std::map<Spinner, std::string>{{Spinner::UpDown1, "6"},
+                                                                    {Spinner::UpDownPenWidth, "10"},
+                                                                    {Spinner::UpDownTabLen, "15"},
+                                                                    {Spinner::UpDown2, "1,000"},
+                                                                    {Spinner::UpDown3, "1,000"},
+                                                                    {Spinner::UpDown4, "0"},
+                                                                    {Spinner::UpDown5, "0"}}) {
     EXPECT_EQ(plain.Field(spinner), text) << static_cast<int>(spinner);
   }
   EXPECT_FALSE(plain.view.groupSpacing);
@@ -58,11 +59,13 @@ TEST(SettingsDialog, ShowsTheSettingsAndKeepsThoseOutsideARangeUntilMoved) {
   Dialog edited(
       "[Gaikyou]\r\nLine=12\r\n[Bikou]\r\nTabLen=14.5\r\n[Waku]\r\nWidth=0\r\n"
       "[Print]\r\nx_Bai=0.95\r\ny_Bai=1.0125\r\nx_offset=-0.25\r\ny_offset=0.35\r\nsw5=1\r\n");
-  for (const auto& [spinner, text] : std::map<Spinner, std::string>{
-           {Spinner::UpDown1, "10"},      {Spinner::UpDownPenWidth, "1"},
-           {Spinner::UpDownTabLen, "14"}, {Spinner::UpDown2, "970"},
-           {Spinner::UpDown3, "1,012"},   {Spinner::UpDown4, "-2"},
-           {Spinner::UpDown5, "4"}}) {
+  for (const auto& [spinner, text] : std::map<Spinner, std::string>{{Spinner::UpDown1, "10"},
+                                                                    {Spinner::UpDownPenWidth, "1"},
+                                                                    {Spinner::UpDownTabLen, "14"},
+                                                                    {Spinner::UpDown2, "970"},
+                                                                    {Spinner::UpDown3, "1,012"},
+                                                                    {Spinner::UpDown4, "-2"},
+                                                                    {Spinner::UpDown5, "4"}}) {
     EXPECT_EQ(edited.Field(spinner), text) << static_cast<int>(spinner);
   }
   EXPECT_TRUE(edited.view.groupSpacing);
@@ -94,10 +97,14 @@ TEST(SettingsDialog, EachSpinnerStoresItsPositionAndStopsAtItsLimits) {
       {Spinner::UpDownPenWidth, 11, 9, 1, 15,
        [](const MainState& s) { return s.Settings.FramePenWidth; }},
       {Spinner::UpDownTabLen, 16, 14, 10, 25, [](const MainState& s) { return s.Boxes[3].TabPos; }},
-      {Spinner::UpDown2, 1001, 999, 970, 1030, [](const MainState& s) { return s.Settings.x_Bai * 1000; }},
-      {Spinner::UpDown3, 1001, 999, 980, 1020, [](const MainState& s) { return s.Settings.y_Bai * 1000; }},
-      {Spinner::UpDown4, 1, -1, -100, 100, [](const MainState& s) { return s.Settings.x_offset * 10; }},
-      {Spinner::UpDown5, 1, -1, -100, 100, [](const MainState& s) { return s.Settings.y_offset * 10; }},
+      {Spinner::UpDown2, 1001, 999, 970, 1030,
+       [](const MainState& s) { return s.Settings.x_Bai * 1000; }},
+      {Spinner::UpDown3, 1001, 999, 980, 1020,
+       [](const MainState& s) { return s.Settings.y_Bai * 1000; }},
+      {Spinner::UpDown4, 1, -1, -100, 100,
+       [](const MainState& s) { return s.Settings.x_offset * 10; }},
+      {Spinner::UpDown5, 1, -1, -100, 100,
+       [](const MainState& s) { return s.Settings.y_offset * 10; }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.spinner));
@@ -141,10 +148,10 @@ TEST(SettingsDialog, TypedEntriesTakeEffectWithinTheRange) {
   auto pen = [](const MainState& s) { return double(s.Settings.FramePenWidth); };
   const Case cases[] = {
       {Spinner::UpDownTabLen, u"20", "20", 20, tabLen},
-      {Spinner::UpDownTabLen, u"30", "25", 25, tabLen},          // beyond: the nearest limit
+      {Spinner::UpDownTabLen, u"30", "25", 25, tabLen},  // beyond: the nearest limit
       {Spinner::UpDown4, u"-150", "-100", -10, xOffset},
       {Spinner::UpDown4, u" +7 ", "7", 0.7, xOffset},
-      {Spinner::UpDown4, u"－１２", "-12", -1.2, xOffset},        // full-width, as an input method types
+      {Spinner::UpDown4, u"－１２", "-12", -1.2, xOffset},  // full-width, as an input method types
       {Spinner::UpDown4, u"99999999999", "100", 10, xOffset},
       {Spinner::UpDown1, u"3", "5", 5, lines},
       // No number in it: the field shows the position again, nothing stored.
@@ -170,9 +177,13 @@ TEST(SettingsDialog, TypedEntriesTakeEffectWithinTheRange) {
 }
 
 TEST(SettingsDialog, SpinnerTextGroupsThousands) {
-  for (const auto& [position, text] : std::map<int, std::string>{
-           {0, "0"}, {-100, "-100"}, {999, "999"}, {1000, "1,000"}, {1030, "1,030"},
-           {-1000, "-1,000"}, {999999, "999,999"}}) {
+  for (const auto& [position, text] : std::map<int, std::string>{{0, "0"},
+                                                                 {-100, "-100"},
+                                                                 {999, "999"},
+                                                                 {1000, "1,000"},
+                                                                 {1030, "1,030"},
+                                                                 {-1000, "-1,000"},
+                                                                 {999999, "999,999"}}) {
     EXPECT_EQ(SpinnerText(position), text);
     EXPECT_EQ(ParseSpinnerEntry(FromUtf8(text)), position);
   }
@@ -201,7 +212,8 @@ TEST(SettingsDialog, FontsTakeFaceAndSizeAndRefuseFacesCodePage932CannotHold) {
   // Refused or cancelled: the box keeps its font, the field its size.
   for (const std::optional<FontChoice>& choice :
        {std::optional<FontChoice>(FontChoice{u"𠮷野ゴシック", 20}),
-        std::optional<FontChoice>(FontChoice{u"Noto Sans 한국어", 20}), std::optional<FontChoice>()}) {
+        std::optional<FontChoice>(FontChoice{u"Noto Sans 한국어", 20}),
+        std::optional<FontChoice>()}) {
     d.view.messages.clear();
     d.view.fontChoice = choice;
     d.logic.Button1Click();
@@ -254,8 +266,9 @@ TEST(SettingsDialog, WithoutSystemPrintersTheOwnPdfPrinterStaysAndTheUserIsTold)
   EXPECT_EQ(d.view.printerLabel, u"PDFファイルに保存");
   d.logic.Button4Click();
   EXPECT_EQ(d.view.setupRuns, 0);
-  EXPECT_EQ(d.view.messages,
-            std::vector<std::string>{"選択できるプリンタがありません。印刷はPDFファイルに保存します。"});
+  EXPECT_EQ(
+      d.view.messages,
+      std::vector<std::string>{"選択できるプリンタがありません。印刷はPDFファイルに保存します。"});
   EXPECT_EQ(d.view.printerLabel, u"PDFファイルに保存");
 
   // A printer added since the start: the dialog starts on it, and it takes
@@ -324,12 +337,21 @@ TEST(SettingsDialog, WhileTypingAFieldKeepsToWhatCanStillBecomeANumber) {
     bool partial;
   };
   const Case cases[] = {
-      {u"", true},          {u"-", true},        {u"+", true},       {u" 12 ", true},
+      {u"", true},
+      {u"-", true},
+      {u"+", true},
+      {u" 12 ", true},
       {u"\u3000\uFF11\uFF12", true},  // full-width space and digits
-      {u"\u22125", true},   // the minus sign
-      {u"1,000", true},     {u"1234567", true},  {u"12345678", false},  // eight digits
-      {u"1a", false},       {u"--1", false},     {u"1-", false},     {u"1.5", false},
-      {u"\t1", false},      {u"1 2", false},
+      {u"\u22125", true},             // the minus sign
+      {u"1,000", true},
+      {u"1234567", true},
+      {u"12345678", false},  // eight digits
+      {u"1a", false},
+      {u"--1", false},
+      {u"1-", false},
+      {u"1.5", false},
+      {u"\t1", false},
+      {u"1 2", false},
   };
   for (const Case& c : cases) EXPECT_EQ(IsPartialSpinnerEntry(c.text), c.partial) << ToUtf8(c.text);
 }
@@ -379,9 +401,10 @@ TEST(SettingsDialog, ClicksArrowsKeysAndTypingGoByTheTablesControls) {
     bool modified, taken;
     int linesPerPage;
   };
-  for (const Step& s : {Step{lines, Key::Up, false, true, 7}, Step{lines, Key::Down, false, true, 6},
-                        Step{lines, Key::Up, true, false, 6}, Step{kOverviewFont, Key::Up, false, false, 6},
-                        Step{lines, Key::PageUp, false, false, 6}}) {
+  for (const Step& s :
+       {Step{lines, Key::Up, false, true, 7}, Step{lines, Key::Down, false, true, 6},
+        Step{lines, Key::Up, true, false, 6}, Step{kOverviewFont, Key::Up, false, false, 6},
+        Step{lines, Key::PageUp, false, false, 6}}) {
     EXPECT_EQ(d.logic.KeyDown(s.focused, s.key, s.modified), s.taken);
     EXPECT_EQ(d.state.Boxes[2].LinesPerPage, s.linesPerPage);
   }

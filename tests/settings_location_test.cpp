@@ -21,22 +21,23 @@ TEST(SettingsLocation, TheUsersCopyWhereTheExecutablesFolderCannotBeWritten) {
   struct Case {
     const char* name;
     bool iniOption, appDirWritable, userFolder, ownExists;
-    const char* path;    // "ini", "shared" or "own"
-    bool readsShared;    // the shared file is read until the own copy exists
+    const char* path;  // "ini", "shared" or "own"
+    bool readsShared;  // the shared file is read until the own copy exists
   };
   const Case cases[] = {
       {"a writable folder", false, true, true, false, "shared", false},
       {"a folder the user may not write", false, false, true, false, "own", true},
       {"the user's copy made by an earlier run", false, false, true, true, "own", false},
-      {"the copy stays the user's where the folder became writable", false, true, true, true,
-       "own", false},
+      {"the copy stays the user's where the folder became writable", false, true, true, true, "own",
+       false},
       {"no user folder named by the system", false, false, false, false, "shared", false},
       {"--ini, as given", true, false, true, true, "ini", false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     TempDir dir;
-    const std::filesystem::path app = dir / "Program Files" / "Mirelo", own = dir / "user" / "Mirelo";
+    const std::filesystem::path app = dir / "Program Files" / "Mirelo",
+                                own = dir / "user" / "Mirelo";
     FakeSettingsPlaces places;
     places.appDirWritable = c.appDirWritable;
     if (c.userFolder) places.userFolder = own;
@@ -70,8 +71,9 @@ TEST(SettingsLocation, TheCopyReadsTheSharedFileUntilItsFirstWriteMakesIt) {
   EXPECT_FALSE(std::filesystem::exists(own.parent_path()));
 
   ASSERT_TRUE(ini.WriteString(u"Print", u"y_Bai", u"1.002"));
-  EXPECT_EQ(ReadBytes(own), EncodeTextFile(u"; 事務所の設定\r\n[Print]\r\nx_Bai=0.997\r\ny_Bai=1.002\r\n",
-                                           TextEncoding::Utf16LE));
+  EXPECT_EQ(ReadBytes(own),
+            EncodeTextFile(u"; 事務所の設定\r\n[Print]\r\nx_Bai=0.997\r\ny_Bai=1.002\r\n",
+                           TextEncoding::Utf16LE));
   EXPECT_EQ(ReadBytes(shared), sharedBytes);
   // From now on the copy is what is read and written.
   WriteBytes(shared, "[Print]\r\nx_Bai=2\r\n");

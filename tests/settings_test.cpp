@@ -19,13 +19,13 @@
 namespace mirelo {
 namespace {
 
-using test::FileSizeLimit;
 using test::Files;
+using test::FileSizeLimit;
+using test::kMsPGothic932;
 using test::ReadBytes;
 using test::TempDir;
 using test::Utf16Bytes;
 using test::WriteBytes;
-using test::kMsPGothic932;
 
 class FakeLocale : public LocaleInfo {
  public:
@@ -91,8 +91,12 @@ TEST(Settings, FirstRunTakesTheDefaultsAndCloseWritesTheFifteenKeysInOrder) {
   SaveSettings(ini, locale, boxes, settings, (dir / "control.ini").string());
   const std::string expected =
       "[PrintForm]\r\nTop=189\r\nLeft=514\r\n"
-      "[Gaikyou]\r\nSize=10\r\nFont=" + kMsPGothic932 + "\r\nLine=6\r\n"
-      "[Bikou]\r\nSize=9\r\nFont=" + kMsPGothic932 + "\r\nTabLen=15\r\n"
+      "[Gaikyou]\r\nSize=10\r\nFont=" +
+      kMsPGothic932 +
+      "\r\nLine=6\r\n"
+      "[Bikou]\r\nSize=9\r\nFont=" +
+      kMsPGothic932 +
+      "\r\nTabLen=15\r\n"
       "[Hozon]\r\noption=1\r\n"
       "[Waku]\r\nWidth=10\r\n"
       "[Print]\r\nx_Bai=1\r\ny_Bai=1\r\nx_offset=0\r\ny_offset=0\r\nsw5=0\r\n";
@@ -111,9 +115,8 @@ TEST(Settings, ReadsIntegerValueForms) {
     const char16_t* text;
     int expected;
   } cases[] = {
-      {u"8", 8},      {u"0x8", 8},    {u"0X1f", 31}, {u"-3", -3},   {u" 7 ", 7},
-      {u"", 6},       {u"yes", 6},    {u"8.0", 6},   {u"0x", 6},    {u"x8", 6},
-      {u"１２", 6},   {u"99999999999", 6},
+      {u"8", 8},   {u"0x8", 8}, {u"0X1f", 31}, {u"-3", -3}, {u" 7 ", 7},  {u"", 6},
+      {u"yes", 6}, {u"8.0", 6}, {u"0x", 6},    {u"x8", 6},  {u"１２", 6}, {u"99999999999", 6},
   };
   FakeLocale locale(u'.');
   for (const Case& c : cases) {
@@ -133,9 +136,8 @@ TEST(Settings, ReadsBooleanValueForms) {
     bool sw5;     // default false
     bool option;  // default true
   } cases[] = {
-      {u"1", true, true},    {u"0", false, false},  {u"2", true, true},
-      {u"-1", true, true},   {u"0x0", false, false}, {u"yes", false, true},
-      {u"true", false, true}, {u"", false, true},
+      {u"1", true, true},     {u"0", false, false},  {u"2", true, true},     {u"-1", true, true},
+      {u"0x0", false, false}, {u"yes", false, true}, {u"true", false, true}, {u"", false, true},
   };
   FakeLocale locale(u'.');
   for (const Case& c : cases) {
@@ -157,10 +159,10 @@ TEST(Settings, WritesFloatsWithAtMostFifteenDigitsAndTheLocaleSeparator) {
     char16_t separator;
     const char16_t* text;
   } cases[] = {
-      {1.0, u'.', u"1"},         {15.0, u'.', u"15"},     {0.997, u'.', u"0.997"},
-      {-0.3, u'.', u"-0.3"},     {1.01, u'.', u"1.01"},   {0.1 + 0.2, u'.', u"0.3"},
-      {-0.0, u'.', u"0"},        {0.0, u'.', u"0"},       {-12.5, u'.', u"-12.5"},
-      {0.997, u',', u"0,997"},   {-0.3, u',', u"-0,3"},   {1.0, u',', u"1"},
+      {1.0, u'.', u"1"},       {15.0, u'.', u"15"},   {0.997, u'.', u"0.997"},
+      {-0.3, u'.', u"-0.3"},   {1.01, u'.', u"1.01"}, {0.1 + 0.2, u'.', u"0.3"},
+      {-0.0, u'.', u"0"},      {0.0, u'.', u"0"},     {-12.5, u'.', u"-12.5"},
+      {0.997, u',', u"0,997"}, {-0.3, u',', u"-0,3"}, {1.0, u',', u"1"},
       {15.0, u',', u"15"},
   };
   for (const Case& c : cases) {
@@ -202,26 +204,62 @@ TEST(Settings, SignsSpacesExponentsAndHexInBothReaders) {
     std::optional<int> asInt;
     std::optional<double> asFloat;  // with "." as the separator
   } cases[] = {
-      {u"1", 1, 1.0},          {u"+1", 1, 1.0},         {u"-1", -1, -1.0},
-      {u" +1", 1, 1.0},        {u"-1\t", -1, -1.0},     {u"007", 7, 7.0},
-      {u"-0", 0, 0.0},         {u"+0", 0, 0.0},
-      {u"+-1", no, no},        {u"-+1", no, no},        {u"++1", no, no},
-      {u"--1", no, no},        {u"+-0", no, no},        {u"--0", no, no},
-      {u"+ 1", no, no},        {u"1-", no, no},         {u"+", no, no},
-      {u"-", no, no},          {u"１", no, no},
-      {u"+0.5", no, 0.5},      {u"-0.5", no, -0.5},     {u"+-0.5", no, no},
-      {u"-+0.5", no, no},      {u"--0.5", no, no},      {u"++0.5", no, no},
-      {u"-.5", no, -0.5},      {u"+.5", no, 0.5},       {u"5.", no, 5.0},
-      {u"+-.5", no, no},       {u".", no, no},          {u"-.", no, no},
-      {u"1e3", no, 1000.0},    {u"1E3", no, 1000.0},    {u"+1e3", no, 1000.0},
-      {u"-1e-3", no, -0.001},  {u"1e+3", no, 1000.0},   {u"1e+-3", no, no},
-      {u"1e--3", no, no},      {u"1e", no, no},         {u"e3", no, no},
-      {u"0x8", 8, no},         {u"0X1f", 31, no},       {u"+0x8", 8, no},
-      {u"-0x8", -8, no},       {u" 0xA ", 10, no},      {u"0x", no, no},
-      {u"-0x", no, no},        {u"0x-8", no, no},       {u"0x+8", no, no},
-      {u"0x-0", no, no},       {u"-0x-8", no, no},      {u"+-0x8", no, no},
-      {u"0x7FFFFFFF", 2147483647, no},                  {u"0x80000000", no, no},
-      {u"-0x80000000", -2147483647 - 1, no},            {u"2147483648", no, 2147483648.0},
+      {u"1", 1, 1.0},
+      {u"+1", 1, 1.0},
+      {u"-1", -1, -1.0},
+      {u" +1", 1, 1.0},
+      {u"-1\t", -1, -1.0},
+      {u"007", 7, 7.0},
+      {u"-0", 0, 0.0},
+      {u"+0", 0, 0.0},
+      {u"+-1", no, no},
+      {u"-+1", no, no},
+      {u"++1", no, no},
+      {u"--1", no, no},
+      {u"+-0", no, no},
+      {u"--0", no, no},
+      {u"+ 1", no, no},
+      {u"1-", no, no},
+      {u"+", no, no},
+      {u"-", no, no},
+      {u"１", no, no},
+      {u"+0.5", no, 0.5},
+      {u"-0.5", no, -0.5},
+      {u"+-0.5", no, no},
+      {u"-+0.5", no, no},
+      {u"--0.5", no, no},
+      {u"++0.5", no, no},
+      {u"-.5", no, -0.5},
+      {u"+.5", no, 0.5},
+      {u"5.", no, 5.0},
+      {u"+-.5", no, no},
+      {u".", no, no},
+      {u"-.", no, no},
+      {u"1e3", no, 1000.0},
+      {u"1E3", no, 1000.0},
+      {u"+1e3", no, 1000.0},
+      {u"-1e-3", no, -0.001},
+      {u"1e+3", no, 1000.0},
+      {u"1e+-3", no, no},
+      {u"1e--3", no, no},
+      {u"1e", no, no},
+      {u"e3", no, no},
+      {u"0x8", 8, no},
+      {u"0X1f", 31, no},
+      {u"+0x8", 8, no},
+      {u"-0x8", -8, no},
+      {u" 0xA ", 10, no},
+      {u"0x", no, no},
+      {u"-0x", no, no},
+      {u"0x-8", no, no},
+      {u"0x+8", no, no},
+      {u"0x-0", no, no},
+      {u"-0x-8", no, no},
+      {u"+-0x8", no, no},
+      {u"0x7FFFFFFF", 2147483647, no},
+      {u"0x80000000", no, no},
+      {u"-0x80000000", -2147483647 - 1, no},
+      {u"2147483648", no, 2147483648.0},
       {u"-2147483648", -2147483647 - 1, -2147483648.0},
   };
   for (const Case& c : cases) {
@@ -325,11 +363,11 @@ TEST(Settings, SaveWritesTheKeysInOrderAndStopsAtTheFirstFailedWrite) {
   std::vector<std::pair<std::u16string, std::u16string>> order;
   for (const auto& [s, k, v] : profile.writes) order.emplace_back(s, k);
   const std::vector<std::pair<std::u16string, std::u16string>> expected = {
-      {u"PrintForm", u"Top"}, {u"PrintForm", u"Left"}, {u"Gaikyou", u"Size"},
-      {u"Gaikyou", u"Font"},  {u"Gaikyou", u"Line"},   {u"Bikou", u"Size"},
-      {u"Bikou", u"Font"},    {u"Hozon", u"option"},   {u"Waku", u"Width"},
-      {u"Print", u"x_Bai"},   {u"Print", u"y_Bai"},    {u"Print", u"x_offset"},
-      {u"Print", u"y_offset"}, {u"Print", u"sw5"},     {u"Bikou", u"TabLen"},
+      {u"PrintForm", u"Top"},  {u"PrintForm", u"Left"}, {u"Gaikyou", u"Size"},
+      {u"Gaikyou", u"Font"},   {u"Gaikyou", u"Line"},   {u"Bikou", u"Size"},
+      {u"Bikou", u"Font"},     {u"Hozon", u"option"},   {u"Waku", u"Width"},
+      {u"Print", u"x_Bai"},    {u"Print", u"y_Bai"},    {u"Print", u"x_offset"},
+      {u"Print", u"y_offset"}, {u"Print", u"sw5"},      {u"Bikou", u"TabLen"},
   };
   EXPECT_EQ(order, expected);
 
@@ -382,8 +420,12 @@ TEST(Settings, ASaveThatCannotWriteNamesTheFileAndKeepsTheKeysWrittenBefore) {
     // The file holds whole keys from the start of the order, never a cut line.
     const std::string allButTabLen =
         "[PrintForm]\r\nTop=189\r\nLeft=514\r\n"
-        "[Gaikyou]\r\nSize=10\r\nFont=" + kMsPGothic932 + "\r\nLine=6\r\n"
-        "[Bikou]\r\nSize=9\r\nFont=" + kMsPGothic932 + "\r\n"
+        "[Gaikyou]\r\nSize=10\r\nFont=" +
+        kMsPGothic932 +
+        "\r\nLine=6\r\n"
+        "[Bikou]\r\nSize=9\r\nFont=" +
+        kMsPGothic932 +
+        "\r\n"
         "[Hozon]\r\noption=1\r\n"
         "[Waku]\r\nWidth=10\r\n";
     const std::string bytes = ReadBytes(path);
@@ -398,7 +440,8 @@ TEST(Settings, ASaveThatCannotWriteNamesTheFileAndKeepsTheKeysWrittenBefore) {
 // The settings read the same values from the file in every encoding it may
 // have.
 TEST(Settings, ReadTheSameValuesFromEveryEncodingOfTheFile) {
-  const std::u16string text = u"[Gaikyou]\r\nSize = 12 \r\n[bikou]\r\nfont=表ゾ]\r\n[Print]\r\nx_Bai=0.997\r\n";
+  const std::u16string text =
+      u"[Gaikyou]\r\nSize = 12 \r\n[bikou]\r\nfont=表ゾ]\r\n[Print]\r\nx_Bai=0.997\r\n";
   const std::pair<const char*, std::string> files[] = {
       {"code page 932", EncodeCp932(text)},
       {"UTF-16LE", "\xFF\xFE" + Utf16Bytes(text, false)},
@@ -429,7 +472,8 @@ TEST(Settings, AFolderInTheFilesPlaceGivesTheDefaultsAndACloseThatFails) {
   PrintSettings settings;
   LoadSettings(ini, FakeLocale(u'.'), boxes, settings, 1, 2);
   EXPECT_EQ(boxes[2].LinesPerPage, 6);
-  EXPECT_THROW(SaveSettings(ini, FakeLocale(u'.'), boxes, settings, "control.ini"), SettingsWriteError);
+  EXPECT_THROW(SaveSettings(ini, FakeLocale(u'.'), boxes, settings, "control.ini"),
+               SettingsWriteError);
 }
 
 }  // namespace

@@ -9,8 +9,8 @@
 
 #include "base/format_message.h"
 #include "base/messages.h"
-#include "data/survey_data.h"
 #include "base/text_encoding.h"
+#include "data/survey_data.h"
 #include "test_support.h"
 
 namespace mirelo {
@@ -89,7 +89,8 @@ TEST(SurveyData, NormalisesItemLines) {
     std::vector<std::u16string> items;
   } cases[] = {
       {"three lines of one item become one, in file order",
-       {kHeader, Item(u"0101", u"一"), Item(u"0101", u"二"), Item(u"0101", u"三"), Item(u"0102", u"四")},
+       {kHeader, Item(u"0101", u"一"), Item(u"0101", u"二"), Item(u"0101", u"三"),
+        Item(u"0102", u"四")},
        false,
        {kHeader, Item(u"0101", u"一二三"), Item(u"0102", u"四")}},
       {"a continuation without text is removed and adds nothing",
@@ -109,11 +110,17 @@ TEST(SurveyData, NormalisesItemLines) {
        false,
        {kHeader, Item(u"0101", u"一"), u"鍵のない行二", Item(u"0102", u"三")}},
       {"another record key is an unkeyed line",
-       {kHeader, Item(u"0101", u"一"), u"999999999999999999" u"01010001他", Item(u"0101", u"二")},
+       {kHeader, Item(u"0101", u"一"),
+        u"999999999999999999"
+        u"01010001他",
+        Item(u"0101", u"二")},
        false,
-       {kHeader, Item(u"0101", u"一"), u"999999999999999999" u"01010001他二"}},
+       {kHeader, Item(u"0101", u"一"),
+        u"999999999999999999"
+        u"01010001他二"}},
       {"the last line of a group that another group follows gets the mark",
-       {kHeader, Item(u"0101", u"一"), Item(u"0102", u"二"), Item(u"0201", u"三"), Item(u"0701", u"四")},
+       {kHeader, Item(u"0101", u"一"), Item(u"0102", u"二"), Item(u"0201", u"三"),
+        Item(u"0701", u"四")},
        true,
        {kHeader, Item(u"0101", u"一"), Item(u"0102", u"二" + kMark), Item(u"0201", u"三" + kMark),
         Item(u"0701", u"四")}},
@@ -129,10 +136,7 @@ TEST(SurveyData, NormalisesItemLines) {
        {kHeader, Item(u"0101", u"一" + kMark + u"中"), Item(u"0201", u"二" + kMark)},
        false,
        {kHeader, Item(u"0101", u"一中"), Item(u"0201", u"二")}},
-      {"the header alone",
-       {kHeader},
-       true,
-       {kHeader}},
+      {"the header alone", {kHeader}, true, {kHeader}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -183,8 +187,10 @@ TEST(SurveyData, EveryLineBreakFormAndEveryByteOrderMarkGiveTheSameList) {
 
   std::vector<std::u16string> lines = {kHeader};
   const std::vector<std::pair<std::u16string, std::u16string>> items = {
-      {u"01010001", u"右上肢に軽い麻痺がある。"}, {u"01010002", u"左上肢は問題ない。"},
-      {u"01070001", u"歩行時に杖を使う。"},       {u"02040001", u"食事は[改行]見守りで自立。"},
+      {u"01010001", u"右上肢に軽い麻痺がある。"},
+      {u"01010002", u"左上肢は問題ない。"},
+      {u"01070001", u"歩行時に杖を使う。"},
+      {u"02040001", u"食事は[改行]見守りで自立。"},
       {u"05020001", u"服薬は家族が管理している。"}};
   for (const auto& [code, text] : items) lines.push_back(kKey + code + text);
 
@@ -198,7 +204,8 @@ TEST(SurveyData, EveryLineBreakFormAndEveryByteOrderMarkGiveTheSameList) {
       {"UTF-8 BOM", Utf8File(Join(lines, u"\r\n"))},
       {"UTF-16LE BOM", Utf16File(Join(lines, u"\r\n"), false)},
       {"UTF-16BE BOM, LF", Utf16File(Join(lines, u"\n"), true)},
-      {"code page 932, LF", [&] {
+      {"code page 932, LF",
+       [&] {
          std::string s;
          for (char ch : crlf)
            if (ch != '\r') s += ch;
@@ -222,16 +229,23 @@ TEST(SurveyData, UnreadableBytesBecomeReplacementCharactersAndKeepTheLines) {
     std::string bytes;
     std::size_t items;
   } cases[] = {
-      {"code page 932: a lead byte before CR LF, bytes no character starts with, a lead byte at the end",
-       header + "\r\n" + key + "01010001\x81\r\n" + key + "01020001\xA0\xFD\xFE\xFF" "abc\r\n" + key +
-           "01030001\x82",
+      {"code page 932: a lead byte before CR LF, bytes no character starts with, a lead byte at "
+       "the end",
+       header + "\r\n" + key + "01010001\x81\r\n" + key +
+           "01020001\xA0\xFD\xFE\xFF"
+           "abc\r\n" +
+           key + "01030001\x82",
        4},
       {"code page 932: a lead byte with a bad second byte",
        header + "\r\n" + key + "01010001\x81\x0A" + key + "01020001\x9F\x7F\r\n", 3},
       {"UTF-8: bad and cut sequences",
-       "\xEF\xBB\xBF" + header + "\r\n" + key + "01010001\xC3\x28\xFF\r\n" + key + "01020001\xE3\x81", 3},
+       "\xEF\xBB\xBF" + header + "\r\n" + key + "01010001\xC3\x28\xFF\r\n" + key +
+           "01020001\xE3\x81",
+       3},
       {"UTF-16LE: a lone surrogate and an odd last byte",
-       Utf16File(FromUtf8(header) + u"\r\n" + FromUtf8(key) + u"01010001\xD800" u"x\r\n" +
+       Utf16File(FromUtf8(header) + u"\r\n" + FromUtf8(key) +
+                     u"01010001\xD800"
+                     u"x\r\n" +
                      FromUtf8(key) + u"01020001\xDC00",
                  false) +
            "\x41",
@@ -252,8 +266,9 @@ TEST(SurveyData, UnreadableBytesBecomeReplacementCharactersAndKeepTheLines) {
 
 TEST(SurveyData, ArbitraryBytesNeverCrash) {
   std::mt19937 random(20210415);
-  const std::string pieces[] = {"\r", "\n", "\x81", "\xFF", "\xFE", "\xEF\xBB\xBF", "\xFF\xFE",
-                                "\xFE\xFF", "\xE3", "\xD8", "0", "1", "a", "\x82\xA0", std::string("\0", 1)};
+  const std::string pieces[] = {
+      "\r",   "\n",   "\x81", "\xFF", "\xFE", "\xEF\xBB\xBF", "\xFF\xFE",          "\xFE\xFF",
+      "\xE3", "\xD8", "0",    "1",    "a",    "\x82\xA0",     std::string("\0", 1)};
   const std::string header = "1234567000001234510000000020210415\r\n";
   for (int round = 0; round < 400; ++round) {
     std::string bytes = round % 2 ? header : std::string();

@@ -28,7 +28,7 @@ TEST(TempFileNames, ShortAndTellingWhoseTheyAre) {
   } cases[] = {
       {TempFileName(target, 0), true},
       {TempFileName(target, 0xffffffff), true},
-      {folder / (TempFilePrefix(target) + "0000000g.tmp"), false},  // not hexadecimal
+      {folder / (TempFilePrefix(target) + "0000000g.tmp"), false},   // not hexadecimal
       {folder / (TempFilePrefix(target) + "000000000.tmp"), false},  // one digit too many
       {folder / (TempFilePrefix(target) + "00000000.txt"), false},
       {TempFileName(folder / "12346.txt", 0), false},  // another file's

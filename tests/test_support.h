@@ -42,7 +42,9 @@ class TempDir {
 
   const std::filesystem::path& path() const { return path_; }
   // name is UTF-8.
-  std::filesystem::path operator/(std::string_view name) const { return path_ / PathFromUtf8(name); }
+  std::filesystem::path operator/(std::string_view name) const {
+    return path_ / PathFromUtf8(name);
+  }
 
   // The names of the entries directly inside the folder, in UTF-8.
   std::set<std::string> Entries() const {
@@ -68,7 +70,8 @@ inline void WriteBytes(const std::filesystem::path& path, std::string_view bytes
 
 // "ＭＳ Ｐゴシック" in code page 932, spelled out so an expectation does not
 // depend on the encoder under test.
-inline const std::string kMsPGothic932 = "\x82\x6C\x82\x72 \x82\x6F\x83\x53\x83\x56\x83\x62\x83\x4E";
+inline const std::string kMsPGothic932 =
+    "\x82\x6C\x82\x72 \x82\x6F\x83\x53\x83\x56\x83\x62\x83\x4E";
 
 // The bytes of UTF-16 text in either byte order, spelled out here so an
 // expectation does not depend on the encoder under test.

@@ -77,8 +77,8 @@ TEST(Win32FileStore, WhatACutOffWriteLeftIsRemovedAtTheNextWriteButNotAWriteGoin
   CloseHandle(writer);
   EXPECT_TRUE(replaced);
   EXPECT_EQ(ReadBytes(file), "new");
-  EXPECT_EQ(dir.Entries(), (std::set<std::string>{"control.ini", "control.ini.tmp",
-                                                  busy.filename().string()}));
+  EXPECT_EQ(dir.Entries(),
+            (std::set<std::string>{"control.ini", "control.ini.tmp", busy.filename().string()}));
 }
 
 // Past the 260 characters of old Windows paths, and a name as long as a
@@ -100,7 +100,8 @@ TEST(Win32FileStore, LongPathsAndNamesAreWritten) {
   HANDLE search = FindFirstFileW((L"\\\\?\\" + (folder / L"*").native()).c_str(), &entry);
   ASSERT_NE(search, INVALID_HANDLE_VALUE);
   do
-    if (entry.cFileName[0] != L'.' || IsTempFileOf(entry.cFileName, file)) entries.insert(entry.cFileName);
+    if (entry.cFileName[0] != L'.' || IsTempFileOf(entry.cFileName, file))
+      entries.insert(entry.cFileName);
   while (FindNextFileW(search, &entry));
   FindClose(search);
   EXPECT_EQ(entries, std::set<std::wstring>{file.filename().wstring()});

@@ -32,8 +32,8 @@ void Set(HWND field, Status s) {
 }
 
 TEST(Win32HiraganaInput, KeepsTheUsersInputAndGivesTheStatusBack) {
-  HWND field = CreateWindowExW(0, L"EDIT", L"", WS_POPUP | ES_MULTILINE, 0, 0, 100, 50, nullptr, nullptr,
-                               GetModuleHandleW(nullptr), nullptr);
+  HWND field = CreateWindowExW(0, L"EDIT", L"", WS_POPUP | ES_MULTILINE, 0, 0, 100, 50, nullptr,
+                               nullptr, GetModuleHandleW(nullptr), nullptr);
   ASSERT_NE(field, nullptr);
   HIMC context = ImmGetContext(field);
   if (!context) {

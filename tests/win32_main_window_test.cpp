@@ -10,8 +10,8 @@
 #include "base/text_encoding.h"
 #include "data/ini_file.h"
 #include "test_support.h"
-#include "win32/win32_controls.h"
 #include "ui/main_window.h"
+#include "win32/win32_controls.h"
 #include "win32/win32_main_window.h"
 #include "win32_window_tests.h"
 #include "window_doubles.h"
@@ -65,7 +65,9 @@ struct ShownWindow {
   HWND operator[](MainControl c) const { return window.Control(c); }
   std::u16string Text(MainControl c) const { return win32::GetText(window.Control(c)); }
   bool Enabled(ToolButton b) const { return IsWindowEnabled(window.Control(ToolButtonControl(b))); }
-  int ScrolledDown() const { return GetScrollPos(window.Control(main_controls::kScrollBox1), SB_VERT); }
+  int ScrolledDown() const {
+    return GetScrollPos(window.Control(main_controls::kScrollBox1), SB_VERT);
+  }
   // A message as the loop would take it, sent to a control of the window.
   bool Take(UINT message, WPARAM wParam) {
     const MSG m{window.Control(main_controls::kImage1), message, wParam, 0, 0, {}};
@@ -147,7 +149,8 @@ TEST(Win32MainWindow, ClicksWheelAndKeysReachTheLogicThroughTheTable) {
   struct Turn {
     int delta, scrolled;
   };
-  for (const Turn& t : {Turn{-120, step}, Turn{-30, 2 * step}, Turn{-480, 3 * step}, Turn{+1, 2 * step}}) {
+  for (const Turn& t :
+       {Turn{-120, step}, Turn{-30, 2 * step}, Turn{-480, 3 * step}, Turn{+1, 2 * step}}) {
     SCOPED_TRACE(t.delta);
     EXPECT_TRUE(w.Take(WM_MOUSEWHEEL, MAKEWPARAM(0, t.delta)));
     EXPECT_EQ(w.ScrolledDown(), t.scrolled);
@@ -172,8 +175,8 @@ TEST(Win32MainWindow, ClicksWheelAndKeysReachTheLogicThroughTheTable) {
   click(ToolButton::Overview);
   EXPECT_EQ(w.Text(ToolButtonControl(ToolButton::Overview)), u"概況閉じる");
   EXPECT_TRUE(IsWindowVisible(w[kMemo1]));
-  for (ToolButton b : {ToolButton::PrintAll, ToolButton::PrintCurrent, ToolButton::Previous, ToolButton::Next,
-                       ToolButton::Settings})
+  for (ToolButton b : {ToolButton::PrintAll, ToolButton::PrintCurrent, ToolButton::Previous,
+                       ToolButton::Next, ToolButton::Settings})
     EXPECT_FALSE(w.Enabled(b)) << static_cast<int>(b);
   SetWindowTextW(w[kMemo1], L"訪問時、本人は在宅。");
   click(ToolButton::Overview);
@@ -211,7 +214,8 @@ TEST(Win32MainWindow, AMoveToAMonitorOfAnotherResolutionDrawsThePageThere) {
   GetWindowRect(window.Handle(), &at);
   RECT suggested = {at.left, at.top, at.left + (at.right - at.left) * 3 / 2,
                     at.top + (at.bottom - at.top) * 3 / 2};
-  SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+               reinterpret_cast<LPARAM>(&suggested));
 
   // The page at 144 dots per inch (210 × 297 mm), centred in the client
   // area, at the form's top scaled; the overview field over box 2 at the
@@ -230,7 +234,8 @@ TEST(Win32MainWindow, AMoveToAMonitorOfAnotherResolutionDrawsThePageThere) {
   EXPECT_EQ(field.right - field.left, MulDiv(697, 144, 96));
   EXPECT_EQ(field.bottom - field.top, MulDiv(81, 144, 96));
   // The lines stay those measured at the form's resolution.
-  for (int box = 1; box <= kBoxCount; ++box) EXPECT_EQ(state.Boxes[box].LineList, laidOut[box].LineList);
+  for (int box = 1; box <= kBoxCount; ++box)
+    EXPECT_EQ(state.Boxes[box].LineList, laidOut[box].LineList);
   EXPECT_EQ(services.measuringDpis, std::vector<int>{96});
 }
 

@@ -23,8 +23,8 @@ using test::Hex;
 std::u16string WindowsDecode(std::string_view bytes) {
   if (bytes.empty()) return {};
   std::wstring out(bytes.size() * 2 + 2, L'\0');
-  const int n = MultiByteToWideChar(932, 0, bytes.data(), static_cast<int>(bytes.size()), out.data(),
-                                    static_cast<int>(out.size()));
+  const int n = MultiByteToWideChar(932, 0, bytes.data(), static_cast<int>(bytes.size()),
+                                    out.data(), static_cast<int>(out.size()));
   out.resize(static_cast<std::size_t>(n));
   return win32::FromWide(out);
 }
@@ -32,8 +32,9 @@ std::u16string WindowsDecode(std::string_view bytes) {
 std::string WindowsEncode(std::u16string_view text) {
   const std::wstring wide = win32::Wide(text);
   std::string out(text.size() * 4 + 4, '\0');
-  const int n = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()),
-                                    out.data(), static_cast<int>(out.size()), "?", nullptr);
+  const int n =
+      WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()),
+                          out.data(), static_cast<int>(out.size()), "?", nullptr);
   out.resize(static_cast<std::size_t>(n));
   return out;
 }
@@ -112,19 +113,21 @@ TEST(Cp932AgainstWindows, EveryCharacterWritesTheSame) {
 // functions read the same bytes, for every key the program reads.
 TEST(IniFileAgainstWindows, EveryKeyReadsTheSameFromTheSameFile) {
   const char* const keys[][2] = {
-      {"PrintForm", "Top"}, {"PrintForm", "Left"}, {"Gaikyou", "Size"}, {"Gaikyou", "Font"},
-      {"Gaikyou", "Line"},  {"Bikou", "Size"},     {"Bikou", "Font"},   {"Hozon", "option"},
-      {"Waku", "Width"},    {"Print", "x_Bai"},    {"Print", "y_Bai"},  {"Print", "x_offset"},
-      {"Print", "y_offset"}, {"Print", "sw5"},     {"Bikou", "TabLen"},
+      {"PrintForm", "Top"},  {"PrintForm", "Left"}, {"Gaikyou", "Size"}, {"Gaikyou", "Font"},
+      {"Gaikyou", "Line"},   {"Bikou", "Size"},     {"Bikou", "Font"},   {"Hozon", "option"},
+      {"Waku", "Width"},     {"Print", "x_Bai"},    {"Print", "y_Bai"},  {"Print", "x_offset"},
+      {"Print", "y_offset"}, {"Print", "sw5"},      {"Bikou", "TabLen"},
   };
   const std::string files[] = {
       // As the program writes it.
       "[PrintForm]\r\nTop=189\r\nLeft=514\r\n[Gaikyou]\r\nSize=10\r\nFont=\x82\x6C\x82\x72 "
-      "\x82\x6F\x83\x53\x83\x56\x83\x62\x83\x4E\r\nLine=6\r\n[Bikou]\r\nSize=9\r\nFont=x\r\nTabLen=15\r\n"
+      "\x82\x6F\x83\x53\x83\x56\x83\x62\x83\x4E\r\nLine=6\r\n[Bikou]\r\nSize=9\r\nFont=x\r\nTabLen="
+      "15\r\n"
       "[Hozon]\r\noption=1\r\n[Waku]\r\nWidth=10\r\n[Print]\r\nx_Bai=0.997\r\ny_Bai=1\r\n"
       "x_offset=-0.3\r\ny_offset=0\r\nsw5=0\r\n",
       // Names in other cases, spaces around names and values, LF alone.
-      "[printform]\ntop = 5 \n  LEFT=\t7\n[GAIKYOU]\nfont=  \x82\x6C\x82\x72 \x83\x53  \nline=0x8\n",
+      "[printform]\ntop = 5 \n  LEFT=\t7\n[GAIKYOU]\nfont=  \x82\x6C\x82\x72 \x83\x53  "
+      "\nline=0x8\n",
       // Empty values, a key before any section, a repeated key (the first
       // counts), a line that is no key, a comment.
       "Top=1\n[PrintForm]\nTop=\nLeft=3\nLeft=4\n[Print]\nnot a key\n;x_Bai=2\nx_Bai=1,5\n",

@@ -29,7 +29,10 @@ TEST(ScopedHandles, AGdiObjectOrDcIsDeletedOnceByTheGuardThatHoldsItLast) {
 
   // Released: the caller owns it again.
   const HBRUSH brush = CreateSolidBrush(RGB(255, 255, 255));
-  { GdiObject<HBRUSH> guard(brush); EXPECT_EQ(guard.Release(), brush); }
+  {
+    GdiObject<HBRUSH> guard(brush);
+    EXPECT_EQ(guard.Release(), brush);
+  }
   EXPECT_TRUE(IsGdiObject(brush));
   // Reset deletes the held one at once and holds the next.
   GdiObject<HBRUSH> guard(brush);
@@ -79,7 +82,10 @@ TEST(ScopedHandles, GlobalMemoryIsUnlockedAndFreedUnlessGivenAway) {
 TEST(ScopedHandles, AKernelHandleIsClosedOnScopeExit) {
   HANDLE event = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   DWORD flags = 0;
-  { KernelHandle handle(event); EXPECT_TRUE(GetHandleInformation(event, &flags)); }
+  {
+    KernelHandle handle(event);
+    EXPECT_TRUE(GetHandleInformation(event, &flags));
+  }
   EXPECT_FALSE(GetHandleInformation(event, &flags));
 }
 

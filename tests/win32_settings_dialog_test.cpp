@@ -86,7 +86,8 @@ TEST(Win32SettingsDialog, EveryControlOfTheTableStandsAtItsPlaceAndTabWalksTheTa
   EXPECT_EQ(tabStops.front(), d[kChangePrinter]);
   EXPECT_EQ(tabStops.back(), d[kGroupSpacing]);
   for (std::size_t i = 0; i < tabStops.size(); ++i)
-    EXPECT_EQ(GetNextDlgTabItem(d.dialog.Handle(), tabStops[i], FALSE), tabStops[(i + 1) % tabStops.size()])
+    EXPECT_EQ(GetNextDlgTabItem(d.dialog.Handle(), tabStops[i], FALSE),
+              tabStops[(i + 1) % tabStops.size()])
         << i;
   // The line count is typed without the input method.
   EXPECT_EQ(ImmGetContext(d.Field(Spinner::UpDown1)), nullptr);
@@ -138,7 +139,8 @@ TEST(Win32SettingsDialog, ClicksArrowsKeysAndTypingReachTheLogic) {
   // not; the close button ends the display and the number still being
   // typed counts.
   PostMessageW(d.Field(Spinner::UpDown4), EM_SETSEL, 0, -1);
-  for (char16_t c : std::u16string_view(u"-a5")) PostMessageW(d.Field(Spinner::UpDown4), WM_CHAR, c, 0);
+  for (char16_t c : std::u16string_view(u"-a5"))
+    PostMessageW(d.Field(Spinner::UpDown4), WM_CHAR, c, 0);
   PostMessageW(d[kClose], BM_CLICK, 0, 0);
   d.logic.ShowModal();
   EXPECT_FALSE(IsWindowVisible(d.dialog.Handle()));

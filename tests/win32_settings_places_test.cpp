@@ -14,7 +14,8 @@ TEST(Win32SettingsPlaces, TheUsersFolderIsMireloInTheLocalApplicationData) {
   const DWORD n = GetEnvironmentVariableW(L"LOCALAPPDATA", local, MAX_PATH);
   ASSERT_GT(n, 0u);
   ASSERT_LT(n, static_cast<DWORD>(MAX_PATH));
-  const std::optional<std::filesystem::path> folder = win32::Win32SettingsPlaces().UserSettingsFolder();
+  const std::optional<std::filesystem::path> folder =
+      win32::Win32SettingsPlaces().UserSettingsFolder();
   ASSERT_TRUE(folder);
   EXPECT_EQ(folder->filename(), L"Mirelo");
   std::error_code ec;

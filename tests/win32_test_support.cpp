@@ -20,10 +20,12 @@ std::optional<std::uint64_t>& Limit() {
 
 class LimitedFileStore final : public FileStore {
  public:
-  std::optional<std::filesystem::path> CreateTempFileBeside(const std::filesystem::path& path) override {
+  std::optional<std::filesystem::path> CreateTempFileBeside(
+      const std::filesystem::path& path) override {
     return store_.CreateTempFileBeside(path);
   }
-  bool CommitTempFile(const std::filesystem::path& temp, const std::filesystem::path& path) override {
+  bool CommitTempFile(const std::filesystem::path& temp,
+                      const std::filesystem::path& path) override {
     std::error_code ec;
     if (Limit() && std::filesystem::file_size(temp, ec) > *Limit()) {
       std::filesystem::remove(temp, ec);
@@ -35,7 +37,9 @@ class LimitedFileStore final : public FileStore {
     if (Limit() && bytes.size() > *Limit()) return false;
     return store_.ReplaceFile(path, bytes);
   }
-  bool CreateFolder(const std::filesystem::path& folder) override { return store_.CreateFolder(folder); }
+  bool CreateFolder(const std::filesystem::path& folder) override {
+    return store_.CreateFolder(folder);
+  }
 
  private:
   win32::Win32FileStore store_;

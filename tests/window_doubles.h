@@ -25,7 +25,9 @@ namespace mirelo::test {
 
 // A survey of n one-line items in distinct groups: 44 ruled lines a page.
 inline std::string Survey(int items) {
-  std::string text = "\xEF\xBB\xBF" "1234567000001234510000000020210415\r\n";
+  std::string text =
+      "\xEF\xBB\xBF"
+      "1234567000001234510000000020210415\r\n";
   for (int i = 0; i < items; ++i) {
     char code[24];
     std::snprintf(code, sizeof code, "%02d%02d", 1 + i / 50, 1 + i % 50);
@@ -63,7 +65,8 @@ class FakeView : public MainWindowView {
   bool closeRequested = false;
   std::unique_ptr<RecordingPreview> preview;
   int previewWidth = 0, previewHeight = 0, previewDpi = 0;
-  int imageLeft = 0, imageTop = kImageTop, label2Top = 0, drawn = 0, scrolled = 0, scrolledSideways = 0;
+  int imageLeft = 0, imageTop = kImageTop, label2Top = 0, drawn = 0, scrolled = 0,
+      scrolledSideways = 0;
   std::map<ToolButton, bool> enabled;
   std::map<ToolButton, std::string> captions;
   std::string pageLabel = "1";
@@ -300,7 +303,7 @@ class FakeServices : public SystemServices, public WindowPlatform {
   bool lockAsked = false;
   std::string title;
   std::vector<std::string> messages;  // boxes before the main window
-  FakeView* view = nullptr;  // the window made, while it lives
+  FakeView* view = nullptr;           // the window made, while it lives
   bool loopRan = false;
   std::function<void(MainWindow&, FakeView&)> duringLoop;
 

@@ -10,10 +10,10 @@
 #include <string>
 
 #include "base/utf8_path.h"
-#include "thousand_items.h"
 #include "platform/locale_info.h"
 #include "platform/profile_store.h"
 #include "render/device_mapping.h"
+#include "thousand_items.h"
 #include "ui/first_showing.h"
 #include "ui/startup.h"
 
@@ -37,8 +37,8 @@ inline MainState SurveyState(const std::filesystem::path& data, TextMeasurer& pr
                              const LocaleInfo& locale) {
   NoSettings settings;
   MainState state;
-  CreateMainState(state, std::filesystem::temp_directory_path(), PathToUtf8(data), settings,
-                  locale, std::nullopt, std::nullopt);
+  CreateMainState(state, std::filesystem::temp_directory_path(), PathToUtf8(data), settings, locale,
+                  std::nullopt, std::nullopt);
   state.Settings.SaveOverview = false;
   state.ScreenPpm = ScreenPixelsPerMm(kScreenDpi);
   state.PrinterPpm = PrinterPixelsPerMm(kPrinterDpi, kPrinterDpi);
@@ -63,8 +63,8 @@ inline MainState ThousandItems(TextMeasurer& preview, const LocaleInfo& locale) 
 
 // Seconds per page, from the pages one iteration draws.
 inline benchmark::Counter PerPage(int pages) {
-  return benchmark::Counter(pages, benchmark::Counter::kIsIterationInvariantRate |
-                                       benchmark::Counter::kInvert);
+  return benchmark::Counter(
+      pages, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 }  // namespace mirelo::bench

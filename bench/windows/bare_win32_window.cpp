@@ -41,8 +41,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   RECT r = {0, 0, 892, 701};
   AdjustWindowRectEx(&r, WS_OVERLAPPEDWINDOW, FALSE, 0);
   HWND window = CreateWindowExW(0, wc.lpszClassName, L"Bare", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                                CW_USEDEFAULT, r.right - r.left, r.bottom - r.top, nullptr,
-                                nullptr, instance, nullptr);
+                                CW_USEDEFAULT, r.right - r.left, r.bottom - r.top, nullptr, nullptr,
+                                instance, nullptr);
   ShowWindow(window, show);
   UpdateWindow(window);
   MSG message;

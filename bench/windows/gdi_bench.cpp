@@ -85,7 +85,8 @@ void BM_PrintLargeSurveyToPdf(benchmark::State& state) {
 
 void BM_LayoutFast(benchmark::State& state) {
   mirelo::bench::LayOut(
-      state, [] { return std::make_unique<win32::GdiTextMeasurer>(mirelo::bench::kLayoutDpi, true); },
+      state,
+      [] { return std::make_unique<win32::GdiTextMeasurer>(mirelo::bench::kLayoutDpi, true); },
       true);
 }
 

@@ -31,7 +31,8 @@ std::string UsageText() {
          "  --page N                 --preview-png と --draw-log のページ (既定 1)\n"
          "  --target D|P             --draw-log の出力先: D 画面, P プリンタ (既定 D)\n"
          "  --ini FILE               control.ini の代わりに読む設定ファイル\n"
-         "  --screen-dpi N           画面の解像度: プレビューの大きさ (1〜600, 既定 96; 文字は常に 96 で測ります)\n"
+         "  --screen-dpi N           画面の解像度: プレビューの大きさ (1〜600, 既定 96; 文字は常に "
+         "96 で測ります)\n"
          "  --printer-dpi N          プリンタの解像度 (1〜4800, 既定 600)\n"
          "  --printer-margin DX,DY   プリンタの印刷できない余白 (ドット, 既定 0,0)\n"
          "  --version                名前と版を表示します\n"
@@ -105,7 +106,7 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& args) {
       if (!v) return r;
       c.printerName = *v;
     } else if (a == "--print-pdf" || a == "--preview-png" || a == "--draw-log") {
-      RunMode m = a == "--print-pdf" ? RunMode::PrintPdf
+      RunMode m = a == "--print-pdf"     ? RunMode::PrintPdf
                   : a == "--preview-png" ? RunMode::PreviewPng
                                          : RunMode::DrawLog;
       if (!setMode(m, a)) return r;

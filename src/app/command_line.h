@@ -19,7 +19,7 @@ struct CommandLine {
   std::string dataPath;  // the data file's path exactly as given; empty when none
   std::optional<std::string> iniPath;
   std::optional<int> screenDpi;
-  std::string outputPath;  // --print-pdf, --preview-png, --draw-log
+  std::string outputPath;                  // --print-pdf, --preview-png, --draw-log
   std::optional<std::string> printerName;  // --print: the printer, else the default one
   int page = 1;
   char16_t target = u'D';

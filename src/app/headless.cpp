@@ -28,7 +28,7 @@ namespace {
 void WritePreviewPng(const CommandLine& line, const MainState& state, SystemServices& services,
                      TextMeasurer& preview, int screenDpi) {
   auto image = services.CreatePreviewImage(RoundHalfEven(210 * state.ScreenPpm.x),
-                                          RoundHalfEven(297 * state.ScreenPpm.y), screenDpi);
+                                           RoundHalfEven(297 * state.ScreenPpm.y), screenDpi);
   RenderPage(u'D', line.page, state, image->ImageCanvas(), preview);
   try {
     image->SavePng(PathFromUtf8(line.outputPath));
@@ -125,8 +125,8 @@ int RunHeadless(const CommandLine& line, SystemServices& services, std::ostream&
   }
 
   MainState state;
-  CreateMainState(state, services.AppDir(), line.dataPath, profile, services.Locale(),
-                  std::nullopt, std::nullopt);
+  CreateMainState(state, services.AppDir(), line.dataPath, profile, services.Locale(), std::nullopt,
+                  std::nullopt);
   if (!DataFileExists(state.DataFilePath)) {
     err << ConsoleLine(msg::kDataFileMissing) << '\n';
     return kExitError;
@@ -152,8 +152,9 @@ int RunHeadless(const CommandLine& line, SystemServices& services, std::ostream&
   try {
     switch (line.mode) {
       case RunMode::PrintPdf: {
-        OpenedPrinter pdf = services.SystemPrinters().CreatePdfJob(
-            PathFromUtf8(line.outputPath), line.printerDpi, line.printerMarginX, line.printerMarginY);
+        OpenedPrinter pdf =
+            services.SystemPrinters().CreatePdfJob(PathFromUtf8(line.outputPath), line.printerDpi,
+                                                   line.printerMarginX, line.printerMarginY);
         state.PrinterPpm = PrinterPixelsPerMm(pdf.logPixelsX, pdf.logPixelsY);
         PrintAllPages(state, *pdf.job, *preview);
         return kExitOk;

@@ -5,9 +5,9 @@
 #include "app/headless.h"
 #include "app/settings_location.h"
 #include "base/messages.h"
+#include "base/utf8_path.h"
 #include "data/ini_file.h"
 #include "data/settings.h"
-#include "base/utf8_path.h"
 #include "layout/measuring_resolution.h"
 #include "ui/first_page_work.h"
 #include "ui/startup.h"
@@ -46,10 +46,9 @@ class ProfileReadOnce : public ProfileStore {
 // show the window or the settings cannot be read: the show step then does
 // all of it, as it would anyway.
 std::unique_ptr<FirstPageWork> StartFirstPage(const std::filesystem::path& appDir,
-                                              const std::string& dataPath,
-                                              ProfileStore& profile, WindowPlatform& platform) {
-  if (!platform.DrawsFirstPageAhead() || !DataFileExists(dataPath) ||
-      !profile.WaitUntilReadable())
+                                              const std::string& dataPath, ProfileStore& profile,
+                                              WindowPlatform& platform) {
+  if (!platform.DrawsFirstPageAhead() || !DataFileExists(dataPath) || !profile.WaitUntilReadable())
     return nullptr;
   SystemServices& services = platform.Services();
   MainState state;

@@ -28,8 +28,8 @@ class WindowPlatform {
   // The main window, hidden, reporting its events to logic.
   virtual std::unique_ptr<MainWindowView> CreateMainWindow(MainWindow& logic) = 0;
   // The print settings dialog, hidden, over the main window.
-  virtual std::unique_ptr<SettingsDialogView> CreateSettingsDialog(
-      SettingsDialog& logic, MainWindowView& mainWindow) = 0;
+  virtual std::unique_ptr<SettingsDialogView> CreateSettingsDialog(SettingsDialog& logic,
+                                                                   MainWindowView& mainWindow) = 0;
   // Shows the main window (its show step runs) and processes events until
   // the application ends.
   virtual void RunMessageLoop(MainWindowView& mainWindow) = 0;

@@ -5,8 +5,7 @@
 
 namespace mirelo {
 
-std::optional<std::string> ReadFileBytes(const std::filesystem::path& path,
-                                         std::size_t maxBytes) {
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& path, std::size_t maxBytes) {
   // A read error surfaces from the stream buffer as an exception of its own.
   try {
     std::ifstream in(path, std::ios::binary);

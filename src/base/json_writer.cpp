@@ -13,11 +13,21 @@ std::string JsonString(std::string_view utf8) {
   for (char ch : utf8) {
     unsigned char c = static_cast<unsigned char>(ch);
     switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
       default:
         if (c < 0x20) {
           char buf[8];
@@ -31,7 +41,9 @@ std::string JsonString(std::string_view utf8) {
   return out + "\"";
 }
 
-std::string JsonString(std::u16string_view text) { return JsonString(std::string_view(ToUtf8(text))); }
+std::string JsonString(std::u16string_view text) {
+  return JsonString(std::string_view(ToUtf8(text)));
+}
 
 std::string JsonNumber(double value) {
   if (!std::isfinite(value)) return "null";

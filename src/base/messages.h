@@ -35,7 +35,8 @@ inline constexpr char kOverviewCannotWrite[] = "概況ファイルに書き込�
 inline constexpr char kOverviewTooLarge[] = "概況ファイルが大きすぎます（4 MB まで）: %s";
 // Below either of the two above at the first showing: the window goes on
 // without the kept overview.
-inline constexpr char kOverviewLeftAlone[] = "概況ファイルはそのまま残し、今回は概況の入力も保存もしません。";
+inline constexpr char kOverviewLeftAlone[] =
+    "概況ファイルはそのまま残し、今回は概況の入力も保存もしません。";
 // Before the folder of the kept overviews is made beside the data file.
 inline constexpr char kOverviewFolderNotice[] =
     "概況データを保存するフォルダをNinteiData内に作成します。";

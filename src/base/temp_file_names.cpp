@@ -39,8 +39,8 @@ std::string TempFilePrefix(const std::filesystem::path& target) {
 }
 
 std::filesystem::path TempFileName(const std::filesystem::path& target, unsigned long unique) {
-  return target.parent_path() /
-         (TempFilePrefix(target) + Hex8(static_cast<std::uint32_t>(unique)) + std::string(kTempEnd));
+  return target.parent_path() / (TempFilePrefix(target) + Hex8(static_cast<std::uint32_t>(unique)) +
+                                 std::string(kTempEnd));
 }
 
 bool IsTempFileOf(const std::filesystem::path& name, const std::filesystem::path& target) {
@@ -49,7 +49,8 @@ bool IsTempFileOf(const std::filesystem::path& name, const std::filesystem::path
   const auto entry = name.filename().native();
   const auto prefix = std::filesystem::path(TempFilePrefix(target)).native();
   const auto end = std::filesystem::path(std::string(kTempEnd)).native();
-  if (entry.size() != prefix.size() + 8 + end.size() || entry.compare(0, prefix.size(), prefix) != 0 ||
+  if (entry.size() != prefix.size() + 8 + end.size() ||
+      entry.compare(0, prefix.size(), prefix) != 0 ||
       entry.compare(entry.size() - end.size(), end.size(), end) != 0)
     return false;
   for (std::size_t i = prefix.size(); i < prefix.size() + 8; ++i) {

@@ -34,13 +34,14 @@ using EncodeTable = std::array<std::uint16_t, 0x10000>;
 EncodeTable MakeEncodeTable() {
   EncodeTable table{};
   std::array<std::uint8_t, 0x10000> rank{};
-  for (unsigned b = 0xA1; b <= 0xDF; ++b) table[0xFF61 + (b - 0xA1)] = static_cast<std::uint16_t>(b);
+  for (unsigned b = 0xA1; b <= 0xDF; ++b)
+    table[0xFF61 + (b - 0xA1)] = static_cast<std::uint16_t>(b);
   for (unsigned lead = 0x81; lead <= 0xFC; ++lead) {
     if (!cp932::IsLeadByte(static_cast<unsigned char>(lead))) continue;
     for (unsigned trail = 0x40; trail <= 0xFC; ++trail) {
       if (!cp932::IsTrailByte(static_cast<unsigned char>(trail))) continue;
-      const char16_t ch = cp932::PairCharacter(static_cast<unsigned char>(lead),
-                                               static_cast<unsigned char>(trail));
+      const char16_t ch =
+          cp932::PairCharacter(static_cast<unsigned char>(lead), static_cast<unsigned char>(trail));
       if (ch == kReplacement) continue;
       const int r = WritingRank(lead);
       if (table[ch] != 0 && rank[ch] <= r) continue;
@@ -120,7 +121,8 @@ std::u16string DecodeUtf16(std::string_view bytes, bool bigEndian) {
   std::u16string units;
   units.reserve(bytes.size() / 2 + 1);
   for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-    const auto a = static_cast<unsigned char>(bytes[i]), b = static_cast<unsigned char>(bytes[i + 1]);
+    const auto a = static_cast<unsigned char>(bytes[i]),
+               b = static_cast<unsigned char>(bytes[i + 1]);
     units += static_cast<char16_t>(bigEndian ? (a << 8) | b : (b << 8) | a);
   }
   const bool oddByte = bytes.size() % 2 != 0;
@@ -216,30 +218,42 @@ std::string EncodeCp932(std::u16string_view text) {
 
 std::u16string DecodeText(std::string_view bytes, TextEncoding encoding) {
   switch (encoding) {
-    case TextEncoding::Utf8: return DecodeUtf8(bytes);
-    case TextEncoding::Utf16LE: return DecodeUtf16(bytes, false);
-    case TextEncoding::Utf16BE: return DecodeUtf16(bytes, true);
-    case TextEncoding::Cp932: break;
+    case TextEncoding::Utf8:
+      return DecodeUtf8(bytes);
+    case TextEncoding::Utf16LE:
+      return DecodeUtf16(bytes, false);
+    case TextEncoding::Utf16BE:
+      return DecodeUtf16(bytes, true);
+    case TextEncoding::Cp932:
+      break;
   }
   return DecodeCp932(bytes);
 }
 
 std::string EncodeText(std::u16string_view text, TextEncoding encoding) {
   switch (encoding) {
-    case TextEncoding::Utf8: return ToUtf8(text);
-    case TextEncoding::Utf16LE: return EncodeUtf16(text, false);
-    case TextEncoding::Utf16BE: return EncodeUtf16(text, true);
-    case TextEncoding::Cp932: break;
+    case TextEncoding::Utf8:
+      return ToUtf8(text);
+    case TextEncoding::Utf16LE:
+      return EncodeUtf16(text, false);
+    case TextEncoding::Utf16BE:
+      return EncodeUtf16(text, true);
+    case TextEncoding::Cp932:
+      break;
   }
   return EncodeCp932(text);
 }
 
 std::string_view ByteOrderMark(TextEncoding encoding) {
   switch (encoding) {
-    case TextEncoding::Utf8: return "\xEF\xBB\xBF";
-    case TextEncoding::Utf16LE: return "\xFF\xFE";
-    case TextEncoding::Utf16BE: return "\xFE\xFF";
-    case TextEncoding::Cp932: break;
+    case TextEncoding::Utf8:
+      return "\xEF\xBB\xBF";
+    case TextEncoding::Utf16LE:
+      return "\xFF\xFE";
+    case TextEncoding::Utf16BE:
+      return "\xFE\xFF";
+    case TextEncoding::Cp932:
+      break;
   }
   return {};
 }

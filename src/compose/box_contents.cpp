@@ -85,7 +85,8 @@ void RecomposeAfterSettings(BoxTable& boxes, SurveyData& survey, bool sw5,
   else
     RemoveGroupSpacing(survey.Items);
   ComposeItemBox(boxes, survey.Items, preview, measuringPixelsPerMmX);
-  ComposeDateBox(boxes, survey.SurveyDate, kDateFormatAfterSettings, preview, measuringPixelsPerMmX);
+  ComposeDateBox(boxes, survey.SurveyDate, kDateFormatAfterSettings, preview,
+                 measuringPixelsPerMmX);
   ComposeOverviewBox(boxes, overviewText, preview, measuringPixelsPerMmX);
 }
 

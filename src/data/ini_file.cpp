@@ -47,10 +47,8 @@ void SplitLines(std::string_view fileBytes, IniLines* ini) {
   // The mark alone decides, as the text files' reader decides it.
   ini->encoding = DecodeTextFile(fileBytes.substr(0, 3)).encoding;
   const std::string_view bytes = fileBytes.substr(ByteOrderMark(ini->encoding).size());
-  const std::size_t unit = ini->encoding == TextEncoding::Utf16LE ||
-                                   ini->encoding == TextEncoding::Utf16BE
-                               ? 2
-                               : 1;
+  const std::size_t unit =
+      ini->encoding == TextEncoding::Utf16LE || ini->encoding == TextEncoding::Utf16BE ? 2 : 1;
   const bool bigEndian = ini->encoding == TextEncoding::Utf16BE;
   auto unitAt = [&](std::size_t i) -> char16_t {
     const auto a = static_cast<unsigned char>(bytes[i]);
@@ -143,7 +141,8 @@ bool IniFile::WaitUntilReadable() {
   // read cannot turn a key into its default.
   const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(1);
   std::string bytes;
-  for (auto wait = std::chrono::milliseconds(10);; wait = std::min(wait * 2, std::chrono::milliseconds(200))) {
+  for (auto wait = std::chrono::milliseconds(10);;
+       wait = std::min(wait * 2, std::chrono::milliseconds(200))) {
     if (ReadBytes(Source(), &bytes)) {
       snapshot_ = std::move(bytes);
       return true;

@@ -1,6 +1,7 @@
 // control.ini: an INI file with CR LF line ends, read and written one key at
-// a time, in code page 932 or in the Unicode form its byte-order mark names. Each write replaces the whole file through the
-// file store, so a failed write or a power cut leaves the file as it was.
+// a time, in code page 932 or in the Unicode form its byte-order mark names. Each write replaces
+// the whole file through the file store, so a failed write or a power cut leaves the file as it
+// was.
 #pragma once
 
 #include <filesystem>

@@ -13,11 +13,8 @@ struct Era {
 
 // The eras in order, each with its first day in the Gregorian calendar.
 constexpr Era kEras[] = {
-    {u"明治", {1868, 9, 8}},
-    {u"大正", {1912, 7, 30}},
-    {u"昭和", {1926, 12, 25}},
-    {u"平成", {1989, 1, 8}},
-    {u"令和", {2019, 5, 1}},
+    {u"明治", {1868, 9, 8}}, {u"大正", {1912, 7, 30}}, {u"昭和", {1926, 12, 25}},
+    {u"平成", {1989, 1, 8}}, {u"令和", {2019, 5, 1}},
 };
 
 bool Before(const CalendarDate& a, const CalendarDate& b) {

@@ -1,8 +1,8 @@
 #include "data/overview_file.h"
 
+#include "base/file_bytes.h"
 #include "base/format_message.h"
 #include "base/messages.h"
-#include "base/file_bytes.h"
 #include "base/utf8_path.h"
 
 namespace mirelo {

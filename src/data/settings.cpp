@@ -166,7 +166,8 @@ void ReadSettings(ProfileStore& profile, const LocaleInfo& locale, BoxSettings& 
 void WriteSettings(ProfileStore& profile, const LocaleInfo& locale, const BoxSettings& boxSettings,
                    const PrintSettings& settings, const std::string& settingsPath) {
   const char16_t sep = locale.DecimalSeparator();
-  auto write = [&](std::u16string_view section, std::u16string_view key, std::u16string_view value) {
+  auto write = [&](std::u16string_view section, std::u16string_view key,
+                   std::u16string_view value) {
     if (!profile.WriteString(section, key, value))
       throw SettingsWriteError(FormatMessage(msg::kCannotWrite, settingsPath));
   };

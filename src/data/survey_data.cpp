@@ -2,9 +2,9 @@
 
 #include <optional>
 
+#include "base/file_bytes.h"
 #include "base/format_message.h"
 #include "base/messages.h"
-#include "base/file_bytes.h"
 #include "base/text_encoding.h"
 #include "base/utf8_path.h"
 

@@ -34,7 +34,9 @@ struct LayoutBox {
 class BoxTable {
  public:
   LayoutBox& operator[](int box) { return boxes_.at(static_cast<std::size_t>(box - 1)); }
-  const LayoutBox& operator[](int box) const { return boxes_.at(static_cast<std::size_t>(box - 1)); }
+  const LayoutBox& operator[](int box) const {
+    return boxes_.at(static_cast<std::size_t>(box - 1));
+  }
 
  private:
   std::array<LayoutBox, kBoxCount> boxes_;

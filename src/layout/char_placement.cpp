@@ -4,9 +4,9 @@
 #include <cmath>
 #include <vector>
 
+#include "base/geometry.h"
 #include "layout/line_breaking.h"
 #include "layout/text_clusters.h"
-#include "base/geometry.h"
 
 namespace mirelo {
 
@@ -23,17 +23,30 @@ std::u16string_view PlaceableUnits(std::u16string_view line) {
 double RaiseFactor(int pointSize) {
   if (pointSize >= 1 && pointSize <= 10) return 0.077;
   switch (pointSize) {
-    case 12: return 0.125;
-    case 13: return 0.176;
-    case 14: return 0.263;
-    case 16: return 0.238;
-    case 17: return 0.217;
-    case 18: return 0.25;
-    case 19: return 0.24;
-    case 20: return 0.222;
-    case 21: case 22: return 0.241;
-    case 23: case 24: return 0.219;
-    default: return 0.2;
+    case 12:
+      return 0.125;
+    case 13:
+      return 0.176;
+    case 14:
+      return 0.263;
+    case 16:
+      return 0.238;
+    case 17:
+      return 0.217;
+    case 18:
+      return 0.25;
+    case 19:
+      return 0.24;
+    case 20:
+      return 0.222;
+    case 21:
+    case 22:
+      return 0.241;
+    case 23:
+    case 24:
+      return 0.219;
+    default:
+      return 0.2;
   }
 }
 
@@ -89,8 +102,8 @@ int EffectiveLinesPerPage(const LayoutBox& box) { return std::clamp(box.LinesPer
 int CountPages(const BoxTable& boxes) {
   double most = 0;
   for (int box = 1; box <= kBoxCount; ++box) {
-    const double quotient = static_cast<double>(boxes[box].LineList.size()) /
-                            EffectiveLinesPerPage(boxes[box]);
+    const double quotient =
+        static_cast<double>(boxes[box].LineList.size()) / EffectiveLinesPerPage(boxes[box]);
     if (quotient > most) most = quotient;
   }
   const double whole = std::floor(most);

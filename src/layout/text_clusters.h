@@ -11,7 +11,6 @@
 
 namespace mirelo {
 
-
 // The end (exclusive, in code units) of the character that starts at start:
 // one unit, or a surrogate pair, followed by any variation selectors
 // (U+FE00..FE0F, U+E0100..E01EF). The line's own marks (TabMark,

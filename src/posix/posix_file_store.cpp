@@ -100,7 +100,8 @@ void RemoveLeftTemporaries(const std::filesystem::path& path) {
   std::filesystem::path folder = path.parent_path();
   if (folder.empty()) folder = ".";
   std::error_code ec;
-  for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+  for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
+       it.increment(ec)) {
     if (!IsTempFileOf(it->path(), path)) continue;
     Fd fd(Open(it->path(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK));
     struct stat st;

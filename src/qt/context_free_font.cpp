@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <vector>
 #include <string_view>
+#include <vector>
 
 namespace mirelo::qt {
 
@@ -201,11 +201,16 @@ bool SubstitutesApart(const QRawFont& font, QSet<char32_t>& joiners) {
   for (int index : AppliedLookups(t)) {
     for (const Subtable& sub : LookupSubtables(t, index, 7)) {
       switch (sub.type) {
-        case 1: case 2: case 3: otherSubstitutions = true; break;
+        case 1:
+        case 2:
+        case 3:
+          otherSubstitutions = true;
+          break;
         case 4:
           if (!CollectLigatures(t, sub.offset, components, made)) return false;
           break;
-        default: return false;  // contextual: looks at the neighbours
+        default:
+          return false;  // contextual: looks at the neighbours
       }
     }
   }

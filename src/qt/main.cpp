@@ -58,7 +58,7 @@ int RunWindowMode(const mirelo::CommandLine& line, const char* argv0) {
   // standard error what the box would have said.
   if (!HasDisplay()) {
     const char* message = mirelo::DataFileExists(line.dataPath) ? mirelo::msg::kNoDisplay
-                                                                 : mirelo::msg::kDataFileMissing;
+                                                                : mirelo::msg::kDataFileMissing;
     std::cerr << mirelo::ConsoleLine(message) << '\n';
     return mirelo::kExitError;
   }

@@ -25,8 +25,8 @@ QRect PlaceOf(const Control& control) {
 void ApplyFieldFacts(QWidget* widget, const Control& control) {
   if (control.background) {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Base,
-                     QColor(control.background->red, control.background->green, control.background->blue));
+    palette.setColor(QPalette::Base, QColor(control.background->red, control.background->green,
+                                            control.background->blue));
     widget->setPalette(palette);
   }
   if (control.inputMethod == InputMethod::Off) {
@@ -38,17 +38,27 @@ void ApplyFieldFacts(QWidget* widget, const Control& control) {
 
 std::optional<Key> KeyOf(const QKeyEvent& press) {
   switch (press.key()) {
-    case Qt::Key_PageUp: return Key::PageUp;
-    case Qt::Key_PageDown: return Key::PageDown;
-    case Qt::Key_Home: return Key::Home;
-    case Qt::Key_End: return Key::End;
-    case Qt::Key_Up: return Key::Up;
-    case Qt::Key_Down: return Key::Down;
-    case Qt::Key_Left: return Key::Left;
-    case Qt::Key_Right: return Key::Right;
+    case Qt::Key_PageUp:
+      return Key::PageUp;
+    case Qt::Key_PageDown:
+      return Key::PageDown;
+    case Qt::Key_Home:
+      return Key::Home;
+    case Qt::Key_End:
+      return Key::End;
+    case Qt::Key_Up:
+      return Key::Up;
+    case Qt::Key_Down:
+      return Key::Down;
+    case Qt::Key_Left:
+      return Key::Left;
+    case Qt::Key_Right:
+      return Key::Right;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return Key::Enter;
-    default: return std::nullopt;
+    case Qt::Key_Enter:
+      return Key::Enter;
+    default:
+      return std::nullopt;
   }
 }
 

@@ -3,12 +3,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
-#include <QKeyEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
-#include <QPalette>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
+#include <QPalette>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QScrollBar>
@@ -157,7 +157,8 @@ int QtMainWindow::ToPixels(int logical) const {
 
 void QtMainWindow::FitScrollContent() {
   QRect all;
-  for (QWidget* child : scrollContent_->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+  for (QWidget* child :
+       scrollContent_->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
     all |= child->geometry();
   scrollContent_->setMinimumSize(all.right() + 1, all.bottom() + 1);
 }
@@ -253,8 +254,7 @@ void QtMainWindow::SetPageLabel(std::string_view text) {
 
 void QtMainWindow::SetPrinterLabel(std::u16string_view name) {
   using main_controls::kPrinterNameLabel;
-  SetElidedText(static_cast<QLabel*>(Widget(kPrinterNameLabel)),
-                ToQString(name),
+  SetElidedText(static_cast<QLabel*>(Widget(kPrinterNameLabel)), ToQString(name),
                 LabelRoom(kMainWindowLayout, kPrinterNameLabel.Facts()));
 }
 
@@ -302,20 +302,19 @@ void QtMainWindow::SetMemoFontSize(int points) {
 bool QtMainWindow::MemoHasFocus() const { return memo_->hasFocus(); }
 
 void QtMainWindow::ShowMessage(std::string_view utf8) {
-  QMessageBox box(QMessageBox::NoIcon, title_, QStringFromUtf8(utf8),
-                  QMessageBox::Ok);
+  QMessageBox box(QMessageBox::NoIcon, title_, QStringFromUtf8(utf8), QMessageBox::Ok);
   box.exec();
 }
 
 void QtMainWindow::ShowError(std::string_view utf8) {
-  QMessageBox box(QMessageBox::Critical, title_, QStringFromUtf8(utf8),
-                  QMessageBox::Ok);
+  QMessageBox box(QMessageBox::Critical, title_, QStringFromUtf8(utf8), QMessageBox::Ok);
   box.exec();
 }
 
 std::optional<std::filesystem::path> QtMainWindow::AskPdfFileName() {
-  const QString path = QFileDialog::getSaveFileName(this, QStringFromUtf8(msg::kOwnPdfPrinterName), QString(),
-                                                    QStringFromUtf8(msg::kPdfFileFilter));
+  const QString path =
+      QFileDialog::getSaveFileName(this, QStringFromUtf8(msg::kOwnPdfPrinterName), QString(),
+                                   QStringFromUtf8(msg::kPdfFileFilter));
   if (path.isEmpty()) return std::nullopt;
   return std::filesystem::path(FromQString(path));
 }
@@ -355,7 +354,8 @@ void QtMainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 bool QtMainWindow::eventFilter(QObject* watched, QEvent* event) {
-  const bool ours = watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this && isEnabled();
+  const bool ours =
+      watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this && isEnabled();
   if (ours && event->type() == QEvent::KeyPress) {
     // Before the widget with the focus (the scroll box would page by its
     // own steps).

@@ -73,7 +73,9 @@ class QtMainWindow : public QWidget, public MainWindowView {
  private:
   QWidget* Widget(MainControl control) const;
   QToolButton* Button(ToolButton button) const;
-  QCheckBox* SaveOverview() const { return static_cast<QCheckBox*>(Widget(main_controls::kCheckBox1)); }
+  QCheckBox* SaveOverview() const {
+    return static_cast<QCheckBox*>(Widget(main_controls::kCheckBox1));
+  }
   // Screen pixels (the logic's unit) to the toolkit's device-independent
   // ones, and back.
   int ToLogical(int pixels) const;

@@ -65,8 +65,7 @@ void QtPainterCanvas::SetBrush(BrushStyle style, std::uint32_t rgb) {
   painterHasBrush_ = true;
 }
 
-QtPainterCanvas::CanvasFont& QtPainterCanvas::FontFor(std::u16string_view faceName,
-                                                     int pointSize) {
+QtPainterCanvas::CanvasFont& QtPainterCanvas::FontFor(std::u16string_view faceName, int pointSize) {
   const auto key = std::make_pair(std::u16string(faceName), pointSize);
   auto it = fonts_.find(key);
   if (it == fonts_.end()) {
@@ -186,7 +185,8 @@ const QImage& QtPainterCanvas::Bitmap(std::string_view resourceName) {
 
 void QtPainterCanvas::StretchBitmap(std::string_view resourceName, const DeviceRectangle& r) {
   UseBrush();
-  painter_.drawImage(QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top), Bitmap(resourceName));
+  painter_.drawImage(QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top),
+                     Bitmap(resourceName));
 }
 
 }  // namespace mirelo::qt

@@ -6,9 +6,9 @@
 #include <optional>
 #include <stdexcept>
 
-#include "posix/posix_file_store.h"
 #include "base/format_message.h"
 #include "base/messages.h"
+#include "posix/posix_file_store.h"
 
 namespace mirelo::qt {
 
@@ -19,8 +19,8 @@ QtPreviewImage::QtPreviewImage(int widthDots, int heightDots, int dotsPerInch)
   image_.setDotsPerMeterY(dotsPerMeter);
   image_.fill(Qt::white);
   painter_.begin(&image_);
-  canvas_ = std::make_unique<QtPainterCanvas>(
-      painter_, DeviceFacts{dotsPerInch, dotsPerInch, 0, 0});
+  canvas_ =
+      std::make_unique<QtPainterCanvas>(painter_, DeviceFacts{dotsPerInch, dotsPerInch, 0, 0});
 }
 
 QtPreviewImage::~QtPreviewImage() {

@@ -45,14 +45,15 @@ QtPrinterJob::QtPrinterJob(std::unique_ptr<QPrinter> owned, std::filesystem::pat
 
 std::unique_ptr<QtPrinterJob> QtPrinterJob::ForPdf(const std::filesystem::path& path,
                                                    int dotsPerInch, int marginX, int marginY) {
-  const std::optional<std::filesystem::path> temp = posix::PosixFileStore().CreateTempFileBeside(path);
+  const std::optional<std::filesystem::path> temp =
+      posix::PosixFileStore().CreateTempFileBeside(path);
   if (!temp) throw std::runtime_error(FormatMessage(msg::kCannotWrite, path.string()));
   auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
   printer->setOutputFormat(QPrinter::PdfFormat);
   printer->setOutputFileName(QString::fromStdString(temp->string()));
   printer->setResolution(dotsPerInch);
-  printer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                     QMarginsF(0, 0, 0, 0)));
+  printer->setPageLayout(
+      QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
   printer->setFullPage(true);
   return std::unique_ptr<QtPrinterJob>(
       new QtPrinterJob(std::move(printer), path, *temp, marginX, marginY));

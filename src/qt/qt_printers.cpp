@@ -36,7 +36,8 @@ void QtPrinters::StartLookUp() {
     // needed.
     found.names = QPrinterInfo::availablePrinterNames();
     found.defaultName = QPrinterInfo::defaultPrinterName();
-    if (!found.defaultName.isEmpty()) found.defaultInfo = QPrinterInfo::printerInfo(found.defaultName);
+    if (!found.defaultName.isEmpty())
+      found.defaultInfo = QPrinterInfo::printerInfo(found.defaultName);
     return found;
   });
 }

@@ -2,12 +2,12 @@
 
 #include <QDialogButtonBox>
 #include <QFontDialog>
-#include <QPrintDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPushButton>
-#include <QValidator>
 #include <QToolButton>
+#include <QValidator>
 
 #include <algorithm>
 #include <functional>
@@ -145,13 +145,13 @@ bool QtSettingsDialog::eventFilter(QObject* watched, QEvent* event) {
 
 void QtSettingsDialog::SetPrinterLabel(std::u16string_view name) {
   using dialog_controls::kPrinterLabel;
-  SetElidedText(static_cast<QLabel*>(Widget(kPrinterLabel)),
-                ToQString(name),
+  SetElidedText(static_cast<QLabel*>(Widget(kPrinterLabel)), ToQString(name),
                 LabelRoom(kSettingsDialogLayout, kPrinterLabel.Facts()));
 }
 
 void QtSettingsDialog::SetSpinnerPosition(Spinner spinner, int position) {
-  static_cast<QLineEdit*>(Widget(EditControl(spinner)))->setText(QString::fromStdString(SpinnerText(position)));
+  static_cast<QLineEdit*>(Widget(EditControl(spinner)))
+      ->setText(QString::fromStdString(SpinnerText(position)));
 }
 
 void QtSettingsDialog::SetGroupSpacingChecked(bool checked) { GroupSpacing()->setChecked(checked); }
@@ -185,7 +185,8 @@ bool QtSettingsDialog::RunPrinterSetup(PrinterDraft& draft) {
   dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
   dialog.setOption(QAbstractPrintDialog::PrintShowPageSize, false);
   for (QDialogButtonBox* buttons : dialog.findChildren<QDialogButtonBox*>()) {
-    if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(QStringFromUtf8(msg::kPrinterSetupConfirm));
+    if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+      ok->setText(QStringFromUtf8(msg::kPrinterSetupConfirm));
   }
   return dialog.exec() == QDialog::Accepted;
 }

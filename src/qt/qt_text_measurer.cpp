@@ -59,18 +59,31 @@ bool PlainText(const QString& s) {
     }
     if (cp == QChar::ObjectReplacementCharacter) return false;
     switch (QChar::direction(cp)) {
-      case QChar::DirR: case QChar::DirAL: case QChar::DirAN:
-      case QChar::DirLRE: case QChar::DirLRO: case QChar::DirRLE: case QChar::DirRLO:
-      case QChar::DirPDF: case QChar::DirLRI: case QChar::DirRLI: case QChar::DirFSI:
+      case QChar::DirR:
+      case QChar::DirAL:
+      case QChar::DirAN:
+      case QChar::DirLRE:
+      case QChar::DirLRO:
+      case QChar::DirRLE:
+      case QChar::DirRLO:
+      case QChar::DirPDF:
+      case QChar::DirLRI:
+      case QChar::DirRLI:
+      case QChar::DirFSI:
       case QChar::DirPDI:
         return false;
       default:
         break;
     }
     switch (QChar::script(cp)) {
-      case QChar::Script_Common: case QChar::Script_Inherited: case QChar::Script_Latin:
-      case QChar::Script_Greek: case QChar::Script_Cyrillic: case QChar::Script_Han:
-      case QChar::Script_Hiragana: case QChar::Script_Katakana:
+      case QChar::Script_Common:
+      case QChar::Script_Inherited:
+      case QChar::Script_Latin:
+      case QChar::Script_Greek:
+      case QChar::Script_Cyrillic:
+      case QChar::Script_Han:
+      case QChar::Script_Hiragana:
+      case QChar::Script_Katakana:
         break;
       default:
         return false;

@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QPixmap>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QPointer>
 #include <QSocketNotifier>
 
@@ -38,8 +38,7 @@ std::unique_ptr<MainWindowView> QtWindowPlatform::CreateMainWindow(MainWindow& l
 
 std::unique_ptr<SettingsDialogView> QtWindowPlatform::CreateSettingsDialog(
     SettingsDialog& logic, MainWindowView& mainWindow) {
-  return std::make_unique<QtSettingsDialog>(logic, &static_cast<QtMainWindow&>(mainWindow),
-                                            title_);
+  return std::make_unique<QtSettingsDialog>(logic, &static_cast<QtMainWindow&>(mainWindow), title_);
 }
 
 void QtWindowPlatform::RunMessageLoop(MainWindowView& mainWindow) {
@@ -62,7 +61,11 @@ void CloseOnTerminationSignals(QtMainWindow& mainWindow) {
       if (modal == window || !modal->close()) break;
     }
     QMetaObject::invokeMethod(
-        window, [window] { if (window) window->CloseAsTheSessionEnds(); }, Qt::QueuedConnection);
+        window,
+        [window] {
+          if (window) window->CloseAsTheSessionEnds();
+        },
+        Qt::QueuedConnection);
   });
 }
 

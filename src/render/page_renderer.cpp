@@ -46,8 +46,8 @@ void DrawBoxText(int page, const LayoutBox& box, Canvas& canvas, const DeviceMap
 
     const double natural = positions[n].Natural;
     const double lastWidth = LastCharacterWidth(positions, line);
-    const bool justified = box.JustifyAll || natural >= innerWidth ||
-                           innerWidth - natural <= 1.5 * lastWidth;
+    const bool justified =
+        box.JustifyAll || natural >= innerWidth || innerWidth - natural <= 1.5 * lastWidth;
     const int deviceY = map.DeviceY(box.Top + box.MarginTop + row * pitch - rise);
 
     for (std::size_t k = 1; k <= n; ++k) {
@@ -93,7 +93,8 @@ void DrawPage(int page, Canvas& canvas, bool onPrinter, const DeviceMapping& map
   canvas.SetBrush(BrushStyle::Solid, kWhite);
 
   CharPositions positions{};
-  for (int i = 1; i <= kBoxCount; ++i) DrawBoxText(page, source.boxes[i], canvas, map, source, positions);
+  for (int i = 1; i <= kBoxCount; ++i)
+    DrawBoxText(page, source.boxes[i], canvas, map, source, positions);
 
   canvas.StretchBitmap("imgQRCord", map.DeviceRect(14.0, 17.5, 38.5, 42.0));
   canvas.StretchBitmap("imgRei", map.DeviceRect(25.5, 275.5, 165.5, 284.5));

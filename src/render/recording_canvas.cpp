@@ -36,8 +36,8 @@ void RecordingCanvas::SetBrush(BrushStyle style, std::uint32_t rgb) {
 
 void RecordingCanvas::SetFont(std::u16string_view faceName, int pointSize) {
   pointSize_ = pointSize;
-  lines_.push_back("{\"op\":\"font\",\"name\":" + JsonString(faceName) + ",\"size\":" +
-                   Num(pointSize) + ",\"height\":" + Num(FontHeight()) + "}");
+  lines_.push_back("{\"op\":\"font\",\"name\":" + JsonString(faceName) +
+                   ",\"size\":" + Num(pointSize) + ",\"height\":" + Num(FontHeight()) + "}");
 }
 
 int RecordingCanvas::FontHeight() const { return CharacterHeight(pointSize_, facts_.logPixelsY); }

@@ -24,9 +24,8 @@ struct SpinnerControls {
 
 // In the order of Spinner.
 constexpr SpinnerControls kSpinnerControls[] = {
-    {"Edit1", "UpDown1"},           {"Edit2", "UpDown2"},
-    {"Edit3", "UpDown3"},           {"Edit4", "UpDown4"},
-    {"Edit5", "UpDown5"},           {"editPenWidth", "UpDownPenWidth"},
+    {"Edit1", "UpDown1"},           {"Edit2", "UpDown2"}, {"Edit3", "UpDown3"},
+    {"Edit4", "UpDown4"},           {"Edit5", "UpDown5"}, {"editPenWidth", "UpDownPenWidth"},
     {"EditTabLen", "UpDownTabLen"},
 };
 static_assert(std::size(kSpinnerControls) == kSpinnerCount);
@@ -36,7 +35,8 @@ static_assert(std::size(kSpinnerControls) == kSpinnerCount);
 const Control& ControlNamed(const WindowLayout& layout, std::string_view name) {
   const int index = control_tables_detail::IndexIn(layout.controls, name);
   if (index < 0)
-    throw std::logic_error("no control \"" + std::string(name) + "\" in " + std::string(layout.name));
+    throw std::logic_error("no control \"" + std::string(name) + "\" in " +
+                           std::string(layout.name));
   return layout.controls[static_cast<std::size_t>(index)];
 }
 

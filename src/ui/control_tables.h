@@ -24,11 +24,11 @@ enum class ControlKind {
   Button,
   Label,
   CheckBox,
-  Edit,        // a one-line edit field
-  UpDown,      // the two arrows of a spinner
-  ScrollBox,   // a scrolling area holding other controls
+  Edit,       // a one-line edit field
+  UpDown,     // the two arrows of a spinner
+  ScrollBox,  // a scrolling area holding other controls
   Image,
-  Memo,        // a multi-line edit field
+  Memo,  // a multi-line edit field
 };
 
 // Left, top, width and height in pixels at 96 dots per inch. A label's width
@@ -57,9 +57,9 @@ struct Control {
   std::string_view parent;   // the control it stands on; empty: the window
   std::string_view caption;  // UTF-8; empty where it has none
   ControlPlace place;
-  int fontPixels;            // the window's face at this height in pixels
+  int fontPixels;  // the window's face at this height in pixels
   bool readOnly = false;
-  bool checked = false;      // a check box's state at creation
+  bool checked = false;                          // a check box's state at creation
   std::optional<Rgb> background = std::nullopt;  // the system's colour where none
   InputMethod inputMethod = InputMethod::Default;
   Dock dock = Dock::None;
@@ -75,27 +75,70 @@ using K = ControlKind;
 // Form1, the main window. The panel is docked at the top; the scroll box
 // fills the rest.
 inline constexpr Control kMain[] = {
-    {"Panel1", K::Panel, "", "", {0, 0, 892, 49}, 11, false, false, std::nullopt,
-     InputMethod::Default, Dock::Top},
+    {"Panel1",
+     K::Panel,
+     "",
+     "",
+     {0, 0, 892, 49},
+     11,
+     false,
+     false,
+     std::nullopt,
+     InputMethod::Default,
+     Dock::Top},
     {"SpeedButton1", K::ToolButton, "Panel1", msg::kPrintAllCaption, {8, 4, 89, 33}, 11},
     {"SpeedButton2", K::ToolButton, "Panel1", msg::kPrintCurrentCaption, {112, 4, 89, 33}, 11},
     {"SpeedButton3", K::ToolButton, "Panel1", msg::kPreviousPageCaption, {296, 4, 73, 33}, 11},
     {"Label1", K::Label, "Panel1", "1", {376, 10, 0, 0}, 15},
     {"SpeedButton4", K::ToolButton, "Panel1", msg::kNextPageCaption, {392, 4, 73, 33}, 11},
-    {"CheckBox1", K::CheckBox, "Panel1", msg::kSaveOverviewCaption, {504, 8, 97, 17}, 11, false, true},
+    {"CheckBox1",
+     K::CheckBox,
+     "Panel1",
+     msg::kSaveOverviewCaption,
+     {504, 8, 97, 17},
+     11,
+     false,
+     true},
     {"Label4", K::Label, "Panel1", msg::kPrinterLabelCaption, {504, 32, 0, 0}, 11},
     {"Label5", K::Label, "Panel1", "", {552, 32, 0, 0}, 11},
     {"SpeedButton6", K::ToolButton, "Panel1", msg::kSettingsCaption, {680, 4, 89, 33}, 11},
     {"SpeedButton7", K::ToolButton, "Panel1", msg::kCloseCaption, {816, 4, 57, 33}, 11},
-    {"ScrollBox1", K::ScrollBox, "", "", {0, 49, 892, 652}, 11, false, false, std::nullopt,
-     InputMethod::Default, Dock::Fill},
-    {"Image1", K::Image, "ScrollBox1", "", {0, 35, 0, 0}, 11, false, false, std::nullopt,
-     InputMethod::Default, Dock::None, true},
+    {"ScrollBox1",
+     K::ScrollBox,
+     "",
+     "",
+     {0, 49, 892, 652},
+     11,
+     false,
+     false,
+     std::nullopt,
+     InputMethod::Default,
+     Dock::Fill},
+    {"Image1",
+     K::Image,
+     "ScrollBox1",
+     "",
+     {0, 35, 0, 0},
+     11,
+     false,
+     false,
+     std::nullopt,
+     InputMethod::Default,
+     Dock::None,
+     true},
     {"Label2", K::Label, "ScrollBox1", " ", {328, 0, 0, 0}, 11},
     {"SpeedButton5", K::ToolButton, "ScrollBox1", msg::kOverviewOpenCaption, {96, 152, 89, 33}, 11},
     // Pale yellow: red 255, green 255, blue 136.
-    {"Memo1", K::Memo, "ScrollBox1", msg::kOverviewPlaceholder, {60, 272, 697, 81}, 13, false, false,
-     Rgb{255, 255, 136}, InputMethod::Hiragana},
+    {"Memo1",
+     K::Memo,
+     "ScrollBox1",
+     msg::kOverviewPlaceholder,
+     {60, 272, 697, 81},
+     13,
+     false,
+     false,
+     Rgb{255, 255, 136},
+     InputMethod::Hiragana},
 };
 
 // Form2, the print settings dialog. Each spinner stands right of its field.
@@ -167,7 +210,8 @@ class ControlOf {
     if (index_ < 0) throw std::logic_error("no control of that name in the window's table");
   }
   static constexpr ControlOf At(std::size_t index) {
-    if (index >= Table->size()) throw std::out_of_range("no control at that index of the window's table");
+    if (index >= Table->size())
+      throw std::out_of_range("no control at that index of the window's table");
     return ControlOf(static_cast<int>(index));
   }
   constexpr std::size_t Index() const { return static_cast<std::size_t>(index_); }
@@ -202,8 +246,8 @@ struct WindowLayout {
 inline constexpr std::string_view kWindowFace = "Tahoma";
 
 inline constexpr WindowLayout kMainWindowLayout = {"Form1", "", 892, 701, 11, kMainControls};
-inline constexpr WindowLayout kSettingsDialogLayout = {"Form2", msg::kSettingsCaption, 486, 360, 11,
-                                                       kDialogControls};
+inline constexpr WindowLayout kSettingsDialogLayout = {"Form2", msg::kSettingsCaption, 486, 360,
+                                                       11,      kDialogControls};
 
 // The main window's controls the code names.
 namespace main_controls {

@@ -1,11 +1,11 @@
 #include "ui/first_showing.h"
 
 #include "base/messages.h"
+#include "base/utf8_path.h"
 #include "compose/box_contents.h"
 #include "layout/char_placement.h"
 #include "layout/measuring_resolution.h"
 #include "ui/overview_text.h"
-#include "base/utf8_path.h"
 
 namespace mirelo {
 

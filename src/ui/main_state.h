@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
+#include "base/text_encoding.h"
 #include "data/settings.h"
 #include "data/survey_data.h"
-#include "base/text_encoding.h"
 #include "layout/box_table.h"
 #include "render/device_mapping.h"
 

@@ -3,18 +3,18 @@
 #include <exception>
 #include <string>
 
-#include "base/geometry.h"
 #include "base/format_message.h"
+#include "base/geometry.h"
 #include "base/messages.h"
-#include "compose/box_settings.h"
-#include "render/device_mapping.h"
-#include "render/digit_glyphs.h"
-#include "render/page_renderer.h"
 #include "base/text_encoding.h"
 #include "compose/box_contents.h"
+#include "compose/box_settings.h"
 #include "layout/char_placement.h"
 #include "layout/kept_widths_measurer.h"
 #include "layout/measuring_resolution.h"
+#include "render/device_mapping.h"
+#include "render/digit_glyphs.h"
+#include "render/page_renderer.h"
 #include "ui/first_showing.h"
 #include "ui/overview_text.h"
 #include "ui/page_output.h"
@@ -123,8 +123,8 @@ void MainWindow::ShowStep() {
           [&](const OverviewFileError& e) { overviewError = e.what(); });
   } catch (...) {
     // No survey, no page: nothing to print or page through.
-    for (ToolButton b : {ToolButton::PrintAll, ToolButton::PrintCurrent, ToolButton::Previous,
-                         ToolButton::Next})
+    for (ToolButton b :
+         {ToolButton::PrintAll, ToolButton::PrintCurrent, ToolButton::Previous, ToolButton::Next})
       SetButtonEnabled(b, false);
     throw;
   }
@@ -278,8 +278,12 @@ void MainWindow::Print(void (*print)(const MainState&, PrintJob&, TextMeasurer&)
 
 void MainWindow::SpeedButton1Click() { Print(PrintAllPages); }
 void MainWindow::SpeedButton2Click() { Print(PrintCurrentPage); }
-void MainWindow::SpeedButton3Click() { Handle([&] { PreviousPage(); }); }
-void MainWindow::SpeedButton4Click() { Handle([&] { NextPage(); }); }
+void MainWindow::SpeedButton3Click() {
+  Handle([&] { PreviousPage(); });
+}
+void MainWindow::SpeedButton4Click() {
+  Handle([&] { NextPage(); });
+}
 void MainWindow::SpeedButton5Click() {
   // The button's caption is the input's state.
   Handle([&] {
@@ -382,13 +386,20 @@ void MainWindow::Click(MainControl control) {
   const std::optional<ToolButton> button = ToolButtonOf(control);
   if (!button) return;
   switch (*button) {
-    case ToolButton::PrintAll: return SpeedButton1Click();
-    case ToolButton::PrintCurrent: return SpeedButton2Click();
-    case ToolButton::Previous: return SpeedButton3Click();
-    case ToolButton::Next: return SpeedButton4Click();
-    case ToolButton::Overview: return SpeedButton5Click();
-    case ToolButton::Settings: return SpeedButton6Click();
-    case ToolButton::Close: return SpeedButton7Click();
+    case ToolButton::PrintAll:
+      return SpeedButton1Click();
+    case ToolButton::PrintCurrent:
+      return SpeedButton2Click();
+    case ToolButton::Previous:
+      return SpeedButton3Click();
+    case ToolButton::Next:
+      return SpeedButton4Click();
+    case ToolButton::Overview:
+      return SpeedButton5Click();
+    case ToolButton::Settings:
+      return SpeedButton6Click();
+    case ToolButton::Close:
+      return SpeedButton7Click();
   }
 }
 
@@ -414,11 +425,20 @@ bool MainWindow::KeyDown(Key key, bool modified) {
     case Key::End:
       if (ButtonEnabled(ToolButton::Next)) Handle([&] { GoToPage(state_.PageCount); });
       return true;
-    case Key::Up: FormMouseWheelUp(); return true;
-    case Key::Down: FormMouseWheelDown(); return true;
-    case Key::Left: view_->ScrollHorizontally(-kWheelStep); return true;
-    case Key::Right: view_->ScrollHorizontally(kWheelStep); return true;
-    case Key::Enter: return false;
+    case Key::Up:
+      FormMouseWheelUp();
+      return true;
+    case Key::Down:
+      FormMouseWheelDown();
+      return true;
+    case Key::Left:
+      view_->ScrollHorizontally(-kWheelStep);
+      return true;
+    case Key::Right:
+      view_->ScrollHorizontally(kWheelStep);
+      return true;
+    case Key::Enter:
+      return false;
   }
   return false;
 }

@@ -150,9 +150,9 @@ class MainWindow {
   // Whether each tool button is enabled, as the view shows it; all are at
   // creation.
   std::array<bool, 8> enabled_ = {true, true, true, true, true, true, true, true};
-  bool overviewOpen_ = false;  // as SpeedButton5's caption says
-  bool pageReady_ = false;     // the show step composed the page
-  std::string showError_;      // why the show step stopped, as its box said
+  bool overviewOpen_ = false;       // as SpeedButton5's caption says
+  bool pageReady_ = false;          // the show step composed the page
+  std::string showError_;           // why the show step stopped, as its box said
   bool settingsLossShown_ = false;  // the user knows the settings are not kept
 };
 

@@ -70,11 +70,11 @@ class MainWindowView {
   // The controls.
   virtual void SetButtonEnabled(ToolButton button, bool enabled) = 0;
   virtual void SetButtonCaption(ToolButton button, std::string_view utf8) = 0;
-  virtual void SetPageLabel(std::string_view text) = 0;    // Label1
+  virtual void SetPageLabel(std::string_view text) = 0;        // Label1
   virtual void SetPrinterLabel(std::u16string_view name) = 0;  // Label5
-  virtual bool SaveOverviewChecked() const = 0;             // CheckBox1
+  virtual bool SaveOverviewChecked() const = 0;                // CheckBox1
   virtual void SetSaveOverviewChecked(bool checked) = 0;
-  virtual void PlaceMemo(int left, int top) = 0;            // Memo1
+  virtual void PlaceMemo(int left, int top) = 0;  // Memo1
   virtual void SetMemoVisible(bool visible) = 0;
   // The overview field's text, with CR LF line breaks.
   virtual std::u16string MemoText() const = 0;

@@ -4,10 +4,10 @@
 
 #include "base/format_message.h"
 #include "base/messages.h"
+#include "base/utf8_path.h"
 #include "compose/box_contents.h"
 #include "data/overview_file.h"
 #include "layout/measuring_resolution.h"
-#include "base/utf8_path.h"
 
 namespace mirelo {
 

@@ -21,15 +21,13 @@ void RenderPage(char16_t target, int page, const MainState& state, Canvas& canva
 }
 
 void PrintAllPages(const MainState& state, PrintJob& job, TextMeasurer& preview) {
-  PrintPages(job, 1, state.PageCount, [&](int page, Canvas& canvas) {
-    RenderPage(u'P', page, state, canvas, preview);
-  });
+  PrintPages(job, 1, state.PageCount,
+             [&](int page, Canvas& canvas) { RenderPage(u'P', page, state, canvas, preview); });
 }
 
 void PrintCurrentPage(const MainState& state, PrintJob& job, TextMeasurer& preview) {
-  PrintPages(job, state.CurrentPage, state.CurrentPage, [&](int page, Canvas& canvas) {
-    RenderPage(u'P', page, state, canvas, preview);
-  });
+  PrintPages(job, state.CurrentPage, state.CurrentPage,
+             [&](int page, Canvas& canvas) { RenderPage(u'P', page, state, canvas, preview); });
 }
 
 }  // namespace mirelo

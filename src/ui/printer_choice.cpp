@@ -22,9 +22,12 @@ bool PrinterChoice::SelectDefault() {
 
 std::u16string PrinterChoice::Name() const {
   switch (current_) {
-    case Current::System: return system_.CurrentPrinterName();
-    case Current::OwnPdf: return FromUtf8(msg::kOwnPdfPrinterName);
-    case Current::None: break;
+    case Current::System:
+      return system_.CurrentPrinterName();
+    case Current::OwnPdf:
+      return FromUtf8(msg::kOwnPdfPrinterName);
+    case Current::None:
+      break;
   }
   return {};
 }

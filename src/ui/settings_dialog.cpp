@@ -97,8 +97,7 @@ FontChoice ChosenFont(std::u16string face, double points, int given) {
   return FontChoice{std::move(face), FontPointsInRange(whole)};
 }
 
-SettingsDialog::SettingsDialog(MainState& state, PrinterChoice& printer,
-                               MainWindowView& mainWindow)
+SettingsDialog::SettingsDialog(MainState& state, PrinterChoice& printer, MainWindowView& mainWindow)
     : state_(state), printer_(printer), mainWindow_(mainWindow) {}
 
 template <typename Steps>
@@ -126,9 +125,11 @@ void SettingsDialog::FormShow() {
   Handle([&] {
     view_->SetPrinterLabel(printer_.Name());
     const PrintSettings& s = state_.Settings;
-    SetPosition(Spinner::UpDown1, ShownPosition(state_.Boxes[kOverviewBox].LinesPerPage, Spinner::UpDown1));
+    SetPosition(Spinner::UpDown1,
+                ShownPosition(state_.Boxes[kOverviewBox].LinesPerPage, Spinner::UpDown1));
     SetPosition(Spinner::UpDownPenWidth, ShownPosition(s.FramePenWidth, Spinner::UpDownPenWidth));
-    SetPosition(Spinner::UpDownTabLen, ShownPosition(state_.Boxes[kItemBox].TabPos, Spinner::UpDownTabLen));
+    SetPosition(Spinner::UpDownTabLen,
+                ShownPosition(state_.Boxes[kItemBox].TabPos, Spinner::UpDownTabLen));
     SetPosition(Spinner::UpDown2, ShownPosition(s.x_Bai * 1000, Spinner::UpDown2));
     SetPosition(Spinner::UpDown3, ShownPosition(s.y_Bai * 1000, Spinner::UpDown3));
     SetPosition(Spinner::UpDown4, ShownPosition(s.x_offset * 10, Spinner::UpDown4));
@@ -137,12 +138,20 @@ void SettingsDialog::FormShow() {
   });
 }
 
-void SettingsDialog::UpDown1Click() { state_.Boxes[kOverviewBox].LinesPerPage = Position(Spinner::UpDown1); }
+void SettingsDialog::UpDown1Click() {
+  state_.Boxes[kOverviewBox].LinesPerPage = Position(Spinner::UpDown1);
+}
 void SettingsDialog::UpDown2Click() { state_.Settings.x_Bai = Position(Spinner::UpDown2) / 1000.0; }
 void SettingsDialog::UpDown3Click() { state_.Settings.y_Bai = Position(Spinner::UpDown3) / 1000.0; }
-void SettingsDialog::UpDown4Click() { state_.Settings.x_offset = Position(Spinner::UpDown4) / 10.0; }
-void SettingsDialog::UpDown5Click() { state_.Settings.y_offset = Position(Spinner::UpDown5) / 10.0; }
-void SettingsDialog::UpDownPenWidthClick() { state_.Settings.FramePenWidth = Position(Spinner::UpDownPenWidth); }
+void SettingsDialog::UpDown4Click() {
+  state_.Settings.x_offset = Position(Spinner::UpDown4) / 10.0;
+}
+void SettingsDialog::UpDown5Click() {
+  state_.Settings.y_offset = Position(Spinner::UpDown5) / 10.0;
+}
+void SettingsDialog::UpDownPenWidthClick() {
+  state_.Settings.FramePenWidth = Position(Spinner::UpDownPenWidth);
+}
 void SettingsDialog::UpDownTabLenClick() {
   state_.Boxes[kItemBox].TabPos = static_cast<double>(Position(Spinner::UpDownTabLen));
 }
@@ -151,13 +160,20 @@ void SettingsDialog::CheckBox5Click(bool checked) { state_.Settings.sw5 = checke
 
 void SettingsDialog::Store(Spinner spinner) {
   switch (spinner) {
-    case Spinner::UpDown1: return UpDown1Click();
-    case Spinner::UpDown2: return UpDown2Click();
-    case Spinner::UpDown3: return UpDown3Click();
-    case Spinner::UpDown4: return UpDown4Click();
-    case Spinner::UpDown5: return UpDown5Click();
-    case Spinner::UpDownPenWidth: return UpDownPenWidthClick();
-    case Spinner::UpDownTabLen: return UpDownTabLenClick();
+    case Spinner::UpDown1:
+      return UpDown1Click();
+    case Spinner::UpDown2:
+      return UpDown2Click();
+    case Spinner::UpDown3:
+      return UpDown3Click();
+    case Spinner::UpDown4:
+      return UpDown4Click();
+    case Spinner::UpDown5:
+      return UpDown5Click();
+    case Spinner::UpDownPenWidth:
+      return UpDownPenWidthClick();
+    case Spinner::UpDownTabLen:
+      return UpDownTabLenClick();
   }
 }
 
@@ -224,10 +240,17 @@ bool SettingsDialog::KeyDown(DialogControl focused, Key key, bool modified) {
   const std::optional<Spinner> spinner = SpinnerOf(focused);
   if (modified || !spinner) return false;
   switch (key) {
-    case Key::Up: SpinnerArrow(*spinner, +1); return true;
-    case Key::Down: SpinnerArrow(*spinner, -1); return true;
-    case Key::Enter: SpinnerEntryEnded(*spinner); return true;
-    default: return false;
+    case Key::Up:
+      SpinnerArrow(*spinner, +1);
+      return true;
+    case Key::Down:
+      SpinnerArrow(*spinner, -1);
+      return true;
+    case Key::Enter:
+      SpinnerEntryEnded(*spinner);
+      return true;
+    default:
+      return false;
   }
 }
 

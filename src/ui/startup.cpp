@@ -1,7 +1,7 @@
 #include "ui/startup.h"
 
-#include "compose/box_settings.h"
 #include "base/utf8_path.h"
+#include "compose/box_settings.h"
 
 namespace mirelo {
 

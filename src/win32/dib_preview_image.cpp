@@ -38,7 +38,8 @@ DibPreviewImage::DibPreviewImage(int widthDots, int heightDots, int dotsPerInch)
 
 void DibPreviewImage::Clear() {
   GdiFlush();
-  std::memset(bits_, 0xFF, static_cast<std::size_t>(Stride(width_)) * static_cast<std::size_t>(height_));
+  std::memset(bits_, 0xFF,
+              static_cast<std::size_t>(Stride(width_)) * static_cast<std::size_t>(height_));
   if (canvas_) canvas_->Reset();
 }
 
@@ -52,7 +53,8 @@ bool DibPreviewImage::TakePicture(PreviewImage& drawn) {
   auto* other = dynamic_cast<DibPreviewImage*>(&drawn);
   if (!other || other->width_ != width_ || other->height_ != height_) return false;
   GdiFlush();  // both bitmaps' drawings are in their bits
-  std::memcpy(bits_, other->bits_, static_cast<std::size_t>(Stride(width_)) * static_cast<std::size_t>(height_));
+  std::memcpy(bits_, other->bits_,
+              static_cast<std::size_t>(Stride(width_)) * static_cast<std::size_t>(height_));
   return true;
 }
 

@@ -88,7 +88,9 @@ void GdiCanvas::Polyline(std::span<const DevicePt> points) {
   MoveToEx(dc_, p.back().x, p.back().y, nullptr);
 }
 
-void GdiCanvas::Rectangle(const DeviceRectangle& r) { ::Rectangle(dc_, r.Left, r.Top, r.Right, r.Bottom); }
+void GdiCanvas::Rectangle(const DeviceRectangle& r) {
+  ::Rectangle(dc_, r.Left, r.Top, r.Right, r.Bottom);
+}
 
 void GdiCanvas::FillRect(const DeviceRectangle& r) {
   if (clearBrush_) return;

@@ -1,8 +1,8 @@
 #include "win32/gdi_print_job.h"
 
 #include <stdexcept>
-#include <vector>
 #include <system_error>
+#include <vector>
 
 #include "base/format_message.h"
 #include "base/messages.h"
@@ -37,7 +37,8 @@ void GdiPrintJob::Begin(std::u16string_view title) {
     // The printer writes into a file of its own beside the output, which
     // takes the output's name only when it is complete.
     outputTemp_ = Win32FileStore().CreateTempFileBeside(*outputFile_);
-    if (!outputTemp_) throw std::runtime_error(FormatMessage(msg::kCannotWrite, PathToUtf8(*outputFile_)));
+    if (!outputTemp_)
+      throw std::runtime_error(FormatMessage(msg::kCannotWrite, PathToUtf8(*outputFile_)));
     doc.lpszOutput = outputTemp_->c_str();
   }
   jobId_ = StartDocW(dc_.Get(), &doc);
@@ -56,7 +57,8 @@ void GdiPrintJob::End() {
   canvas_.reset();
   if (EndPage(dc_.Get()) <= 0) Fail();
   open_ = false;
-  if (EndDoc(dc_.Get()) <= 0) throw std::runtime_error(FormatMessage(msg::kPrintStartFailed, Utf8FromWide(printer_)));
+  if (EndDoc(dc_.Get()) <= 0)
+    throw std::runtime_error(FormatMessage(msg::kPrintStartFailed, Utf8FromWide(printer_)));
   if (outputFile_) {
     // A job that failed, or a file the printer never wrote, is no PDF.
     if (!WaitForOutputFile() || !Win32FileStore().CommitTempFile(*outputTemp_, *outputFile_))

@@ -19,7 +19,8 @@ class GdiPrintJob : public PrintJob {
   // Takes the printer's device context. With outputFile, the printer
   // writes the document there (a PDF printer), and the job waits at its end
   // until the file is complete.
-  GdiPrintJob(OwnedDc dc, std::wstring printerName, std::optional<std::filesystem::path> outputFile = {});
+  GdiPrintJob(OwnedDc dc, std::wstring printerName,
+              std::optional<std::filesystem::path> outputFile = {});
   ~GdiPrintJob() override;
   GdiPrintJob(const GdiPrintJob&) = delete;
   GdiPrintJob& operator=(const GdiPrintJob&) = delete;

@@ -9,7 +9,10 @@ namespace mirelo::win32 {
 // are made at the screen's dots per inch, and a width depends on nothing
 // else.
 GdiTextMeasurer::GdiTextMeasurer(int dotsPerInch, bool fastPrefixWidths)
-    : dpi_(dotsPerInch), fast_(fastPrefixWidths), dc_(CreateCompatibleDC(nullptr)), fonts_(dotsPerInch) {
+    : dpi_(dotsPerInch),
+      fast_(fastPrefixWidths),
+      dc_(CreateCompatibleDC(nullptr)),
+      fonts_(dotsPerInch) {
   firstFont_.emplace(dc_.Get(), fonts_.Get(u"", 10));
   pointSize_ = 10;
 }
@@ -25,7 +28,8 @@ int GdiTextMeasurer::TextWidth(std::u16string_view text) {
   if (text.empty()) return 0;
   SIZE size = {};
   const std::wstring wide = Wide(text);
-  if (!GetTextExtentPoint32W(dc_.Get(), wide.c_str(), static_cast<int>(wide.size()), &size)) return 0;
+  if (!GetTextExtentPoint32W(dc_.Get(), wide.c_str(), static_cast<int>(wide.size()), &size))
+    return 0;
   return size.cx;
 }
 

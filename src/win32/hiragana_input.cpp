@@ -3,7 +3,8 @@
 namespace mirelo::win32 {
 
 DWORD HiraganaConversion(DWORD userConversion) {
-  return (userConversion | IME_CMODE_NATIVE | IME_CMODE_FULLSHAPE) & ~static_cast<DWORD>(IME_CMODE_KATAKANA);
+  return (userConversion | IME_CMODE_NATIVE | IME_CMODE_FULLSHAPE) &
+         ~static_cast<DWORD>(IME_CMODE_KATAKANA);
 }
 
 void HiraganaInput::Enter(HWND field) {

@@ -19,7 +19,6 @@
 #include "win32/win32_window_platform.h"
 #include "win32/windows_api.h"
 
-
 namespace {
 
 // The arguments as the host program gave them, in UTF-8: the narrow argv

@@ -19,7 +19,8 @@ PageBitmap FindPageBitmap(std::string_view name) {
   std::size_t colours = h.biClrUsed;
   if (colours == 0 && h.biBitCount <= 8) colours = std::size_t{1} << h.biBitCount;
   std::size_t offset = h.biSize + colours * sizeof(RGBQUAD);
-  if (h.biCompression == BI_BITFIELDS && h.biSize == sizeof(BITMAPINFOHEADER)) offset += 3 * sizeof(DWORD);
+  if (h.biCompression == BI_BITFIELDS && h.biSize == sizeof(BITMAPINFOHEADER))
+    offset += 3 * sizeof(DWORD);
   PageBitmap bitmap;
   bitmap.info = info;
   bitmap.bits = reinterpret_cast<const unsigned char*>(info) + offset;

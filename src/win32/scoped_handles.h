@@ -79,7 +79,8 @@ class WindowDc {
   ~WindowDc() {
     if (dc_) ReleaseDC(window_, dc_);
   }
-  WindowDc(WindowDc&& other) noexcept : window_(other.window_), dc_(std::exchange(other.dc_, nullptr)) {}
+  WindowDc(WindowDc&& other) noexcept
+      : window_(other.window_), dc_(std::exchange(other.dc_, nullptr)) {}
   WindowDc& operator=(WindowDc&&) = delete;
   WindowDc(const WindowDc&) = delete;
   WindowDc& operator=(const WindowDc&) = delete;
@@ -96,12 +97,14 @@ class WindowDc {
 // exit, so the DC can be released or deleted without holding this one.
 class SelectedObject {
  public:
-  SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(dc ? SelectObject(dc, object) : nullptr) {}
+  SelectedObject(HDC dc, HGDIOBJ object)
+      : dc_(dc), previous_(dc ? SelectObject(dc, object) : nullptr) {}
   ~SelectedObject() {
     if (dc_ && previous_ && previous_ != HGDI_ERROR) SelectObject(dc_, previous_);
   }
   SelectedObject(SelectedObject&& other) noexcept
-      : dc_(std::exchange(other.dc_, nullptr)), previous_(std::exchange(other.previous_, nullptr)) {}
+      : dc_(std::exchange(other.dc_, nullptr)),
+        previous_(std::exchange(other.previous_, nullptr)) {}
   SelectedObject& operator=(SelectedObject&&) = delete;
   SelectedObject(const SelectedObject&) = delete;
   SelectedObject& operator=(const SelectedObject&) = delete;
@@ -115,7 +118,8 @@ class SelectedObject {
 // failed (a null or discarded handle).
 class GlobalLockGuard {
  public:
-  explicit GlobalLockGuard(HGLOBAL memory) : memory_(memory), bytes_(memory ? GlobalLock(memory) : nullptr) {}
+  explicit GlobalLockGuard(HGLOBAL memory)
+      : memory_(memory), bytes_(memory ? GlobalLock(memory) : nullptr) {}
   ~GlobalLockGuard() {
     if (bytes_) GlobalUnlock(memory_);
   }

@@ -9,7 +9,9 @@
 
 namespace mirelo::win32 {
 
-inline std::wstring Wide(std::u16string_view text) { return std::wstring(text.begin(), text.end()); }
+inline std::wstring Wide(std::u16string_view text) {
+  return std::wstring(text.begin(), text.end());
+}
 inline std::wstring WideFromUtf8(std::string_view utf8) { return Wide(FromUtf8(utf8)); }
 inline std::u16string FromWide(std::wstring_view text) {
   return std::u16string(text.begin(), text.end());

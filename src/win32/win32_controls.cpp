@@ -1,9 +1,8 @@
 #include "win32/win32_controls.h"
 
-
+#include <algorithm>
 #include <map>
 #include <set>
-#include <algorithm>
 #include <tuple>
 
 #include "base/text_encoding.h"
@@ -48,7 +47,9 @@ HWND MakeControl(HWND parent, const wchar_t* windowClass, std::string_view utf8T
                          GetModuleHandleW(nullptr), nullptr);
 }
 
-void SetText(HWND window, std::string_view utf8) { SetWindowTextW(window, WideFromUtf8(utf8).c_str()); }
+void SetText(HWND window, std::string_view utf8) {
+  SetWindowTextW(window, WideFromUtf8(utf8).c_str());
+}
 
 void SetText(HWND window, std::u16string_view text) { SetWindowTextW(window, Wide(text).c_str()); }
 
@@ -82,8 +83,8 @@ std::size_t FittingUnits(HWND control, HFONT font, std::u16string_view text, int
   const SelectedObject selected(dc.Get(), font);
   int fit = 0;
   SIZE size = {};
-  GetTextExtentExPointW(dc.Get(), wide.c_str(), static_cast<int>(wide.size()), std::max(width, 0), &fit, nullptr,
-                        &size);
+  GetTextExtentExPointW(dc.Get(), wide.c_str(), static_cast<int>(wide.size()), std::max(width, 0),
+                        &fit, nullptr, &size);
   return static_cast<std::size_t>(std::max(fit, 0));
 }
 
@@ -113,39 +114,42 @@ HFONT ControlFonts::Get(int designPixels, int dpi, int points, int stretch) {
   return font;
 }
 
-HWND MakeTableControl(ControlFonts& fonts, HWND parent, const WindowLayout& layout, const Control& control,
-                      int dpi, int id) {
+HWND MakeTableControl(ControlFonts& fonts, HWND parent, const WindowLayout& layout,
+                      const Control& control, int dpi, int id) {
   const ControlPlace& p = control.place;
   HWND made = nullptr;
   switch (control.kind) {
     case ControlKind::ToolButton:
     case ControlKind::Button:
       made = MakeControl(parent, L"BUTTON", control.caption,
-                         BS_PUSHBUTTON | (control.kind == ControlKind::Button ? WS_TABSTOP : 0), p.left,
-                         p.top, p.width, p.height, dpi, id);
+                         BS_PUSHBUTTON | (control.kind == ControlKind::Button ? WS_TABSTOP : 0),
+                         p.left, p.top, p.width, p.height, dpi, id);
       if (control.kind == ControlKind::ToolButton) TakeNoFocus(made);  // tool buttons take no focus
       break;
     case ControlKind::CheckBox:
-      made = MakeControl(parent, L"BUTTON", control.caption, BS_AUTOCHECKBOX | WS_TABSTOP, p.left, p.top,
-                         p.width, p.height, dpi, id);
+      made = MakeControl(parent, L"BUTTON", control.caption, BS_AUTOCHECKBOX | WS_TABSTOP, p.left,
+                         p.top, p.width, p.height, dpi, id);
       break;
     case ControlKind::Label:
-      made = MakeControl(parent, L"STATIC", "", SS_LEFT | SS_NOPREFIX | SS_NOTIFY, p.left, p.top, 1, 1, dpi, id);
+      made = MakeControl(parent, L"STATIC", "", SS_LEFT | SS_NOPREFIX | SS_NOTIFY, p.left, p.top, 1,
+                         1, dpi, id);
       break;
     case ControlKind::Edit:
-      made = MakeControl(parent, L"EDIT", control.caption,
-                         ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP | (control.readOnly ? ES_READONLY : 0), p.left,
-                         p.top, p.width, p.height, dpi, id, WS_EX_CLIENTEDGE);
+      made =
+          MakeControl(parent, L"EDIT", control.caption,
+                      ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP | (control.readOnly ? ES_READONLY : 0),
+                      p.left, p.top, p.width, p.height, dpi, id, WS_EX_CLIENTEDGE);
       break;
     case ControlKind::UpDown:
       // Without a buddy: the logic keeps the position and the field shows it.
-      made = MakeControl(parent, UPDOWN_CLASSW, "", UDS_ARROWKEYS, p.left, p.top, p.width, p.height, dpi, id);
+      made = MakeControl(parent, UPDOWN_CLASSW, "", UDS_ARROWKEYS, p.left, p.top, p.width, p.height,
+                         dpi, id);
       SendMessageW(made, UDM_SETRANGE32, static_cast<WPARAM>(-1000000), 1000000);
       break;
     case ControlKind::Memo:
       made = MakeControl(parent, L"EDIT", control.caption,
-                         ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_TABSTOP, p.left,
-                         p.top, p.width, p.height, dpi, id, WS_EX_CLIENTEDGE);
+                         ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_TABSTOP,
+                         p.left, p.top, p.width, p.height, dpi, id, WS_EX_CLIENTEDGE);
       break;
     case ControlKind::Panel:
     case ControlKind::ScrollBox:
@@ -162,33 +166,36 @@ HWND MakeTableControl(ControlFonts& fonts, HWND parent, const WindowLayout& layo
   return made;
 }
 
-void PlaceTableControl(ControlFonts& fonts, HWND made, const WindowLayout& layout, const Control& control,
-                       int dpi) {
+void PlaceTableControl(ControlFonts& fonts, HWND made, const WindowLayout& layout,
+                       const Control& control, int dpi) {
   const ControlPlace& p = control.place;
   if (control.kind == ControlKind::Label) {
-    SetWindowPos(made, nullptr, Scale(p.left, dpi), Scale(p.top, dpi), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(made, nullptr, Scale(p.left, dpi), Scale(p.top, dpi), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     SetFittedLabel(fonts, made, layout, control, dpi, GetText(made));
     return;
   }
-  SetWindowPos(made, nullptr, Scale(p.left, dpi), Scale(p.top, dpi), Scale(p.width, dpi), Scale(p.height, dpi),
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(made, nullptr, Scale(p.left, dpi), Scale(p.top, dpi), Scale(p.width, dpi),
+               Scale(p.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
   UseFont(made, fonts.Get(control.fontPixels, dpi));
 }
 
-void SetFittedLabel(ControlFonts& fonts, HWND label, const WindowLayout& layout, const Control& control,
-                    int dpi, std::u16string_view text) {
+void SetFittedLabel(ControlFonts& fonts, HWND label, const WindowLayout& layout,
+                    const Control& control, int dpi, std::u16string_view text) {
   const int room = Scale(LabelRoom(layout, control), dpi);
-  const int stretch = FittedStretch(
-      room, [&](int share) { return TextSize(label, fonts.Get(control.fontPixels, dpi, 0, share), text).cx; });
+  const int stretch = FittedStretch(room, [&](int share) {
+    return TextSize(label, fonts.Get(control.fontPixels, dpi, 0, share), text).cx;
+  });
   HFONT font = fonts.Get(control.fontPixels, dpi, 0, stretch);
   const SIZE size = TextSize(label, font, text);
   UseFont(label, font);
   SetText(label, text);
-  SetWindowPos(label, nullptr, 0, 0, size.cx + 1, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(label, nullptr, 0, 0, size.cx + 1, size.cy,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void SetElidedLabel(ControlFonts& fonts, HWND label, const WindowLayout& layout, const Control& control,
-                    int dpi, std::u16string_view name) {
+void SetElidedLabel(ControlFonts& fonts, HWND label, const WindowLayout& layout,
+                    const Control& control, int dpi, std::u16string_view name) {
   const int room = Scale(LabelRoom(layout, control), dpi);
   HFONT font = fonts.Get(control.fontPixels, dpi);
   SIZE size = TextSize(label, font, name);
@@ -205,13 +212,15 @@ void SetElidedLabel(ControlFonts& fonts, HWND label, const WindowLayout& layout,
     size = TextSize(label, font, shown);
   }
   SetText(label, shown);
-  SetWindowPos(label, nullptr, 0, 0, size.cx + 1, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(label, nullptr, 0, 0, size.cx + 1, size.cy,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   // The whole name in a tooltip over the shortened one.
   HWND tip = reinterpret_cast<HWND>(GetPropW(label, L"MireloTip"));
   if (!tip) {
-    tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
-                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, label, nullptr,
-                          GetModuleHandleW(nullptr), nullptr);
+    tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                          WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                          CW_USEDEFAULT, CW_USEDEFAULT, label, nullptr, GetModuleHandleW(nullptr),
+                          nullptr);
     SetPropW(label, L"MireloTip", tip);
     TTTOOLINFOW tool = {};
     tool.cbSize = sizeof(tool);
@@ -263,16 +272,26 @@ LRESULT ChildWindowDefault(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 std::optional<Key> KeyOfVirtualKey(WPARAM virtualKey) {
   switch (virtualKey) {
-    case VK_PRIOR: return Key::PageUp;
-    case VK_NEXT: return Key::PageDown;
-    case VK_HOME: return Key::Home;
-    case VK_END: return Key::End;
-    case VK_UP: return Key::Up;
-    case VK_DOWN: return Key::Down;
-    case VK_LEFT: return Key::Left;
-    case VK_RIGHT: return Key::Right;
-    case VK_RETURN: return Key::Enter;
-    default: return std::nullopt;
+    case VK_PRIOR:
+      return Key::PageUp;
+    case VK_NEXT:
+      return Key::PageDown;
+    case VK_HOME:
+      return Key::Home;
+    case VK_END:
+      return Key::End;
+    case VK_UP:
+      return Key::Up;
+    case VK_DOWN:
+      return Key::Down;
+    case VK_LEFT:
+      return Key::Left;
+    case VK_RIGHT:
+      return Key::Right;
+    case VK_RETURN:
+      return Key::Enter;
+    default:
+      return std::nullopt;
   }
 }
 

@@ -52,24 +52,24 @@ class ControlFonts {
 
 // A control of a window layout at its place, scaled to dpi, with its
 // caption and font; ids tell the controls' notices apart.
-HWND MakeTableControl(ControlFonts& fonts, HWND parent, const WindowLayout& layout, const Control& control,
-                      int dpi, int id);
+HWND MakeTableControl(ControlFonts& fonts, HWND parent, const WindowLayout& layout,
+                      const Control& control, int dpi, int id);
 
 // Puts a control made by MakeTableControl at its place and in its font at
 // another dpi (the window moved to a monitor of another resolution); a
 // label keeps its text, fitted anew.
-void PlaceTableControl(ControlFonts& fonts, HWND made, const WindowLayout& layout, const Control& control,
-                       int dpi);
+void PlaceTableControl(ControlFonts& fonts, HWND made, const WindowLayout& layout,
+                       const Control& control, int dpi);
 
 // Shows text in a label of the layout within its room: a text that would
 // run into its neighbour is drawn condensed, just enough to fit.
-void SetFittedLabel(ControlFonts& fonts, HWND label, const WindowLayout& layout, const Control& control,
-                    int dpi, std::u16string_view text);
+void SetFittedLabel(ControlFonts& fonts, HWND label, const WindowLayout& layout,
+                    const Control& control, int dpi, std::u16string_view text);
 
 // Shows a name in a label of the layout within its room: a longer one is
 // shortened with "…" and shown whole in a tooltip.
-void SetElidedLabel(ControlFonts& fonts, HWND label, const WindowLayout& layout, const Control& control,
-                    int dpi, std::u16string_view name);
+void SetElidedLabel(ControlFonts& fonts, HWND label, const WindowLayout& layout,
+                    const Control& control, int dpi, std::u16string_view name);
 
 // Applies a font to a control.
 inline void UseFont(HWND control, HFONT font) {

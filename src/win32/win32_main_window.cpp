@@ -18,7 +18,9 @@ Win32MainWindow* Owner(HWND window) {
   return reinterpret_cast<Win32MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
-void Own(HWND window, void* owner) { SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner)); }
+void Own(HWND window, void* owner) {
+  SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
+}
 
 const WindowLayout& Layout() { return kMainWindowLayout; }
 
@@ -66,31 +68,36 @@ Win32MainWindow::Win32MainWindow(MainWindow& logic) : logic_(logic) {
     // What stands in the scroll box stands on its moving content.
     if (const std::optional<MainControl> on = MainControl::At(i).Parent())
       parent = on->Facts().kind == ControlKind::ScrollBox ? scrollBox_->Content() : Control(*on);
-    const DeviceRectangle at = DockedPlace(Layout(), c, S(Layout().clientWidth), S(Layout().clientHeight), dpi_);
+    const DeviceRectangle at =
+        DockedPlace(Layout(), c, S(Layout().clientWidth), S(Layout().clientHeight), dpi_);
     HWND made = nullptr;
     switch (c.kind) {
       case ControlKind::Panel:
-        made = CreateWindowExW(WS_EX_CONTROLPARENT, kPanelClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
-                               at.Left, at.Top, at.Right - at.Left, at.Bottom - at.Top, parent, nullptr,
+        made = CreateWindowExW(WS_EX_CONTROLPARENT, kPanelClass, L"",
+                               WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, at.Left, at.Top,
+                               at.Right - at.Left, at.Bottom - at.Top, parent, nullptr,
                                GetModuleHandleW(nullptr), nullptr);
         break;
       case ControlKind::ScrollBox:
-        scrollBox_ = std::make_unique<ScrollBox>(parent, RECT{at.Left, at.Top, at.Right, at.Bottom}, S(kWheelStep));
+        scrollBox_ = std::make_unique<ScrollBox>(parent, RECT{at.Left, at.Top, at.Right, at.Bottom},
+                                                 S(kWheelStep));
         made = scrollBox_->Box();
         break;
       case ControlKind::Image:
         // Out of sight until a page has been drawn on it; never painted
         // over the controls it lies under.
-        made = CreateWindowExW(0, kImageClass, L"", WS_CHILD | WS_CLIPSIBLINGS, at.Left, at.Top, 1, 1, parent,
-                               nullptr, GetModuleHandleW(nullptr), nullptr);
+        made = CreateWindowExW(0, kImageClass, L"", WS_CHILD | WS_CLIPSIBLINGS, at.Left, at.Top, 1,
+                               1, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
         Own(made, this);
         break;
       default:
-        made = MakeTableControl(fonts_, parent, Layout(), c, dpi_, kControlIdBase + static_cast<int>(i));
+        made = MakeTableControl(fonts_, parent, Layout(), c, dpi_,
+                                kControlIdBase + static_cast<int>(i));
         break;
     }
     if (c.background)
-      backgrounds_[i].Reset(CreateSolidBrush(RGB(c.background->red, c.background->green, c.background->blue)));
+      backgrounds_[i].Reset(
+          CreateSolidBrush(RGB(c.background->red, c.background->green, c.background->blue)));
     controls_[i] = made;
   }
   for (std::size_t i = 0; i < Layout().controls.size(); ++i)
@@ -129,7 +136,8 @@ bool Win32MainWindow::PreTranslate(const MSG& message) {
   return false;
 }
 
-LRESULT CALLBACK Win32MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK Win32MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
+                                             LPARAM lParam) {
   Win32MainWindow* self = Owner(window);
   if (!self) return DefWindowProcW(window, message, wParam, lParam);
   return self->Handle(message, wParam, lParam);
@@ -149,7 +157,8 @@ LRESULT Win32MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         Command(*control, HIWORD(wParam));
       return 0;
     case WM_CTLCOLOREDIT:
-      if (const std::optional<MainControl> control = ControlOfId(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)))) {
+      if (const std::optional<MainControl> control =
+              ControlOfId(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)))) {
         if (HBRUSH brush = backgrounds_[control->Index()].Get()) {
           const Rgb colour = *control->Facts().background;
           SetBkColor(reinterpret_cast<HDC>(wParam), RGB(colour.red, colour.green, colour.blue));
@@ -180,12 +189,14 @@ LRESULT Win32MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       // (sized here) over it.
       dpi_ = LOWORD(wParam);
       const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-      SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+      SetWindowPos(window_, nullptr, suggested->left, suggested->top,
+                   suggested->right - suggested->left, suggested->bottom - suggested->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
       for (std::size_t i = 0; i < Layout().controls.size(); ++i) {
         const mirelo::Control& c = Layout().controls[i];
         const MainControl id = MainControl::At(i);
-        if (!controls_[i] || c.dock != Dock::None || c.kind == ControlKind::Image || id == kLabel2 || id == kMemo1)
+        if (!controls_[i] || c.dock != Dock::None || c.kind == ControlKind::Image ||
+            id == kLabel2 || id == kMemo1)
           continue;
         PlaceTableControl(fonts_, controls_[i], Layout(), c, dpi_);
       }
@@ -195,7 +206,8 @@ LRESULT Win32MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       SetWindowPos(Control(kImage1), nullptr, 0, S(kImage1.Facts().place.top), 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
       const ControlPlace& memo = kMemo1.Facts().place;
-      SetWindowPos(memo_, nullptr, 0, 0, S(memo.width), S(memo.height), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+      SetWindowPos(memo_, nullptr, 0, 0, S(memo.width), S(memo.height),
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
       memoFont_ = fonts_.Get(kMemo1.Facts().fontPixels, dpi_, memoPoints_);
       UseFont(memo_, memoFont_);
       scrollBox_->SetLineStep(S(kWheelStep));
@@ -217,13 +229,14 @@ void Win32MainWindow::Command(MainControl control, int code) {
   if (code == EN_KILLFOCUS) fieldInput_.Leave(Control(control));
 }
 
-LRESULT CALLBACK Win32MainWindow::MemoProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                           DWORD_PTR) {
+LRESULT CALLBACK Win32MainWindow::MemoProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                           UINT_PTR, DWORD_PTR) {
   if (kOverviewFieldTakesTab) {
     // Dialog keys would take Tab away to move the focus, and an edit field
     // that has seen them neither moves it nor types the tab itself.
     const bool control = GetKeyState(VK_CONTROL) & 0x8000;
-    if (message == WM_GETDLGCODE) return DefSubclassProc(window, message, wParam, lParam) | DLGC_WANTTAB;
+    if (message == WM_GETDLGCODE)
+      return DefSubclassProc(window, message, wParam, lParam) | DLGC_WANTTAB;
     if (message == WM_KEYDOWN && wParam == VK_TAB && !control) return 0;
     if (message == WM_CHAR && wParam == L'\t' && !control) {
       SendMessageW(window, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"\t"));
@@ -233,7 +246,8 @@ LRESULT CALLBACK Win32MainWindow::MemoProc(HWND window, UINT message, WPARAM wPa
   return DefSubclassProc(window, message, wParam, lParam);
 }
 
-LRESULT CALLBACK Win32MainWindow::ImageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK Win32MainWindow::ImageProc(HWND window, UINT message, WPARAM wParam,
+                                            LPARAM lParam) {
   Win32MainWindow* self = Owner(window);
   if (self && message == WM_PAINT) {
     PAINTSTRUCT paint;
@@ -242,7 +256,8 @@ LRESULT CALLBACK Win32MainWindow::ImageProc(HWND window, UINT message, WPARAM wP
       GdiFlush();
       // Only what the system asks for: a scroll step uncovers a strip.
       const RECT& r = paint.rcPaint;
-      BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, self->preview_->Dc(), r.left, r.top, SRCCOPY);
+      BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, self->preview_->Dc(), r.left,
+             r.top, SRCCOPY);
     }
     EndPaint(window, &paint);
     return 0;
@@ -255,13 +270,16 @@ void Win32MainWindow::LayOut() {
   GetClientRect(window_, &client);
   for (std::size_t i = 0; i < Layout().controls.size(); ++i) {
     if (Layout().controls[i].dock == Dock::None) continue;
-    const DeviceRectangle r = DockedPlace(Layout(), Layout().controls[i], client.right, client.bottom, dpi_);
+    const DeviceRectangle r =
+        DockedPlace(Layout(), Layout().controls[i], client.right, client.bottom, dpi_);
     SetWindowPos(controls_[i], nullptr, r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
   }
 }
 
-void Win32MainWindow::SetCaption(std::string_view utf8) { SetWindowTextW(window_, WideFromUtf8(utf8).c_str()); }
+void Win32MainWindow::SetCaption(std::string_view utf8) {
+  SetWindowTextW(window_, WideFromUtf8(utf8).c_str());
+}
 
 int Win32MainWindow::OuterWidth() const {
   RECT r;
@@ -293,7 +311,8 @@ std::vector<DeviceRectangle> Win32MainWindow::WorkAreas() const {
         info.cbSize = sizeof info;
         if (GetMonitorInfoW(monitor, &info)) {
           const RECT& r = info.rcWork;
-          reinterpret_cast<std::vector<DeviceRectangle>*>(found)->push_back({r.left, r.top, r.right, r.bottom});
+          reinterpret_cast<std::vector<DeviceRectangle>*>(found)->push_back(
+              {r.left, r.top, r.right, r.bottom});
         }
         return TRUE;
       },
@@ -313,8 +332,9 @@ std::optional<WindowPosition> Win32MainWindow::Position() const {
       MONITORINFO monitor{};
       monitor.cbSize = sizeof monitor;
       GetMonitorInfoW(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
-      return WindowPosition{placement.rcNormalPosition.left + monitor.rcWork.left - monitor.rcMonitor.left,
-                            placement.rcNormalPosition.top + monitor.rcWork.top - monitor.rcMonitor.top};
+      return WindowPosition{
+          placement.rcNormalPosition.left + monitor.rcWork.left - monitor.rcMonitor.left,
+          placement.rcNormalPosition.top + monitor.rcWork.top - monitor.rcMonitor.top};
     }
   }
   RECT r;
@@ -323,20 +343,23 @@ std::optional<WindowPosition> Win32MainWindow::Position() const {
 }
 
 void Win32MainWindow::MoveTo(WindowPosition position) {
-  SetWindowPos(window_, nullptr, position.left, position.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(window_, nullptr, position.left, position.top, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32MainWindow::RequestClose() { SendMessageW(window_, WM_CLOSE, 0, 0); }
 
 PreviewImage& Win32MainWindow::CreatePreview(int width, int height, int dotsPerInch) {
   preview_ = std::make_unique<DibPreviewImage>(width, height, dotsPerInch);
-  SetWindowPos(Control(kImage1), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(Control(kImage1), nullptr, 0, 0, width, height,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   scrollBox_->Fit();
   return *preview_;
 }
 
 void Win32MainWindow::PlaceImage(int left, int top) {
-  SetWindowPos(Control(kImage1), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(Control(kImage1), nullptr, left, top, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   scrollBox_->Fit();
 }
 
@@ -377,7 +400,8 @@ void Win32MainWindow::SetPageLabel(std::string_view text) {
 
 void Win32MainWindow::SetPrinterLabel(std::u16string_view name) {
   printerName_ = name;  // whole, for another dpi
-  SetElidedLabel(fonts_, Control(kPrinterNameLabel), Layout(), kPrinterNameLabel.Facts(), dpi_, name);
+  SetElidedLabel(fonts_, Control(kPrinterNameLabel), Layout(), kPrinterNameLabel.Facts(), dpi_,
+                 name);
 }
 
 bool Win32MainWindow::SaveOverviewChecked() const {
@@ -393,9 +417,13 @@ void Win32MainWindow::PlaceMemo(int left, int top) {
   scrollBox_->Fit();
 }
 
-void Win32MainWindow::SetMemoVisible(bool visible) { ShowWindow(memo_, visible ? SW_SHOW : SW_HIDE); }
+void Win32MainWindow::SetMemoVisible(bool visible) {
+  ShowWindow(memo_, visible ? SW_SHOW : SW_HIDE);
+}
 
-std::u16string Win32MainWindow::MemoText() const { return GetText(memo_); }  // CR LF, as the field keeps it
+std::u16string Win32MainWindow::MemoText() const {
+  return GetText(memo_);
+}  // CR LF, as the field keeps it
 
 void Win32MainWindow::SetMemoText(std::u16string_view text) { SetText(memo_, text); }
 

@@ -12,9 +12,9 @@
 
 #include "ui/main_window.h"
 #include "ui/main_window_view.h"
-#include "win32/win32_controls.h"
 #include "win32/dib_preview_image.h"
 #include "win32/hiragana_input.h"
+#include "win32/win32_controls.h"
 #include "win32/win32_scroll_box.h"
 #include "win32/windows_api.h"
 
@@ -76,8 +76,8 @@ class Win32MainWindow : public MainWindowView {
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK ImageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  static LRESULT CALLBACK MemoProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                   DWORD_PTR);
+  static LRESULT CALLBACK MemoProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                   UINT_PTR, DWORD_PTR);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   // A notice of a control of the table.
   void Command(MainControl control, int code);
@@ -90,16 +90,16 @@ class Win32MainWindow : public MainWindowView {
 
   MainWindow& logic_;
   int dpi_ = 96;
-  ControlFonts fonts_;  // the controls' fonts, released after the window
+  ControlFonts fonts_;          // the controls' fonts, released after the window
   std::u16string printerName_;  // as given, before it was shortened to fit
   HWND window_ = nullptr;
-  std::vector<HWND> controls_;       // in the order of the window's table
+  std::vector<HWND> controls_;                  // in the order of the window's table
   std::vector<GdiObject<HBRUSH>> backgrounds_;  // a field's own colour, by the table's order
   std::unique_ptr<ScrollBox> scrollBox_;
   HWND memo_ = nullptr;
   HFONT memoFont_ = nullptr;
   HiraganaInput fieldInput_;  // the input method while a hiragana field has the focus
-  int memoPoints_ = 0;  // the overview field's point size; 0: the form's
+  int memoPoints_ = 0;        // the overview field's point size; 0: the form's
   std::unique_ptr<DibPreviewImage> preview_;
 };
 

@@ -21,7 +21,8 @@ bool IsPrinterOf(const std::vector<std::u16string>& names, std::u16string_view n
 // the options chosen in the printer set-up dialog where there are any (a
 // DEVMODEW and what follows it), else the printer's own. Nothing when the
 // printer cannot be opened.
-OwnedDc CreatePrinterDc(std::u16string_view name, const std::vector<unsigned char>& chosenMode = {}) {
+OwnedDc CreatePrinterDc(std::u16string_view name,
+                        const std::vector<unsigned char>& chosenMode = {}) {
   std::wstring wide = Wide(name);
   HANDLE opened = nullptr;
   if (!OpenPrinterW(wide.data(), &opened, nullptr)) return OwnedDc();
@@ -37,8 +38,9 @@ OwnedDc CreatePrinterDc(std::u16string_view name, const std::vector<unsigned cha
     const LONG size = DocumentPropertiesW(nullptr, printer.Get(), wide.data(), nullptr, nullptr, 0);
     if (size > 0) {
       buffer.assign(static_cast<std::size_t>(size), 0);
-      if (DocumentPropertiesW(nullptr, printer.Get(), wide.data(), reinterpret_cast<DEVMODEW*>(buffer.data()),
-                              nullptr, DM_OUT_BUFFER) == IDOK)
+      if (DocumentPropertiesW(nullptr, printer.Get(), wide.data(),
+                              reinterpret_cast<DEVMODEW*>(buffer.data()), nullptr,
+                              DM_OUT_BUFFER) == IDOK)
         mode = reinterpret_cast<DEVMODEW*>(buffer.data());
     }
   }
@@ -46,7 +48,8 @@ OwnedDc CreatePrinterDc(std::u16string_view name, const std::vector<unsigned cha
     mode->dmFields |= DM_PAPERSIZE | DM_ORIENTATION;
     mode->dmPaperSize = DMPAPER_A4;
     mode->dmOrientation = DMORIENT_PORTRAIT;
-    DocumentPropertiesW(nullptr, printer.Get(), wide.data(), mode, mode, DM_IN_BUFFER | DM_OUT_BUFFER);
+    DocumentPropertiesW(nullptr, printer.Get(), wide.data(), mode, mode,
+                        DM_IN_BUFFER | DM_OUT_BUFFER);
   }
   return OwnedDc(CreateDCW(L"WINSPOOL", wide.c_str(), nullptr, mode));
 }

@@ -21,13 +21,14 @@ ScrollBox::ScrollBox(HWND parent, RECT place, int lineStep) : lineStep_(lineStep
   RegisterClassOnce(kScrollBoxClass, BoxProc, face);
   RegisterClassOnce(kContentClass, ContentProc, face);
   box_ = CreateWindowExW(WS_EX_CONTROLPARENT, kScrollBoxClass, L"",
-                         WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_CLIPCHILDREN, place.left,
-                         place.top, place.right - place.left, place.bottom - place.top, parent, nullptr,
-                         GetModuleHandleW(nullptr), nullptr);
+                         WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_CLIPCHILDREN,
+                         place.left, place.top, place.right - place.left, place.bottom - place.top,
+                         parent, nullptr, GetModuleHandleW(nullptr), nullptr);
   SetWindowLongPtrW(box_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  content_ = CreateWindowExW(WS_EX_CONTROLPARENT, kContentClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
-                             0, 0, place.right - place.left, place.bottom - place.top, box_, nullptr,
-                             GetModuleHandleW(nullptr), nullptr);
+  content_ =
+      CreateWindowExW(WS_EX_CONTROLPARENT, kContentClass, L"",
+                      WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, place.right - place.left,
+                      place.bottom - place.top, box_, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
 LRESULT CALLBACK ScrollBox::BoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -58,15 +59,30 @@ void ScrollBox::ScrollBarMoved(int bar, int code) {
   GetScrollInfo(box_, bar, &info);
   int position = info.nPos;
   switch (code) {
-    case SB_LINEUP: position -= lineStep_; break;
-    case SB_LINEDOWN: position += lineStep_; break;
-    case SB_PAGEUP: position -= static_cast<int>(info.nPage); break;
-    case SB_PAGEDOWN: position += static_cast<int>(info.nPage); break;
+    case SB_LINEUP:
+      position -= lineStep_;
+      break;
+    case SB_LINEDOWN:
+      position += lineStep_;
+      break;
+    case SB_PAGEUP:
+      position -= static_cast<int>(info.nPage);
+      break;
+    case SB_PAGEDOWN:
+      position += static_cast<int>(info.nPage);
+      break;
     case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: position = info.nTrackPos; break;
-    case SB_TOP: position = info.nMin; break;
-    case SB_BOTTOM: position = info.nMax; break;
-    default: break;
+    case SB_THUMBPOSITION:
+      position = info.nTrackPos;
+      break;
+    case SB_TOP:
+      position = info.nMin;
+      break;
+    case SB_BOTTOM:
+      position = info.nMax;
+      break;
+    default:
+      break;
   }
   ScrollTo(bar, position);
 }
@@ -95,7 +111,8 @@ void ScrollBox::Fit() {
   }
   RECT view;
   GetClientRect(box_, &view);
-  const int width = std::max<int>(all.right, view.right), height = std::max<int>(all.bottom, view.bottom);
+  const int width = std::max<int>(all.right, view.right),
+            height = std::max<int>(all.bottom, view.bottom);
   SetWindowPos(content_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   for (int bar : {SB_HORZ, SB_VERT}) {
     SCROLLINFO info{};

@@ -40,8 +40,10 @@ Win32SettingsDialog::Win32SettingsDialog(SettingsDialog& logic, HWND mainWindow)
   typed_.assign(Layout().controls.size(), std::u16string());
   for (std::size_t i = 0; i < Layout().controls.size(); ++i) {
     const mirelo::Control& c = Layout().controls[i];
-    HWND made = MakeTableControl(fonts_, window_, Layout(), c, dpi_, kControlIdBase + static_cast<int>(i));
-    if (c.kind == ControlKind::Edit) SetWindowSubclass(made, EditProc, i, reinterpret_cast<DWORD_PTR>(this));
+    HWND made =
+        MakeTableControl(fonts_, window_, Layout(), c, dpi_, kControlIdBase + static_cast<int>(i));
+    if (c.kind == ControlKind::Edit)
+      SetWindowSubclass(made, EditProc, i, reinterpret_cast<DWORD_PTR>(this));
     controls_[i] = made;
   }
 }
@@ -59,8 +61,8 @@ void Win32SettingsDialog::ShowModal() {
   GetWindowRect(owner_, &over);
   GetWindowRect(window_, &own);
   const int width = own.right - own.left, height = own.bottom - own.top;
-  SetWindowPos(window_, HWND_TOP, (over.left + over.right - width) / 2, (over.top + over.bottom - height) / 2,
-               0, 0, SWP_NOSIZE);
+  SetWindowPos(window_, HWND_TOP, (over.left + over.right - width) / 2,
+               (over.top + over.bottom - height) / 2, 0, 0, SWP_NOSIZE);
   EnableWindow(owner_, FALSE);
   ShowWindow(window_, SW_SHOW);
   lastFocus_ = Control(dialog_controls::kChangePrinter);
@@ -89,7 +91,8 @@ std::optional<DialogControl> Win32SettingsDialog::ControlOfId(UINT_PTR id) const
   return DialogControl::At(index);
 }
 
-LRESULT CALLBACK Win32SettingsDialog::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK Win32SettingsDialog::WindowProc(HWND window, UINT message, WPARAM wParam,
+                                                 LPARAM lParam) {
   Win32SettingsDialog* self = Owner(window);
   if (!self) return DefWindowProcW(window, message, wParam, lParam);
   return self->Handle(message, wParam, lParam);
@@ -140,8 +143,9 @@ LRESULT Win32SettingsDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) 
       // Moved to a monitor of another resolution: everything follows.
       dpi_ = LOWORD(wParam);
       const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-      SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+      SetWindowPos(window_, nullptr, suggested->left, suggested->top,
+                   suggested->right - suggested->left, suggested->bottom - suggested->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
       for (std::size_t i = 0; i < controls_.size(); ++i)
         PlaceTableControl(fonts_, controls_[i], Layout(), Layout().controls[i], dpi_);
       SetPrinterLabel(std::u16string(printerName_));
@@ -166,7 +170,8 @@ void Win32SettingsDialog::Typed(DialogControl field) {
   DWORD caret = 0;
   SendMessageW(edit, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&caret));
   const std::size_t grown = text.size() > kept.size() ? text.size() - kept.size() : 0;
-  const DWORD at = static_cast<DWORD>(std::min<std::size_t>(caret > grown ? caret - grown : 0, kept.size()));
+  const DWORD at =
+      static_cast<DWORD>(std::min<std::size_t>(caret > grown ? caret - grown : 0, kept.size()));
   showing_ = true;
   SetText(edit, kept);
   showing_ = false;
@@ -174,8 +179,8 @@ void Win32SettingsDialog::Typed(DialogControl field) {
   MessageBeep(MB_OK);
 }
 
-LRESULT CALLBACK Win32SettingsDialog::EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                               UINT_PTR index, DWORD_PTR owner) {
+LRESULT CALLBACK Win32SettingsDialog::EditProc(HWND window, UINT message, WPARAM wParam,
+                                               LPARAM lParam, UINT_PTR index, DWORD_PTR owner) {
   auto* self = reinterpret_cast<Win32SettingsDialog*>(owner);
   if (message == WM_KEYDOWN) {
     const std::optional<Key> key = KeyOfVirtualKey(wParam);
@@ -192,8 +197,8 @@ LRESULT CALLBACK Win32SettingsDialog::EditProc(HWND window, UINT message, WPARAM
 
 void Win32SettingsDialog::SetPrinterLabel(std::u16string_view name) {
   printerName_ = name;  // whole, for another dpi
-  SetElidedLabel(fonts_, Control(dialog_controls::kPrinterLabel), Layout(), dialog_controls::kPrinterLabel.Facts(),
-                 dpi_, name);
+  SetElidedLabel(fonts_, Control(dialog_controls::kPrinterLabel), Layout(),
+                 dialog_controls::kPrinterLabel.Facts(), dpi_, name);
 }
 
 void Win32SettingsDialog::SetSpinnerPosition(Spinner spinner, int position) {
@@ -205,7 +210,8 @@ void Win32SettingsDialog::SetSpinnerPosition(Spinner spinner, int position) {
 }
 
 void Win32SettingsDialog::SetGroupSpacingChecked(bool checked) {
-  SendMessageW(Control(dialog_controls::kGroupSpacing), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+  SendMessageW(Control(dialog_controls::kGroupSpacing), BM_SETCHECK,
+               checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 bool Win32SettingsDialog::GroupSpacingChecked() const {
@@ -238,7 +244,8 @@ bool Win32SettingsDialog::RunPrinterSetup(PrinterDraft& printerDraft) {
   if (const GlobalLockGuard lock(names.Get()); lock) {
     auto* devNames = lock.As<DEVNAMES>();
     devNames->wDeviceOffset = sizeof(DEVNAMES) / sizeof(wchar_t);
-    devNames->wDriverOffset = devNames->wOutputOffset = static_cast<WORD>(devNames->wDeviceOffset + name.size());
+    devNames->wDriverOffset = devNames->wOutputOffset =
+        static_cast<WORD>(devNames->wDeviceOffset + name.size());
     name.copy(reinterpret_cast<wchar_t*>(devNames) + devNames->wDeviceOffset, name.size());
   }
   GlobalMemory mode;
@@ -275,7 +282,8 @@ void Win32SettingsDialog::ShowMessage(std::string_view utf8) {
 }
 
 void Win32SettingsDialog::ShowError(std::string_view utf8) {
-  MessageBoxW(window_, WideFromUtf8(utf8).c_str(), WideFromUtf8(msg::kAppTitle).c_str(), MB_OK | MB_ICONERROR);
+  MessageBoxW(window_, WideFromUtf8(utf8).c_str(), WideFromUtf8(msg::kAppTitle).c_str(),
+              MB_OK | MB_ICONERROR);
 }
 
 }  // namespace mirelo::win32

@@ -55,12 +55,12 @@ class Win32SettingsDialog : public SettingsDialogView {
   HWND owner_;
   HWND window_ = nullptr;
   int dpi_ = 96;
-  ControlFonts fonts_;  // the controls' fonts, released after the window
+  ControlFonts fonts_;          // the controls' fonts, released after the window
   std::u16string printerName_;  // as given, before it was shortened to fit
   bool open_ = false;
-  HWND lastFocus_ = nullptr;  // the control that had the focus when the dialog was left
-  bool showing_ = false;  // a position is being shown, not typed
-  std::vector<HWND> controls_;        // in the order of the dialog's table
+  HWND lastFocus_ = nullptr;           // the control that had the focus when the dialog was left
+  bool showing_ = false;               // a position is being shown, not typed
+  std::vector<HWND> controls_;         // in the order of the dialog's table
   std::vector<std::u16string> typed_;  // each field's text as last taken
 };
 

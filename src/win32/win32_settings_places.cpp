@@ -30,7 +30,8 @@ bool Win32SettingsPlaces::CanWriteIn(const std::filesystem::path& folder) {
 
 std::optional<std::filesystem::path> Win32SettingsPlaces::UserSettingsFolder() {
   PWSTR folder = nullptr;
-  const HRESULT found = SHGetKnownFolderPath(FOLDERID_LocalAppData, KF_FLAG_DEFAULT, nullptr, &folder);
+  const HRESULT found =
+      SHGetKnownFolderPath(FOLDERID_LocalAppData, KF_FLAG_DEFAULT, nullptr, &folder);
   std::optional<std::filesystem::path> own;
   if (SUCCEEDED(found) && folder) own = std::filesystem::path(folder) / L"Mirelo";
   CoTaskMemFree(folder);  // owned by the caller even when the call failed

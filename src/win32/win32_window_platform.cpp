@@ -34,8 +34,9 @@ bool Win32WindowPlatform::TakeInstanceLock(std::string_view title) {
 
 void Win32WindowPlatform::SetApplicationTitle(std::string_view utf8) {
   const wchar_t* windowClass = RegisterClassOnce(L"MireloApplication", DefWindowProcW, nullptr);
-  application_ = CreateWindowExW(WS_EX_TOOLWINDOW, windowClass, WideFromUtf8(utf8).c_str(), WS_POPUP,
-                                 0, 0, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  application_ =
+      CreateWindowExW(WS_EX_TOOLWINDOW, windowClass, WideFromUtf8(utf8).c_str(), WS_POPUP, 0, 0, 0,
+                      0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
 void Win32WindowPlatform::ShowMessage(std::string_view utf8) {
@@ -53,7 +54,8 @@ std::unique_ptr<MainWindowView> Win32WindowPlatform::CreateMainWindow(MainWindow
 
 std::unique_ptr<SettingsDialogView> Win32WindowPlatform::CreateSettingsDialog(
     SettingsDialog& logic, MainWindowView& mainWindow) {
-  return std::make_unique<Win32SettingsDialog>(logic, static_cast<Win32MainWindow&>(mainWindow).Handle());
+  return std::make_unique<Win32SettingsDialog>(logic,
+                                               static_cast<Win32MainWindow&>(mainWindow).Handle());
 }
 
 void Win32WindowPlatform::RunMessageLoop(MainWindowView& mainWindow) {

@@ -25,9 +25,9 @@
 #include "data/settings.h"
 #include "fake_text_measurer.h"
 #include "fuzz_check.h"
-#include "posix/posix_file_store.h"
 #include "layout/box_table.h"
 #include "layout/char_placement.h"
+#include "posix/posix_file_store.h"
 
 namespace {
 
@@ -45,13 +45,12 @@ class Locale : public LocaleInfo {
 struct Key {
   std::u16string_view section, name;
 };
-constexpr Key kKeys[] = {
-    {u"PrintForm", u"Top"}, {u"PrintForm", u"Left"}, {u"Gaikyou", u"Size"},
-    {u"Gaikyou", u"Font"},  {u"Gaikyou", u"Line"},   {u"Bikou", u"Size"},
-    {u"Bikou", u"Font"},    {u"Hozon", u"option"},   {u"Waku", u"Width"},
-    {u"Print", u"x_Bai"},   {u"Print", u"y_Bai"},    {u"Print", u"x_offset"},
-    {u"Print", u"y_offset"}, {u"Print", u"sw5"},     {u"Bikou", u"TabLen"},
-    {u"print", u"X_BAI"},   {u"New", u"key"}};
+constexpr Key kKeys[] = {{u"PrintForm", u"Top"},  {u"PrintForm", u"Left"}, {u"Gaikyou", u"Size"},
+                         {u"Gaikyou", u"Font"},   {u"Gaikyou", u"Line"},   {u"Bikou", u"Size"},
+                         {u"Bikou", u"Font"},     {u"Hozon", u"option"},   {u"Waku", u"Width"},
+                         {u"Print", u"x_Bai"},    {u"Print", u"y_Bai"},    {u"Print", u"x_offset"},
+                         {u"Print", u"y_offset"}, {u"Print", u"sw5"},      {u"Bikou", u"TabLen"},
+                         {u"print", u"X_BAI"},    {u"New", u"key"}};
 constexpr std::size_t kKeyCount = sizeof kKeys / sizeof kKeys[0];
 
 // One file for the whole run, in the temporary folder (scripts/fuzz points

@@ -63,11 +63,26 @@ class TableMeasurer : public test::FakeTextMeasurer {
 
 // Characters that steer the breaking or that it must not split; the fuzzer
 // reaches them through single bytes below 0x20.
-const std::u16string kSpecials[] = {
-    std::u16string(1, kTabMark), std::u16string(1, kLineBreakMark), kLineBreakText,
-    u"\u3000", u" ", u"\t", u"\r\n", std::u16string(1, u'\0'),
-    u"\xD842", u"\xDFB7", u"\xD842\xDFB7", u"\uFE00", u"\xDB40\xDD00", u"[", u"]", u"改行",
-    u"葛\xDB40\xDD00", u"W", u"i", u"\u00A0"};
+const std::u16string kSpecials[] = {std::u16string(1, kTabMark),
+                                    std::u16string(1, kLineBreakMark),
+                                    kLineBreakText,
+                                    u"\u3000",
+                                    u" ",
+                                    u"\t",
+                                    u"\r\n",
+                                    std::u16string(1, u'\0'),
+                                    u"\xD842",
+                                    u"\xDFB7",
+                                    u"\xD842\xDFB7",
+                                    u"\uFE00",
+                                    u"\xDB40\xDD00",
+                                    u"[",
+                                    u"]",
+                                    u"改行",
+                                    u"葛\xDB40\xDD00",
+                                    u"W",
+                                    u"i",
+                                    u"\u00A0"};
 constexpr std::size_t kSpecialCount = sizeof kSpecials / sizeof kSpecials[0];
 
 // Other bytes below 0x80 are themselves; a byte of 0x80 or more and the

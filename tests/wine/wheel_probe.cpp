@@ -40,7 +40,8 @@ int main() {
   for (int i = 2; i < count; ++i) {
     const int delta = static_cast<int>(std::wcstol(args[i], nullptr, 10));
     const long before = ScrolledDown(box, content);
-    PostMessageW(window, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(static_cast<short>(delta))), at);
+    PostMessageW(window, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(static_cast<short>(delta))),
+                 at);
     // The window moves its content when it takes the event; a delta that
     // scrolls nothing leaves it where it was.
     for (int wait = 0; wait < 20 && ScrolledDown(box, content) == before; ++wait) Sleep(50);
