@@ -293,10 +293,16 @@ TEST(MainWindow, ClosingTheSettingsDialogRecomposesAndRedrawsButLeavesTheButtons
   WriteBytes(w.dir / "survey.txt", survey);
   SettingsDialog dialog(w.state, w.logic.Printer(), w.view);
   FakeDialogView dialogView;
-  dialog.SetView(dialogView);
-  w.logic.SetSettingsDialog(&dialog);
+  // Made at the first click, and only then.
+  int made = 0;
+  w.logic.SetSettingsDialogMaker([&]() -> SettingsDialog& {
+    ++made;
+    dialog.SetView(dialogView);
+    return dialog;
+  });
   w.Show();
   ASSERT_EQ(w.state.PageCount, 1);
+  EXPECT_EQ(made, 0);
   const int drawn = w.view.drawn;
 
   dialogView.whileOpen = [&] { dialog.CheckBox5Click(true); };
@@ -316,6 +322,7 @@ TEST(MainWindow, ClosingTheSettingsDialogRecomposesAndRedrawsButLeavesTheButtons
   w.logic.SpeedButton6Click();
   w.logic.SpeedButton6Click();
   EXPECT_EQ(lines(), before);
+  EXPECT_EQ(made, 1);
 }
 
 // After either recomposition, a current page past the new page count becomes

@@ -90,12 +90,16 @@ int RunWindowProgram(const CommandLine& line, WindowPlatform& platform) {
   int status = kExitOk;
   if (logic.FormCreate(appDir, line.dataPath)) {
     SettingsDialog settings(state, logic.Printer(), *view);
-    // A child of the main window: it goes before the window does.
-    std::unique_ptr<SettingsDialogView> settingsView =
-        platform.CreateSettingsDialog(settings, *view);
-    settings.SetView(*settingsView);
-    logic.SetSettingsDialog(&settings);
+    // A child of the main window, made when it is first opened; it goes
+    // before the window does.
+    std::unique_ptr<SettingsDialogView> settingsView;
+    logic.SetSettingsDialogMaker([&]() -> SettingsDialog& {
+      settingsView = platform.CreateSettingsDialog(settings, *view);
+      settings.SetView(*settingsView);
+      return settings;
+    });
     platform.RunMessageLoop(*view);
+    logic.SetSettingsDialogMaker(nullptr);
     logic.SetSettingsDialog(nullptr);
   } else {
     status = kExitError;  // the data file is missing: no window, nothing written

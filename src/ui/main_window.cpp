@@ -327,6 +327,7 @@ void MainWindow::CloseOverviewInput() {
 
 void MainWindow::SpeedButton6Click() {
   Handle([&] {
+    if (!settingsDialog_ && makeSettingsDialog_) settingsDialog_ = &makeSettingsDialog_();
     if (!settingsDialog_) return;
     settingsDialog_->ShowModal();  // every change is in the state when it returns
     if (!pageReady_) return;       // a show step that failed before the page existed

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -50,6 +51,11 @@ class MainWindow {
   // The print settings dialog that SpeedButton6 shows; nothing while there
   // is none.
   void SetSettingsDialog(SettingsDialog* dialog) { settingsDialog_ = dialog; }
+  // Or what makes it the first time SpeedButton6 is clicked: its controls
+  // would cost the start-up as much again, and most sessions never open it.
+  void SetSettingsDialogMaker(std::function<SettingsDialog&()> make) {
+    makeSettingsDialog_ = std::move(make);
+  }
   // The printer the print buttons print on, which the settings dialog
   // changes.
   PrinterChoice& Printer() { return printer_; }
@@ -141,6 +147,7 @@ class MainWindow {
   std::string settingsPath_;
   MainWindowView* view_ = nullptr;
   SettingsDialog* settingsDialog_ = nullptr;
+  std::function<SettingsDialog&()> makeSettingsDialog_;
   PrinterChoice printer_;
   std::unique_ptr<FirstPageWork> firstPage_;
   std::unique_ptr<TextMeasurer> measurer_;  // at the measuring resolution
