@@ -21,7 +21,14 @@ class AheadServices : public FakeServices {
   std::unique_ptr<TextMeasurer> CreatePreviewMeasurer(int) override {
     return std::make_unique<FakeTextMeasurer>();
   }
+  // The worker asks first; a window that then opens on another monitor
+  // answers another resolution to the show step.
+  int ScreenDpi() override { return asked_++ == 0 ? workerDpi : screenDpi; }
   std::atomic<int> picturesMade = 0;
+  int workerDpi = 96;
+
+ private:
+  int asked_ = 0;
 };
 
 // What a person sees of the window once it is shown.
@@ -65,7 +72,8 @@ TEST(FirstPageAhead, TheWindowIsAsTheShowStepMakesIt) {
     bool hasPrinter;
     bool saveOverview;  // as the settings file has it
     bool keptOverviewUnreadable;
-    bool madeAhead;  // the worker's picture is used
+    bool madeAhead;    // the worker draws a page
+    int showDpi = 96;  // the screen at the show step; the worker saw 96
   };
   for (const Case& c : {
            Case{"three pages", Survey(100), true, true, true, false, true},
@@ -75,6 +83,8 @@ TEST(FirstPageAhead, TheWindowIsAsTheShowStepMakesIt) {
            Case{"kept overview unreadable", Survey(3), true, true, true, true, true},
            Case{"no printer", Survey(3), true, false, true, false, true},
            Case{"empty data file", "", true, true, true, false, false},
+           // The worker's page is of the wrong size: the show step draws its own.
+           Case{"another screen at the show step", Survey(3), true, true, true, false, true, 144},
        }) {
     SCOPED_TRACE(c.name);
     Shown results[2];
@@ -94,6 +104,7 @@ TEST(FirstPageAhead, TheWindowIsAsTheShowStepMakesIt) {
       std::unique_ptr<FakeServices> platform =
           ahead ? std::make_unique<AheadServices>() : std::make_unique<FakeServices>();
       platform->printers.hasDefault = c.hasPrinter;
+      platform->screenDpi = c.showDpi;
       results[ahead] = ShowWindow(*platform, data, app.path());
       if (ahead) {
         EXPECT_EQ(static_cast<AheadServices&>(*platform).picturesMade, c.madeAhead ? 1 : 0);

@@ -89,14 +89,14 @@ int RunWindowProgram(const CommandLine& line, WindowPlatform& platform) {
 
   int status = kExitOk;
   if (logic.FormCreate(appDir, line.dataPath)) {
-    SettingsDialog settings(state, logic.Printer(), *view);
+    SettingsDialog dialog(state, logic.Printer(), *view);
     // A child of the main window, made when it is first opened; it goes
     // before the window does.
     std::unique_ptr<SettingsDialogView> settingsView;
     logic.SetSettingsDialogMaker([&]() -> SettingsDialog& {
-      settingsView = platform.CreateSettingsDialog(settings, *view);
-      settings.SetView(*settingsView);
-      return settings;
+      settingsView = platform.CreateSettingsDialog(dialog, *view);
+      dialog.SetView(*settingsView);
+      return dialog;
     });
     platform.RunMessageLoop(*view);
     logic.SetSettingsDialogMaker(nullptr);

@@ -36,6 +36,7 @@
 
 #include "platform/system_services.h"
 #include "posix/posix_platform.h"
+#include "qt/qt_fonts.h"
 #include "qt/qt_locale.h"
 #include "qt/qt_preview_image.h"
 #include "qt/qt_printers.h"
@@ -45,7 +46,12 @@ namespace mirelo::qt {
 
 class QtSystemServices : public SystemServices {
  public:
-  explicit QtSystemServices(std::filesystem::path appDir) : appDir_(std::move(appDir)) {}
+  // Installs the form's font substitutions here, on the application's
+  // thread: the table is the toolkit's own, unlocked, and read by every
+  // font loaded afterwards, the worker's among them.
+  explicit QtSystemServices(std::filesystem::path appDir) : appDir_(std::move(appDir)) {
+    InstallFontSubstitutions();
+  }
 
   const LocaleInfo& Locale() override { return locale_; }
   std::filesystem::path AppDir() override { return appDir_; }

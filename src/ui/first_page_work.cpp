@@ -29,17 +29,20 @@ FirstPageWork::Result FirstPageWork::Take() {
 void FirstPageWork::Run(MeasurerMaker makeMeasurer, PictureMaker makePicture) {
   Result& r = result_;
   try {
-    r.measurer = std::make_unique<KeptWidthsMeasurer>(makeMeasurer());
+    // The worker's own, and gone with it: a toolkit may tie the fonts it
+    // loaded to the thread that loaded them. The window measures with one
+    // of its own thread, at the same resolution, and so alike.
+    const auto measurer = std::make_unique<KeptWidthsMeasurer>(makeMeasurer());
     // The window makes the overview folder at the handover; a kept overview
     // is only read here, which a folder made later cannot change.
-    PrepareFirstShowing(r.state, *r.measurer, {},
+    PrepareFirstShowing(r.state, *measurer, {},
                         [&](const OverviewFileError& e) { r.overviewError = e.what(); });
     r.state.ScreenPpm = ScreenPixelsPerMm(r.dotsPerInch);
     r.picture = makePicture(RoundHalfEven(210 * r.state.ScreenPpm.x),
                             RoundHalfEven(297 * r.state.ScreenPpm.y), r.dotsPerInch);
     if (!r.picture) return;
     ClearPreview(*r.picture);
-    RenderPage(u'D', r.state.CurrentPage, r.state, r.picture->ImageCanvas(), *r.measurer);
+    RenderPage(u'D', r.state.CurrentPage, r.state, r.picture->ImageCanvas(), *measurer);
     r.picture->FinishDrawing();
   } catch (...) {
     r.error = std::current_exception();

@@ -27,9 +27,8 @@ class FirstPageWork {
 
   // What the worker made; owned by the caller once taken.
   struct Result {
-    MainState state;                         // composed, laid out and counted
-    std::unique_ptr<TextMeasurer> measurer;  // what was measured, kept
-    std::unique_ptr<PreviewImage> picture;   // page 1 at dotsPerInch
+    MainState state;                        // composed, laid out and counted
+    std::unique_ptr<PreviewImage> picture;  // page 1 at dotsPerInch
     int dotsPerInch = 0;
     std::string overviewError;  // a kept overview that could not be read
     std::exception_ptr error;   // the work stopped here; nothing else counts

@@ -171,7 +171,6 @@ bool MainWindow::TakeFirstPage(std::string& overviewError) {
   state_.PageCount = made.state.PageCount;
   state_.OverviewLookedFor = made.state.OverviewLookedFor;
   overviewError = std::move(made.overviewError);
-  measurer_ = std::move(made.measurer);
   pageReady_ = true;
   view_->PreviewDrawn();
   return true;

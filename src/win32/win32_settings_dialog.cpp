@@ -176,7 +176,6 @@ void Win32SettingsDialog::Typed(DialogControl field) {
   SetText(edit, kept);
   showing_ = false;
   SendMessageW(edit, EM_SETSEL, at, at);
-  MessageBeep(MB_OK);
 }
 
 LRESULT CALLBACK Win32SettingsDialog::EditProc(HWND window, UINT message, WPARAM wParam,
