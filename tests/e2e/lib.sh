@@ -216,6 +216,16 @@ windows_of() {
 has_window() { [ -n "$(windows_of "$1" "$2")" ]; }
 has_no_window() { [ -z "$(windows_of "$1" "$2")" ]; }
 
+# stacks_of PID : where every thread of a program that keeps the scenario
+# waiting stands, into its log, so that a start that never shows its window
+# says why (where gdb is installed).
+stacks_of() {
+  local log=${MIRELO_LOGS[$1]:-}
+  command -v gdb >/dev/null 2>&1 && [ -n "$log" ] && running "$1" || return 0
+  { echo "--- the threads of pid $1 while the scenario waited:"
+    timeout 30 gdb -p "$1" -batch -ex 'thread apply all bt 30' 2>/dev/null | grep -E '^(Thread|#)' ; } >>"$log" || true
+}
+
 # wait_window PID TITLE : waits for the window and puts its id in WINDOW;
 # fails early when the process ends first.
 wait_window() {
@@ -229,7 +239,10 @@ wait_window() {
       wait_exit "$pid"
       fail "the window \"$title\" did not appear: mirelo (pid $pid) ended with status $STATUS"
     fi
-    ((SECONDS < deadline)) || fail "the window \"$title\" of pid $pid: not within ${WAIT_LIMIT} s"
+    if ((SECONDS >= deadline)); then
+      stacks_of "$pid"
+      fail "the window \"$title\" of pid $pid: not within ${WAIT_LIMIT} s"
+    fi
     sleep 0.2
   done
   WINDOW=$(printf '%s\n' "$ids" | head -n 1)
