@@ -221,9 +221,11 @@ has_no_window() { [ -z "$(windows_of "$1" "$2")" ]; }
 # says why (where gdb is installed).
 stacks_of() {
   local log=${MIRELO_LOGS[$1]:-}
-  command -v gdb >/dev/null 2>&1 && [ -n "$log" ] && running "$1" || return 0
-  { echo "--- the threads of pid $1 while the scenario waited:"
-    timeout 30 gdb -p "$1" -batch -ex 'thread apply all bt 30' 2>/dev/null | grep -E '^(Thread|#)' ; } >>"$log" || true
+  [ -n "$log" ] && running "$1" || return 0
+  { echo "--- the visible windows of pid $1: $(xdotool search --onlyvisible --pid "$1" --name '' getwindowname %@ 2>/dev/null | tr '\n' '|')"
+    echo "--- the threads of pid $1 while the scenario waited:"
+    command -v gdb >/dev/null 2>&1 &&
+      timeout 30 gdb -p "$1" -batch -ex 'thread apply all bt 30' 2>/dev/null | grep -E '^(Thread|#)' ; } >>"$log" || true
 }
 
 # wait_window PID TITLE : waits for the window and puts its id in WINDOW;
